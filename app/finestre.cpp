@@ -1,0 +1,13 @@
+#include "app/finestre.h"
+
+#include "app/frmfigure.h"
+#include "platform/form.h"
+
+void ChiudiTutto()
+{
+    // Unloading may run handlers that change the list: walk a copy.
+    const QList<Form*> caricate = Form::loadedForms();
+    for (Form* f : caricate)
+        f->unload();
+    FrmFigure::scarica();
+}

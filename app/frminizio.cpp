@@ -1,0 +1,202 @@
+#include "app/frminizio.h"
+
+#include "app/finestre.h"
+#include "app/frmautore.h"
+#include "app/module1.h"
+#include "exercise/frmoperativo.h"
+#include "platform/controls.h"
+#include "platform/keys.h"
+#include "platform/pushkey.h"
+
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+const QColor Rosa(255, 192, 255);
+const QColor Magenta(255, 128, 255);
+const QColor Blu(0, 0, 255);
+
+const char* const Didascalie[FrmInizio::NumeroModi] = {
+    "INSIEME VUOTO (  )", "AGGIUNGI ELEMENTI (+)", "TOGLI ELEMENTI (-)", "E S C I "};
+
+const char* const Situazioni[3] = {
+    "Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi",
+    "Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi",
+    "Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi",
+};
+} // namespace
+
+FrmInizio::FrmInizio()
+    : Form(QStringLiteral("GLI INSIEMI"), QSizeF(11910, 8280), Rosa, Placement::Maximized,
+           Layout::Proportional)
+{
+    // Listed front to back.
+    Picture1 = place(new ColourBox(Magenta), nullptr, QRectF(0, 0, 120, 8280), Kind::PictureBox,
+                     QStringLiteral("Picture1"), Dock::Left);
+    Picture2 = place(new ColourBox(Magenta), nullptr, QRectF(11685, 0, 228, 8280), Kind::PictureBox,
+                     QStringLiteral("Picture2"), Dock::Right);
+    timerTendine.setObjectName(QStringLiteral("timerTendine"));
+    timerTendine.setInterval(Tendine::Intervallo);
+    timerTendine.setTimerType(Qt::PreciseTimer);
+    connect(&timerTendine, &QTimer::timeout, this, &FrmInizio::tickTendine);
+
+    frmTitolo = place(new Frame(Rosa), nullptr, QRectF(0, 0, 11745, 1485), Kind::Frame,
+                      QStringLiteral("frmTitolo"));
+    Label2 = place(makeLabel(QString(), makeFont("Arial", 12), Blu), frmTitolo,
+                   QRectF(9090, 480, 1995, 375), Kind::Label, QStringLiteral("Label2"));
+    Label4 = place(makeLabel(QStringLiteral("TARVELLO"), makeFont("Arial", 36, true), Blu, Rosa,
+                             Qt::AlignHCenter | Qt::AlignTop),
+                   frmTitolo, QRectF(525, 240, 7470, 765), Kind::Label, QStringLiteral("Label4"));
+    Shape2 = place(new Shape(Rosa, Magenta, 1, 12), frmTitolo, QRectF(210, 120, 8250, 1185),
+                   Kind::Shape, QStringLiteral("Shape2"));
+    Shape1 = place(new Shape(Magenta, Magenta, 3, 12), frmTitolo, QRectF(210, 120, 8325, 1245),
+                   Kind::Shape, QStringLiteral("Shape1"));
+    Shape4 = place(new Shape(Rosa, Magenta, 1, 12), frmTitolo, QRectF(8940, 120, 2310, 1185),
+                   Kind::Shape, QStringLiteral("Shape4"));
+    Shape3 = place(new Shape(Magenta, Magenta, 3, 12), frmTitolo, QRectF(8940, 120, 2385, 1245),
+                   Kind::Shape, QStringLiteral("Shape3"));
+
+    Frame1 = place(new Frame(Rosa), nullptr, QRectF(6465, 2565, 5385, 4095), Kind::Frame,
+                   QStringLiteral("Frame1"));
+    const QRectF posti[NumeroModi] = {{405, 150, 4620, 795}, {420, 1110, 4620, 795},
+                                      {420, 2055, 4620, 795}, {120, 3000, 4935, 795}};
+    for (int i : {1, 0, 2, 3}) {
+        auto* key = new PushKey(QString::fromLatin1(Didascalie[i]), Rosa);
+        key->setFont(makeFont("Arial", 15.75, true));
+        Option1[i] = place(key, Frame1, posti[i], Kind::OptionButton, QStringLiteral("Option1[%1]").arg(i));
+        key->onGotFocus = [key] { key->setBackColor(Magenta); };
+        key->onLostFocus = [key] { key->setBackColor(Rosa); };
+        key->onMouseDown = [this, i] { AvviaScelta(qint16(i)); };
+        key->onMouseUp = [this] { TastoInCorso = false; };
+        key->onKeyDown = [this, i](int& codice) { optionKeyDown(i, codice); };
+        key->onKeyPress = [this, i](int& carattere) { optionKeyPress(i, carattere); };
+        key->onKeyUp = [this](int) { TastoInCorso = SpazioInCorso = false; };
+    }
+    Option1[0]->setBackColor(Magenta);
+    const QRectF segni[3] = {{0, 195, 330, 705}, {15, 1155, 330, 705}, {0, 2100, 330, 705}};
+    const QColor coloriSegni[3] = {QColor(255, 255, 255), QColor(255, 0, 0), QColor(192, 255, 192)};
+    for (int i = 0; i < 3; ++i)
+        Label1[i] = place(makeLabel(QString(), font(), Qt::black, coloriSegni[i]), Frame1, segni[i],
+                          Kind::Label, QStringLiteral("Label1[%1]").arg(i));
+
+    Label5 = place(makeLabel(QStringLiteral("Realizzato dagli sviluppatori di Tarvello"),
+                             makeFont("Arial", 21.75, true), QColor(128, 0, 0), Magenta,
+                             Qt::AlignHCenter | Qt::AlignTop),
+                   nullptr, QRectF(0, 7425, 12030, 465), Kind::Label, QStringLiteral("Label5"));
+    Image1 = place(new ImageBox(true), nullptr, QRectF(60, 2625, 5985, 3870), Kind::Image,
+                   QStringLiteral("Image1"));
+    Image1->setPicture(Picture::fromSvg(QStringLiteral(":/assets/inizio.svg")));
+    Image1->setAccessibleName(QStringLiteral("Un insieme di dieci alberi"));
+    stackInListOrder();
+
+    for (int i = 0; i + 1 < NumeroModi; ++i)
+        setTabOrder(Option1[i], Option1[i + 1]);
+    buildMenu();
+}
+
+void FrmInizio::buildMenu()
+{
+    QMenu* schede = menuBar()->addMenu(QStringLiteral("Stampa schede"));
+    mnuStampaSchede = schede->menuAction();
+    mnuStampaSchede->setObjectName(QStringLiteral("mnuStampaSchede"));
+    MnuVuoto = schede->addAction(QStringLiteral("insieme vuoto"));
+    MnuVuoto->setObjectName(QStringLiteral("MnuVuoto"));
+    mnuAggiungi = schede->addAction(QStringLiteral("aggiungi elementi"));
+    mnuAggiungi->setObjectName(QStringLiteral("mnuAggiungi"));
+    mnuTogli = schede->addAction(QStringLiteral("togli elementi"));
+    mnuTogli->setObjectName(QStringLiteral("mnuTogli"));
+    mnuInfo = menuBar()->addAction(QStringLiteral("About"));
+    mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
+    connect(mnuInfo, &QAction::triggered, this, [] { loadForm<frmAutore>().showModal(); });
+}
+
+void FrmInizio::onLoad()
+{
+    Label2->setText(QString::fromLatin1(Versione));
+    Option1[0]->setFocus();
+}
+
+void FrmInizio::onUnload()
+{
+    timerTendine.stop();
+    ChiudiTutto();
+}
+
+void FrmInizio::onResize()
+{
+    Form::onResize();
+    AvviaTendine();
+}
+
+void FrmInizio::AvviaTendine()
+{
+    tendine_.avvia(outerWidth());
+    setControlWidth(Picture1, tendine_.sinistra);
+    setControlWidth(Picture2, tendine_.destra);
+    timerTendine.start();
+}
+
+void FrmInizio::tickTendine()
+{
+    tendine_.passo();
+    setControlWidth(Picture1, tendine_.sinistra);
+    setControlWidth(Picture2, tendine_.destra);
+    if (!tendine_.inCorso)
+        timerTendine.stop();
+}
+
+void FrmInizio::AvviaScelta(qint16 indice)
+{
+    Module1::TipoEsercizio = indice;
+    if (indice >= InsiemeVuoto && indice <= Togliere) {
+        frmOperativo& esercizio = loadForm<frmOperativo>();
+        esercizio.showModeless();
+        esercizio.Label2->setText(QString::fromLatin1(Situazioni[indice]));
+    } else if (indice == Uscita) {
+        ChiudiTutto();
+    }
+}
+
+void FrmInizio::optionKeyDown(int indice, int& codice)
+{
+    if (TastoInCorso)
+        return;
+    if (codice == Keys::Tab)
+        Option1[indice]->setFocus();
+    const bool cifra = (codice >= Keys::Digit1 && codice < Keys::Digit1 + NumeroModi);
+    const bool tastierino = (codice >= Keys::Keypad1 && codice < Keys::Keypad1 + NumeroModi);
+    if (!cifra && !tastierino && codice != Keys::F2 && codice != Keys::F3 && codice != Keys::Enter) {
+        codice = 0;
+        return;
+    }
+    // Latched before acting: Enter may open another window, which takes the release.
+    TastoInCorso = true;
+    if (cifra)
+        Option1[codice - Keys::Digit1]->setFocus();
+    else if (tastierino)
+        Option1[codice - Keys::Keypad1]->setFocus();
+    else if (codice == Keys::Enter)
+        AvviaScelta(qint16(indice));
+}
+
+void FrmInizio::optionKeyPress(int indice, int& carattere)
+{
+    if (SpazioInCorso)
+        return;
+    if (carattere != Keys::Space) {
+        carattere = 0;
+        return;
+    }
+    Option1[(indice + 1) % NumeroModi]->setFocus();
+    SpazioInCorso = true;
+}
+
+void FrmInizio::changeEvent(QEvent* event)
+{
+    Form::changeEvent(event);
+    // A key pressed here whose release goes to another window (Enter opening the exercise)
+    // must not leave the next press on this window dead.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        TastoInCorso = SpazioInCorso = false;
+}

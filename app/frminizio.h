@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/tendine.h"
+#include "platform/form.h"
+
+#include <QTimer>
+#include <array>
+
+class ColourBox;
+class Frame;
+class ImageBox;
+class PushKey;
+class QAction;
+class QLabel;
+class Shape;
+
+// The start window: the title, the four mode keys, the menu of worksheets and About.
+// It stays open for the whole run; closing it ends the program.
+class FrmInizio : public Form
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char* Versione = "Vers. 1.2.0";
+    static constexpr int NumeroModi = 4;
+
+    FrmInizio();
+
+    // The pupil's choice: kind 0 to 2 opens the exercise window, 3 ends the program.
+    void AvviaScelta(qint16 indice);
+    // Closes both curtains and starts opening them.
+    void AvviaTendine();
+
+    ColourBox* Picture1;
+    ColourBox* Picture2;
+    QTimer timerTendine;
+    Frame* frmTitolo;
+    QLabel* Label2;
+    QLabel* Label4;
+    Shape* Shape2;
+    Shape* Shape1;
+    Shape* Shape4;
+    Shape* Shape3;
+    Frame* Frame1;
+    std::array<PushKey*, NumeroModi> Option1{};
+    std::array<QLabel*, 3> Label1{};
+    QLabel* Label5;
+    ImageBox* Image1;
+
+    QAction* mnuStampaSchede;
+    QAction* MnuVuoto;
+    QAction* mnuAggiungi;
+    QAction* mnuTogli;
+    QAction* mnuInfo;
+
+    const Tendine& tendine() const { return tendine_; }
+    bool TastoInCorso = false;
+    bool SpazioInCorso = false;
+
+protected:
+    void onLoad() override;
+    void onUnload() override;
+    void onResize() override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenu();
+    void tickTendine();
+    void optionKeyDown(int indice, int& codice);
+    void optionKeyPress(int indice, int& carattere);
+
+    Tendine tendine_;
+};

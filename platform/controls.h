@@ -1,0 +1,87 @@
+#pragma once
+
+#include "platform/picture.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QWidget>
+#include <optional>
+
+// The plain controls of the windows: labels, frames, shapes and image controls.
+
+QFont makeFont(const QString& family, qreal points, bool bold = false);
+
+// A label: text colour, a back colour or none (transparent), alignment.
+QLabel* makeLabel(const QString& text, const QFont& font, const QColor& textColor,
+                  std::optional<QColor> back = std::nullopt,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+// A frame: a back colour, optionally a border with a caption on its top edge.
+class Frame : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Frame(const QColor& back, bool border = false, const QString& caption = QString(),
+                   QWidget* parent = nullptr);
+    QString caption() const { return caption_; }
+    QColor backColor() const { return back_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor back_;
+    bool border_;
+    QString caption_;
+};
+
+// A filled rectangle or rounded rectangle, drawn over nothing it does not cover; it takes no
+// mouse input.
+class Shape : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Shape(const QColor& fill, const QColor& border, int borderWidth, qreal radius = 0,
+          QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor fill_;
+    QColor border_;
+    int borderWidth_;
+    qreal radius_;
+};
+
+// An image control: holds a picture and shows it at its own size from the top-left corner,
+// or stretched to the control.
+class ImageBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ImageBox(bool stretch = false, QWidget* parent = nullptr);
+    const Picture& picture() const { return picture_; }
+    void setPicture(const Picture& picture);
+    void clearPicture() { setPicture(Picture()); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Picture picture_;
+    bool stretch_;
+};
+
+// A plain area in one colour (a picture box without picture).
+class ColourBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ColourBox(const QColor& colour, QWidget* parent = nullptr);
+};

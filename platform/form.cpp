@@ -1,0 +1,222 @@
+#include "platform/form.h"
+
+#include "platform/twips.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWindowStateChangeEvent>
+
+namespace {
+QList<Form*>& loaded()
+{
+    static QList<Form*> list;
+    return list;
+}
+
+std::function<void()>& lastUnloaded()
+{
+    static std::function<void()> callback;
+    return callback;
+}
+} // namespace
+
+Form::Form(const QString& caption, QSizeF designInnerTwips, const QColor& back, Placement placement,
+           Layout layout)
+    : design_(designInnerTwips), placement_(placement), layout_(layout), client_(new QWidget(this))
+{
+    setWindowTitle(caption);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setAutoFillBackground(true);
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::Window, back);
+    client_->setPalette(pal);
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+}
+
+Form::~Form()
+{
+    loaded().removeOne(this);
+}
+
+const QList<Form*>& Form::loadedForms() { return loaded(); }
+
+void Form::setOnLastUnloaded(std::function<void()> callback) { lastUnloaded() = std::move(callback); }
+
+void Form::addControl(QWidget* widget, QWidget* container, const QRectF& twips, Kind kind,
+                      const QString& name, Dock dock)
+{
+    widget->setParent(container ? container : client_);
+    widget->setObjectName(name);
+    controls_.push_back({widget, kind, twips, dock});
+    applyGeometry(controls_.back());
+}
+
+void Form::stackInListOrder()
+{
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        it->widget->raise();
+}
+
+Form::Control* Form::find(const QWidget* widget)
+{
+    for (Control& c : controls_)
+        if (c.widget == widget)
+            return &c;
+    return nullptr;
+}
+
+const Form::Control* Form::control(const QWidget* widget) const
+{
+    return const_cast<Form*>(this)->find(widget);
+}
+
+void Form::applyGeometry(const Control& c)
+{
+    QRectF r = c.twips;
+    if (c.dock != Dock::None) {
+        r.setTop(0);
+        r.setHeight(scaleHeight());
+        r.moveLeft(c.dock == Dock::Left ? 0.0 : scaleWidth() - r.width());
+    }
+    c.widget->setGeometry(Twips::toPixels(r));
+}
+
+void Form::moveControl(QWidget* widget, const QRectF& twips)
+{
+    if (Control* c = find(widget)) {
+        c->twips = twips;
+        applyGeometry(*c);
+    }
+}
+
+void Form::setControlWidth(QWidget* widget, double twips)
+{
+    if (Control* c = find(widget)) {
+        c->twips.setWidth(twips);
+        applyGeometry(*c);
+    }
+}
+
+double Form::scaleWidth() const { return Twips::fromPixels(client_->width()); }
+double Form::scaleHeight() const { return Twips::fromPixels(client_->height()); }
+double Form::outerWidth() const { return Twips::fromPixels(frameGeometry().width()); }
+
+void Form::load()
+{
+    if (loaded_)
+        return;
+    // Start at the design size, so that what load measures is the design.
+    const QSize inner = Twips::toPixels(design_);
+    client_->resize(inner);
+    const int menu = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    if (layout_ == Layout::Fixed)
+        setFixedSize(inner.width(), inner.height() + menu);
+    else
+        resize(inner.width(), inner.height() + menu);
+    loaded_ = true;
+    loaded().append(this);
+    if (layout_ == Layout::Proportional)
+        proporzioni_.cattura(*this);
+    onLoad();
+}
+
+void Form::showModeless()
+{
+    if (!loaded_)
+        return;
+    if (!isVisible()) {
+        if (placement_ == Placement::Maximized) {
+            showMaximized();
+        } else {
+            if (!shownOnce_) {
+                if (QScreen* s = QGuiApplication::primaryScreen()) {
+                    QRect area = s->availableGeometry();
+                    move(area.center() - QPoint(width() / 2, height() / 2));
+                }
+            }
+            show();
+        }
+        shownOnce_ = true;
+    } else if (isMinimized()) {
+        showNormal();
+        if (placement_ == Placement::Maximized)
+            showMaximized();
+    }
+    bringToFront();
+}
+
+void Form::showModal()
+{
+    if (!loaded_)
+        return;
+    setWindowModality(Qt::ApplicationModal);
+    showModeless();
+    QEventLoop loop;
+    connect(this, &Form::hidden, &loop, &QEventLoop::quit);
+    connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
+    if (isVisible() && loaded_)
+        loop.exec();
+}
+
+void Form::hideForm()
+{
+    hide();
+    emit hidden();
+}
+
+void Form::bringToFront()
+{
+    raise();
+    activateWindow();
+}
+
+void Form::unload()
+{
+    if (!loaded_ || unloading_)
+        return;
+    unloading_ = true;
+    onUnload();
+    loaded_ = false;
+    loaded().removeOne(this);
+    hide();
+    emit unloaded();
+    // The request may come from a handler of one of this window's own controls.
+    deleteLater();
+    if (loaded().isEmpty() && lastUnloaded())
+        lastUnloaded()();
+}
+
+void Form::onResize()
+{
+    if (layout_ == Layout::Proportional)
+        proporzioni_.applica(*this);
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    // The close box unloads the window like the program's own exit keys do.
+    event->ignore();
+    unload();
+}
+
+void Form::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !loaded_)
+        return;
+    // Coming back from the task bar counts as a new size: the window lays itself out again.
+    const auto* e = static_cast<QWindowStateChangeEvent*>(event);
+    if ((e->oldState() & Qt::WindowMinimized) && !isMinimized())
+        onResize();
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == client_ && event->type() == QEvent::Resize && loaded_ && !isMinimized())
+        onResize();
+    return QMainWindow::eventFilter(watched, event);
+}

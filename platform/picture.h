@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPixmap>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+#include <memory>
+
+class QPainter;
+class QSvgRenderer;
+
+// A picture as the program's image controls hold it: a vector drawing with a nominal size in
+// pixels. Copies share one drawing, as assigning a picture from one control to another does.
+// It draws itself crisp at any screen scale and as vectors on paper.
+class Picture
+{
+public:
+    Picture() = default; // no picture
+    // Loads an SVG file (a resource path); `id` tells catalogue pictures apart.
+    static Picture fromSvg(const QString& path, int id = -1);
+
+    bool isNull() const { return !d_; }
+    int id() const;
+    // Nominal size in logical pixels (the SVG's own width and height).
+    QSize size() const;
+    // Draws the picture stretched to `target` (vector).
+    void paint(QPainter& painter, const QRectF& target) const;
+    // A pixmap of `logicalSize` for a screen of the given pixel ratio; cached.
+    QPixmap pixmap(QSize logicalSize, qreal devicePixelRatio) const;
+
+    friend bool operator==(const Picture& a, const Picture& b) { return a.d_ == b.d_; }
+
+private:
+    struct Data;
+    std::shared_ptr<const Data> d_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/picture.h"
+
+#include <QColor>
+#include <QPointF>
+#include <QString>
+#include <stdexcept>
+
+// A failed printer operation.
+class PrinterError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One document on the current printer, in twips from the top-left corner of the printable
+// area. Every operation may throw PrinterError.
+class PrinterSurface
+{
+public:
+    virtual ~PrinterSurface() = default;
+
+    virtual void setCurrentX(double twips) = 0;
+    virtual void setCurrentY(double twips) = 0;
+    virtual void setFontSize(double points) = 0;
+    // The one line attribute the worksheets set: the width of the lines that follow.
+    virtual void setDrawWidth(int width) = 0;
+    // Prints text with its top-left corner at the current position.
+    virtual void print(const QString& text) = 0;
+    virtual void line(QPointF from, QPointF to, const QColor& colour) = 0;
+    // Draws a picture with its top-left corner at a point, at its own size.
+    virtual void paintPicture(const Picture& picture, QPointF at) = 0;
+    // Sends the page to the printer.
+    virtual void endDoc() = 0;
+};

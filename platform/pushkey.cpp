@@ -1,0 +1,184 @@
+#include "platform/pushkey.h"
+
+#include "platform/keys.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+
+PushKey::PushKey(const QString& caption, const QColor& back, Acts acts, QWidget* parent)
+    : QAbstractButton(parent), back_(back), acts_(acts)
+{
+    setText(caption);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_Hover);
+}
+
+void PushKey::setBackColor(const QColor& colour)
+{
+    if (colour == back_)
+        return;
+    back_ = colour;
+    update();
+}
+
+QSize PushKey::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    return QSize(fm.horizontalAdvance(text()) + 24, fm.height() + 16);
+}
+
+void PushKey::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool sunk = held_ || isDown();
+    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const qreal radius = qMin<qreal>(8, r.height() / 5);
+
+    QColor face = back_;
+    if (!isEnabled())
+        face = face.lighter(108);
+    QPainterPath shape;
+    shape.addRoundedRect(r, radius, radius);
+    p.fillPath(shape, face);
+
+    // A raised edge: light above and left, dark below and right; the other way round pressed.
+    const QColor light = sunk ? face.darker(150) : face.lighter(135);
+    const QColor dark = sunk ? face.lighter(135) : face.darker(160);
+    const QRectF edge = r.adjusted(2, 2, -2, -2);
+    p.setPen(QPen(light, 2));
+    p.drawLine(edge.bottomLeft(), edge.topLeft());
+    p.drawLine(edge.topLeft(), edge.topRight());
+    p.setPen(QPen(dark, 2));
+    p.drawLine(edge.topRight(), edge.bottomRight());
+    p.drawLine(edge.bottomRight(), edge.bottomLeft());
+    p.setPen(QPen(QColor(60, 30, 60), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(shape);
+
+    QRectF text = r.adjusted(6, 4, -6, -4);
+    if (sunk)
+        text.translate(1, 1);
+    p.setFont(font());
+    if (isEnabled()) {
+        p.setPen(Qt::black);
+        p.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, this->text());
+    } else {
+        // Engraved, as an unavailable key is drawn.
+        p.setPen(face.lighter(150));
+        p.drawText(text.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, this->text());
+        p.setPen(face.darker(165));
+        p.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, this->text());
+    }
+
+    if (hasFocus()) {
+        QPen dots(QColor(40, 0, 40), 1, Qt::DotLine);
+        p.setPen(dots);
+        p.drawRoundedRect(r.adjusted(6, 6, -6, -6), radius / 2, radius / 2);
+    }
+}
+
+void PushKey::mousePressEvent(QMouseEvent* event)
+{
+    if (acts_ == Acts::OnClick) {
+        QAbstractButton::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    held_ = true;
+    update();
+    if (onMouseDown)
+        onMouseDown();
+}
+
+void PushKey::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (acts_ == Acts::OnClick) {
+        QAbstractButton::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    held_ = false;
+    update();
+    if (onMouseUp)
+        onMouseUp();
+}
+
+void PushKey::keyPressEvent(QKeyEvent* event)
+{
+    const bool repeat = Keys::isRepeat(*event);
+    if (acts_ == Acts::OnClick) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            event->accept();
+            if (!repeat)
+                click();
+            return;
+        }
+        if (repeat && event->key() == Qt::Key_Space) {
+            event->accept();
+            return;
+        }
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (repeat)
+        return;
+    int code = Keys::code(*event);
+    if (onKeyDown)
+        onKeyDown(code);
+    int character = Keys::character(*event);
+    if (character != 0 && onKeyPress)
+        onKeyPress(character);
+}
+
+void PushKey::keyReleaseEvent(QKeyEvent* event)
+{
+    const bool repeat = Keys::isRepeat(*event);
+    if (acts_ == Acts::OnClick) {
+        QAbstractButton::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (repeat)
+        return;
+    if (onKeyUp)
+        onKeyUp(Keys::code(*event));
+}
+
+void PushKey::focusInEvent(QFocusEvent* event)
+{
+    QAbstractButton::focusInEvent(event);
+    if (onGotFocus)
+        onGotFocus();
+    update();
+}
+
+void PushKey::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractButton::focusOutEvent(event);
+    if (onLostFocus)
+        onLostFocus();
+    update();
+}
+
+void PushKey::changeEvent(QEvent* event)
+{
+    QAbstractButton::changeEvent(event);
+    // A key that becomes unavailable, or whose frame does, never sees its release.
+    if (event->type() == QEvent::EnabledChange && !isEnabled() && held_) {
+        held_ = false;
+        update();
+    }
+}
+
+bool PushKey::focusNextPrevChild(bool next)
+{
+    // Tab on a key that acts on the press goes to the window's key handler.
+    if (acts_ == Acts::OnPress)
+        return false;
+    return QAbstractButton::focusNextPrevChild(next);
+}

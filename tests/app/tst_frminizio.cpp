@@ -1,0 +1,312 @@
+#include "app/frmfigure.h"
+#include "app/frminizio.h"
+#include "app/module1.h"
+#include "exercise/frmoperativo.h"
+#include "platform/controls.h"
+#include "platform/pushkey.h"
+#include "support/testsupport.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+
+namespace {
+const QColor Rosa(255, 192, 255);
+const QColor Magenta(255, 128, 255);
+
+FrmInizio& openStart()
+{
+    FrmInizio& f = loadForm<FrmInizio>();
+    f.showModeless();
+    f.activateWindow();
+    return f;
+}
+} // namespace
+
+class TestFrmInizio : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { closeEverything(); }
+
+    void look()
+    {
+        FrmInizio& f = openStart();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(f.windowTitle(), QStringLiteral("GLI INSIEMI"));
+        QVERIFY(f.isMaximized());
+        QCOMPARE(f.Label2->text(), QStringLiteral("Vers. 1.2.0"));
+        QCOMPARE(f.Label4->text(), QStringLiteral("TARVELLO"));
+        QCOMPARE(f.Option1[0]->text(), QStringLiteral("INSIEME VUOTO (  )"));
+        QCOMPARE(f.Option1[1]->text(), QStringLiteral("AGGIUNGI ELEMENTI (+)"));
+        QCOMPARE(f.Option1[2]->text(), QStringLiteral("TOGLI ELEMENTI (-)"));
+        QCOMPARE(f.Option1[3]->text(), QStringLiteral("E S C I "));
+        QCOMPARE(QApplication::focusWidget(), f.Option1[0]);
+        QCOMPARE(f.Option1[0]->backColor(), Magenta);
+        QCOMPARE(f.Option1[1]->backColor(), Rosa);
+        QCOMPARE(f.mnuStampaSchede->text(), QStringLiteral("Stampa schede"));
+        QCOMPARE(f.MnuVuoto->text(), QStringLiteral("insieme vuoto"));
+        QCOMPARE(f.mnuAggiungi->text(), QStringLiteral("aggiungi elementi"));
+        QCOMPARE(f.mnuTogli->text(), QStringLiteral("togli elementi"));
+        QCOMPARE(f.mnuInfo->text(), QStringLiteral("About"));
+        // Front to back: the curtains over everything, the title band over the picture.
+        QCOMPARE(f.client()->childAt(f.Picture1->geometry().center()), f.Picture1);
+        QVERIFY(f.frmTitolo->children().indexOf(f.Label4) > f.frmTitolo->children().indexOf(f.Shape2));
+        QVERIFY(!f.Image1->picture().isNull());
+    }
+
+    void modeButtonsStoreTheKindAndOpenTheExercise_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << 0 << "Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi";
+        QTest::newRow("add") << 1 << "Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi";
+        QTest::newRow("remove") << 2 << "Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi";
+    }
+
+    void modeButtonsStoreTheKindAndOpenTheExercise()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, text);
+        FrmInizio& f = openStart();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        Module1::TipoEsercizio = -1;
+        QTest::mousePress(f.Option1[index], Qt::LeftButton); // acts on the press
+        QCOMPARE(Module1::TipoEsercizio, qint16(index));
+        frmOperativo* e = loadedForm<frmOperativo>();
+        QVERIFY(e);
+        QVERIFY(e->isVisible());
+        QCOMPARE(e->Label2->text(), text);
+        QTest::mouseRelease(f.Option1[index], Qt::LeftButton);
+        QVERIFY(!f.TastoInCorso);
+    }
+
+    void choosingAgainKeepsOneExerciseWindow()
+    {
+        FrmInizio& f = openStart();
+        f.AvviaScelta(0);
+        frmOperativo* first = loadedForm<frmOperativo>();
+        f.AvviaScelta(1);
+        QCOMPARE(loadedForm<frmOperativo>(), first);
+        QCOMPARE(Module1::TipoEsercizio, qint16(1));
+        QCOMPARE(first->Label2->text(),
+                 QStringLiteral("Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi"));
+    }
+
+    void exitEndsTheProgram_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("mouse on E S C I") << "mouse";
+        QTest::newRow("Enter on E S C I") << "enter";
+        QTest::newRow("close box") << "close";
+    }
+
+    void exitEndsTheProgram()
+    {
+        QFETCH(QString, how);
+        bool ended = false;
+        Form::setOnLastUnloaded([&] { ended = true; });
+        FrmInizio& f = openStart();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.AvviaScelta(2);
+        // A hidden window keeps a program alive unless it is unloaded too.
+        loadedForm<frmOperativo>()->hideForm();
+        FrmFigure::Image3(5);
+        QVERIFY(FrmFigure::caricato());
+        f.activateWindow();
+        f.Option1[3]->setFocus();
+        if (how == "mouse") {
+            QTest::mousePress(f.Option1[3], Qt::LeftButton); // ends at the press
+        } else if (how == "enter") {
+            pressKey(Qt::Key_Return);
+        } else {
+            f.close();
+        }
+        QVERIFY(Form::loadedForms().isEmpty());
+        QVERIFY(!FrmFigure::caricato());
+        QVERIFY(ended);
+        QCOMPARE(Module1::TipoEsercizio, how == "close" ? qint16(2) : qint16(3));
+        Form::setOnLastUnloaded({});
+    }
+
+    void digitsPickAButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < 4; ++i) {
+            QTest::addRow("digit %d", i + 1) << int(Qt::Key_1 + i) << int(Qt::NoModifier) << i;
+            QTest::addRow("keypad %d", i + 1) << int(Qt::Key_1 + i) << int(Qt::KeypadModifier) << i;
+        }
+    }
+
+    void digitsPickAButton()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, index);
+        FrmInizio& f = openStart();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Option1[(index + 2) % 4]->setFocus();
+        tapKey(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(QApplication::focusWidget(), f.Option1[index]);
+        QCOMPARE(f.Option1[index]->backColor(), Magenta);
+        for (int i = 0; i < 4; ++i)
+            if (i != index)
+                QCOMPARE(f.Option1[i]->backColor(), Rosa);
+        QVERIFY(loadedForm<frmOperativo>() == nullptr); // a digit only moves the focus
+    }
+
+    void spaceWalksTheRing()
+    {
+        FrmInizio& f = openStart();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        for (int step = 1; step <= 5; ++step) {
+            tapKey(Qt::Key_Space);
+            QCOMPARE(QApplication::focusWidget(), f.Option1[step % 4]);
+        }
+    }
+
+    void otherKeysDoNothing_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("tab") << int(Qt::Key_Tab);
+        QTest::newRow("letter") << int(Qt::Key_A);
+        QTest::newRow("digit 5") << int(Qt::Key_5);
+        QTest::newRow("arrow down") << int(Qt::Key_Down);
+        QTest::newRow("F2") << int(Qt::Key_F2);
+    }
+
+    void otherKeysDoNothing()
+    {
+        QFETCH(int, key);
+        FrmInizio& f = openStart();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Option1[1]->setFocus();
+        tapKey(Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), f.Option1[1]);
+        QVERIFY(loadedForm<frmOperativo>() == nullptr);
+        QVERIFY(!f.TastoInCorso);
+    }
+
+    void enterChoosesTheFocusedButton()
+    {
+        FrmInizio& f = openStart();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        tapKey(Qt::Key_3);
+        tapKey(Qt::Key_Return);
+        QCOMPARE(Module1::TipoEsercizio, qint16(2));
+        QVERIFY(loadedForm<frmOperativo>());
+    }
+
+    void heldKeyActsOnce()
+    {
+        FrmInizio& f = openStart();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        pressKey(Qt::Key_2);
+        QCOMPARE(QApplication::focusWidget(), f.Option1[1]);
+        holdRepeats(Qt::Key_2, 10);
+        QCOMPARE(QApplication::focusWidget(), f.Option1[1]);
+        // While 2 is held a further key does nothing: the latch holds until a release.
+        QTest::keyPress(QApplication::focusWidget(), Qt::Key_4);
+        QCOMPARE(QApplication::focusWidget(), f.Option1[1]);
+        releaseKey(Qt::Key_2);
+
+        pressKey(Qt::Key_Space);
+        holdRepeats(Qt::Key_Space, 10);
+        releaseKey(Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), f.Option1[2]); // one step, not eleven
+    }
+
+    void enterThatOpensAWindowDoesNotLeaveTheNextPressDead()
+    {
+        FrmInizio& f = openStart();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        pressKey(Qt::Key_Return); // opens the exercise; its release goes there
+        frmOperativo* e = loadedForm<frmOperativo>();
+        QVERIFY(e);
+        e->activateWindow();
+        QTRY_VERIFY(!f.isActiveWindow());
+        f.activateWindow();
+        QTRY_VERIFY(f.isActiveWindow());
+        f.Option1[0]->setFocus();
+        tapKey(Qt::Key_2);
+        QCOMPARE(QApplication::focusWidget(), f.Option1[1]);
+    }
+
+    void curtainRule_data()
+    {
+        QTest::addColumn<double>("outer");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("right");
+        QTest::newRow("16000 twips") << 16000.0 << 107 << 50.0 << 50.0;
+        QTest::newRow("half a multiple of 75") << 15000.0 << 100 << 0.0 << 0.0;
+        QTest::newRow("narrow") << 100.0 << 1 << 50.0 << 50.0;
+    }
+
+    void curtainRule()
+    {
+        QFETCH(double, outer);
+        QFETCH(int, ticks);
+        QFETCH(double, left);
+        QFETCH(double, right);
+        Tendine t;
+        t.avvia(outer);
+        QCOMPARE(t.sinistra, outer / 2);
+        QCOMPARE(t.destra, outer / 2);
+        int n = 0;
+        while (t.inCorso && n < 10000) {
+            t.passo();
+            ++n;
+        }
+        QCOMPARE(n, ticks);
+        QCOMPARE(t.sinistra, left);
+        QCOMPARE(t.destra, right);
+        t.passo(); // a stopped animation stays stopped
+        QCOMPARE(t.sinistra, left);
+    }
+
+    void curtainsCloseAndOpenAtEveryLayout()
+    {
+        FrmInizio& f = openStart();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.showNormal();
+        f.resize(600, 400);
+        QTRY_VERIFY(f.timerTendine.isActive());
+        QCOMPARE(f.timerTendine.interval(), 10);
+        // Closed: each half the outer width, over the whole window.
+        QCOMPARE(f.tendine().sinistra, f.outerWidth() / 2);
+        QVERIFY(f.Picture1->width() + f.Picture2->width() >= f.client()->width());
+        QCOMPARE(f.Picture2->geometry().right(), f.client()->width() - 1);
+        QCOMPARE(f.Picture1->height(), f.client()->height());
+        QTRY_VERIFY_WITH_TIMEOUT(!f.timerTendine.isActive(), 5000);
+        QVERIFY(f.tendine().sinistra <= 75);
+        QVERIFY(f.Picture1->width() <= 5);
+        QCOMPARE(f.Picture2->geometry().right(), f.client()->width() - 1);
+    }
+
+    void layoutFollowsTheWindow()
+    {
+        FrmInizio& f = openStart();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.showNormal();
+        f.resize(800, 600);
+        QTRY_COMPARE(f.client()->width(), 800);
+        const double w = f.scaleWidth();
+        const double h = f.scaleHeight();
+        // The mode keys and the title keep their fractions of the inner area.
+        const QRectF key = f.control(f.Option1[3])->twips;
+        QVERIFY(qAbs(key.left() - 120.0 / 11910 * w) < 1);
+        QVERIFY(qAbs(key.width() - 4935.0 / 11910 * w) < 1);
+        QVERIFY(qAbs(key.top() - 3000.0 / 8280 * h) < 1);
+        QVERIFY(qAbs(key.height() - 795.0 / 8280 * h) < 1);
+        const QRectF title = f.control(f.Label5)->twips;
+        QVERIFY(qAbs(title.top() - 7425.0 / 8280 * h) < 1);
+        QCOMPARE(f.Option1[0]->font().pointSizeF(), 15.75); // fonts keep their size
+    }
+};
+
+QTEST_MAIN(TestFrmInizio)
+#include "tst_frminizio.moc"

@@ -1,0 +1,100 @@
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/twips.h"
+
+#include <QComboBox>
+#include <QTest>
+
+namespace {
+// A window with the kinds of control the program lays out: a frame and what it holds, a
+// curtain docked to the left edge, and a combo box that keeps its place.
+class Sample : public Form
+{
+public:
+    Sample() : Form("sample", QSizeF(9000, 6000), Qt::white, Placement::Centred, Layout::Proportional)
+    {
+        frame = place(new Frame(Qt::yellow), nullptr, QRectF(1500, 900, 4500, 3000), Kind::Frame, "frame");
+        inside = place(new ColourBox(Qt::red), frame, QRectF(300, 600, 1200, 750), Kind::Image, "inside");
+        label = place(new QLabel("x"), nullptr, QRectF(6300, 4500, 2100, 450), Kind::Label, "label");
+        curtain = place(new ColourBox(Qt::blue), nullptr, QRectF(0, 0, 600, 6000), Kind::PictureBox,
+                        "curtain", Dock::Left);
+        combo = place(new QComboBox, nullptr, QRectF(300, 5100, 3000, 450), Kind::ComboBox, "combo");
+    }
+    Frame* frame;
+    ColourBox* inside;
+    QLabel* label;
+    ColourBox* curtain;
+    QComboBox* combo;
+};
+} // namespace
+
+class TestProporzioni : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void recordsAreFractionsOfTheDesign()
+    {
+        Sample s;
+        s.load();
+        const auto& r = s.proporzioni().records();
+        QCOMPARE(r.size(), s.controls().size());
+        // The control inside the frame is measured against the window, not the frame.
+        QCOMPARE(r[1].Sinistra, float(300.0 / 9000));
+        QCOMPARE(r[1].Alto, float(600.0 / 6000));
+        QCOMPARE(r[1].Larghezza, float(1200.0 / 9000));
+        QCOMPARE(r[1].Altezza, float(750.0 / 6000));
+        s.unload();
+    }
+
+    void resize_data()
+    {
+        QTest::addColumn<double>("fx");
+        QTest::addColumn<double>("fy");
+        QTest::newRow("twice as wide") << 2.0 << 1.0;
+        QTest::newRow("twice as tall") << 1.0 << 2.0;
+        QTest::newRow("smaller") << 0.5 << 0.75;
+    }
+
+    void resize()
+    {
+        QFETCH(double, fx);
+        QFETCH(double, fy);
+        Sample s;
+        s.load();
+        s.showModeless();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        std::vector<QRectF> before;
+        for (const auto& c : s.controls())
+            before.push_back(c.twips);
+        const QSize inner = s.client()->size();
+        s.resize(s.size() + QSize(int(inner.width() * (fx - 1)), int(inner.height() * (fy - 1))));
+        QTRY_COMPARE(s.client()->size(), QSize(int(inner.width() * fx), int(inner.height() * fy)));
+
+        for (std::size_t i = 0; i < s.controls().size(); ++i) {
+            const Form::Control& c = s.controls()[i];
+            const QRectF& b = before[i];
+            const QString name = c.widget->objectName();
+            if (c.kind == Form::Kind::ComboBox) {
+                QCOMPARE(c.twips, b); // stays where it was
+                continue;
+            }
+            QVERIFY2(qAbs(c.twips.width() - b.width() * fx) < 0.5, qPrintable(name));
+            if (c.dock == Form::Dock::Left) {
+                QCOMPARE(c.widget->geometry().left(), 0);
+                QCOMPARE(c.widget->geometry().height(), s.client()->height());
+                continue;
+            }
+            QVERIFY2(qAbs(c.twips.left() - b.left() * fx) < 0.5, qPrintable(name));
+            QVERIFY2(qAbs(c.twips.top() - b.top() * fy) < 0.5, qPrintable(name));
+            QVERIFY2(qAbs(c.twips.height() - b.height() * fy) < 0.5, qPrintable(name));
+            // And the widget stands where the twips say, to the pixel.
+            QVERIFY2((c.widget->geometry().topLeft() - Twips::toPixels(c.twips).topLeft()).manhattanLength() == 0,
+                     qPrintable(name));
+        }
+        s.unload();
+    }
+};
+
+QTEST_MAIN(TestProporzioni)
+#include "tst_proporzioni.moc"
