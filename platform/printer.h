@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
+#include <memory>
 #include <stdexcept>
 
 // A failed printer operation.
@@ -34,3 +36,20 @@ public:
     // Sends the page to the printer.
     virtual void endDoc() = 0;
 };
+
+// The printing service: the installed printers and the program's current printer, which
+// starts as the system's default and holds for the whole run once chosen.
+namespace Printers {
+
+// Device names, in the order of the printing service's list.
+QStringList installed();
+// The system's default printer; empty when there is none.
+QString defaultPrinter();
+// The current printer; empty when there is none.
+QString current();
+void setCurrent(const QString& deviceName);
+// A new document on the current printer. Throws PrinterError when there is no printer to
+// print on.
+std::unique_ptr<PrinterSurface> open(const QString& documentName);
+
+} // namespace Printers

@@ -1,0 +1,74 @@
+#include "app/frmfigure.h"
+#include "platform/printer.h"
+#include "support/printservice.h"
+
+#include <QImage>
+#include <QTest>
+
+// The program's printer surface on the private print service's real queues.
+class TestQtPrinter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(PrintService::usePrivatePrintService()); }
+
+    void listsTheServiceQueues()
+    {
+        QCOMPARE(Printers::installed(), QStringList({"Tarvello_A", "Tarvello_B"}));
+        QCOMPARE(Printers::defaultPrinter(), QStringLiteral("Tarvello_A"));
+        QCOMPARE(Printers::current(), QStringLiteral("Tarvello_A"));
+    }
+
+    void printsInTwips()
+    {
+        Printers::setCurrent("Tarvello_B");
+        const int before = int(PrintService::outputs("Tarvello_B").size());
+        {
+            auto page = Printers::open("test");
+            page->setCurrentX(1440);
+            page->setCurrentY(2880);
+            page->setFontSize(12);
+            page->print("Prova");
+            page->setDrawWidth(3);
+            page->line({1440, 4320}, {5760, 4320}, Qt::black);
+            page->paintPicture(FrmFigure::Image3(7), {7200, 7200});
+            page->endDoc();
+        }
+        const QString pdf = PrintService::waitNewJob("Tarvello_B", before);
+        QVERIFY(!pdf.isEmpty());
+        QCOMPARE(PrintService::pages(pdf), 1);
+        const auto words = PrintService::words(pdf);
+        QCOMPARE(words.size(), 1);
+        // The page's printable area starts 18 pt from the left and 36 pt from the top.
+        QVERIFY(qAbs(words[0].xMin - (18 + 72)) < 1.5);
+        QVERIFY(qAbs(words[0].yMin - (36 + 144)) < 3);
+        QVERIFY(words[0].yMax - words[0].yMin > 9 && words[0].yMax - words[0].yMin < 16); // 12 pt
+
+        // At 72 dpi one pixel is one point: the line and the figure are where the twips say.
+        const QImage img = PrintService::render(pdf, 72);
+        QVERIFY(!img.isNull());
+        QVERIFY(qGray(img.pixel(18 + 150, 36 + 216)) < 100);  // on the line
+        QVERIFY(qGray(img.pixel(18 + 150, 36 + 226)) > 200);  // below it
+        // The die (48 x 46 pixels, 720 x 690 twips) from (360, 360) pt: red and yellow inside.
+        bool coloured = false;
+        for (int y = 36 + 360; y < 36 + 360 + 34; ++y)
+            for (int x = 18 + 360; x < 18 + 360 + 36; ++x) {
+                const QColor c = img.pixelColor(x, y);
+                coloured |= c.red() > 200 && c.blue() < 120;
+            }
+        QVERIFY(coloured);
+        QVERIFY(qGray(img.pixel(18 + 360 + 50, 36 + 360 + 50)) > 240); // nothing beyond its size
+        Printers::setCurrent(QString());
+    }
+
+    void aPrinterThatIsGoneIsAFailure()
+    {
+        Printers::setCurrent("Nessuna");
+        QVERIFY_THROWS_EXCEPTION(PrinterError, Printers::open("test"));
+        Printers::setCurrent(QString());
+    }
+};
+
+QTEST_MAIN(TestQtPrinter)
+#include "tst_qtprinter.moc"

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QThread>
+
+// The private print service the test set-up starts: real CUPS queues that write every job
+// as a PDF file. Tests that print call usePrivatePrintService() first (before any printer is
+// looked at), then read what each queue printed.
+namespace PrintService {
+
+inline QString dir() { return qEnvironmentVariable("TARVELLO_CUPS_DIR"); }
+inline QString script() { return qEnvironmentVariable("TARVELLO_CUPS_SCRIPT"); }
+
+// Runs a subcommand of the sandbox script; its standard output, or a null string on failure.
+inline QString run(const QStringList& args, int timeoutMs = 60000)
+{
+    QProcess p;
+    p.start(script(), QStringList{args.first(), dir()} + args.mid(1));
+    if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        qWarning("cups-sandbox %s: %s", qPrintable(args.join(' ')), p.readAllStandardError().constData());
+        return QString();
+    }
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+// Points the program's printing at the private service, and nowhere else.
+inline bool usePrivatePrintService()
+{
+    if (dir().isEmpty() || script().isEmpty())
+        return false;
+    const QString line = run({"env"});
+    if (!line.startsWith("CUPS_SERVER="))
+        return false;
+    const QString socket = line.mid(int(qstrlen("CUPS_SERVER=")));
+    const QString etc = QFileInfo(socket).absolutePath() + "/etc";
+    qputenv("CUPS_SERVER", socket.toLocal8Bit());
+    qputenv("CUPS_SERVERROOT", etc.toLocal8Bit());
+    qputenv("HOME", etc.toLocal8Bit()); // no lpoptions of the machine's user
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
+    return true;
+}
+
+// The output files of a queue, oldest job first.
+inline QStringList outputs(const QString& queue)
+{
+    const QString list = run({"outputs", queue});
+    return list.isEmpty() ? QStringList() : list.split('\n');
+}
+
+// Waits until the queue has printed everything sent to it; the newest output file.
+inline QString waitJob(const QString& queue) { return run({"wait-job", queue, "30"}); }
+
+// Waits until the queue has one more output file than `before`; that file, or empty.
+inline QString waitNewJob(const QString& queue, int before)
+{
+    for (int i = 0; i < 300; ++i) {
+        const QStringList files = outputs(queue);
+        if (files.size() > before)
+            return waitJob(queue);
+        QThread::msleep(50);
+    }
+    return QString();
+}
+
+// A word of a printed page and its box, in points from the page's top-left corner.
+struct Word
+{
+    QString text;
+    double xMin, yMin, xMax, yMax;
+};
+
+inline QList<Word> words(const QString& pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {"-bbox", pdf, "-"});
+    p.waitForFinished(30000);
+    QList<Word> result;
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression re(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    auto it = re.globalMatch(html);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        result.append({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                       m.captured(3).toDouble(), m.captured(4).toDouble()});
+    }
+    return result;
+}
+
+inline int pages(const QString& pdf)
+{
+    QProcess p;
+    p.start("pdfinfo", {pdf});
+    p.waitForFinished(30000);
+    static const QRegularExpression re(R"(Pages:\s+(\d+))");
+    const auto m = re.match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// The page rendered at `dpi`, for looking at what is where.
+inline QImage render(const QString& pdf, int dpi)
+{
+    const QString base = QDir::temp().filePath(QStringLiteral("tarvello-page-%1").arg(QCoreApplication::applicationPid()));
+    QProcess p;
+    p.start("pdftoppm", {"-r", QString::number(dpi), "-png", "-singlefile", pdf, base});
+    p.waitForFinished(60000);
+    QImage img(base + ".png");
+    QFile::remove(base + ".png");
+    return img;
+}
+
+} // namespace PrintService

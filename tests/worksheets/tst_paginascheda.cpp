@@ -1,0 +1,161 @@
+#include "app/frmfigure.h"
+#include "support/recordingprinter.h"
+#include "support/testsupport.h"
+#include "worksheets/paginascheda.h"
+
+#include <QTest>
+
+using Op = RecordingPrinter::Op;
+
+namespace {
+// Figure k + 1 on place k of each first set, figure 12 on place 14 - k of each second set,
+// blank everywhere else: every place can be told apart by what it holds.
+PaginaScheda sample(bool withSecondSets)
+{
+    PaginaScheda p;
+    p.istruzione = QStringLiteral("istruzione");
+    for (int k = 0; k < 4; ++k)
+        for (int i = 0; i < PaginaScheda::Posti; ++i)
+            p.primi[k][i] = FrmFigure::Image3(i == k ? k + 1 : FrmFigure::Bianca);
+    if (withSecondSets) {
+        p.secondi.emplace();
+        for (int k = 0; k < 4; ++k)
+            for (int i = 0; i < PaginaScheda::Posti; ++i)
+                (*p.secondi)[k][i] = FrmFigure::Image3(i == 14 - k ? 12 : FrmFigure::Bianca);
+    }
+    return p;
+}
+} // namespace
+
+class TestPaginaScheda : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pageInOrder_data()
+    {
+        QTest::addColumn<bool>("withSecondSets");
+        QTest::newRow("second sets empty") << false;
+        QTest::newRow("second sets to change") << true;
+    }
+
+    void pageInOrder()
+    {
+        QFETCH(bool, withSecondSets);
+        MessageRecorder messages;
+        RecordingPrinter printer;
+        StampaScheda(printer, sample(withSecondSets));
+        QVERIFY(messages.messages.isEmpty());
+
+        const QList<Op>& ops = printer.ops;
+        QCOMPARE(ops.size(), 2 + 1 + 4 * (8 + 15 * (withSecondSets ? 2 : 1)) + 1);
+        QCOMPARE(ops[0].kind, Op::Text);
+        QCOMPARE(ops[0].text, QStringLiteral("Nome e Cognome   "));
+        QCOMPARE(ops[0].a, QPointF(1000, 1000));
+        QCOMPARE(ops[0].fontSize, 14.0);
+        QCOMPARE(ops[1].text, QStringLiteral("istruzione"));
+        QCOMPARE(ops[1].a, QPointF(1000, 1500));
+        QCOMPARE(ops[1].fontSize, 12.0);
+        QCOMPARE(ops[2].kind, Op::DrawWidth);
+        QCOMPARE(ops[2].width, 3);
+        QCOMPARE(printer.count(Op::DrawWidth), 1); // once, before the first line
+        QCOMPARE(ops.last().kind, Op::End);
+        QCOMPARE(printer.count(Op::End), 1); // one document, one page
+
+        int i = 3;
+        for (int k = 1; k <= 4; ++k) {
+            const double t = 2000 + 3500 * (k - 1), b = t + 3100;
+            auto box = [&](double l, double r) {
+                const QList<QPair<QPointF, QPointF>> edges = {
+                    {{l, t}, {r, t}}, {{l, t}, {l, b}}, {{r, t}, {r, b}}, {{l, b}, {r, b}}};
+                for (const auto& e : edges) {
+                    QCOMPARE(ops[i].kind, Op::Line);
+                    QCOMPARE(ops[i].a, e.first);
+                    QCOMPARE(ops[i].b, e.second);
+                    ++i;
+                }
+            };
+            auto set = [&](double x0, bool second) {
+                for (int p = 0; p < 15; ++p) {
+                    QCOMPARE(ops[i].kind, Op::Picture_);
+                    QCOMPARE(ops[i].a, QPointF(x0 + 800 * (p % 5), t + 200 + 950 * (p / 5)));
+                    const int expected = second ? (p == 14 - (k - 1) ? 12 : 0) : (p == k - 1 ? k : 0);
+                    QCOMPARE(ops[i].pictureId, expected);
+                    ++i;
+                }
+            };
+            box(500, 5500);
+            if (withSecondSets) {
+                set(830, false);
+                box(6000, 11000);
+                set(6830, true);
+            } else {
+                box(6000, 11000);
+                set(830, false);
+            }
+        }
+    }
+
+    void cornersOfThePage()
+    {
+        QCOMPARE(PaginaScheda::posto(4, 14, false), QPointF(4030, 14600));
+        QCOMPARE(PaginaScheda::posto(1, 0, true), QPointF(6830, 2200));
+        QCOMPARE(PaginaScheda::basso(4), 15600.0);
+    }
+
+    void failuresAreReportedOnce_data()
+    {
+        QTest::addColumn<int>("failFrom");
+        QTest::addColumn<int>("linesPrinted");
+        QTest::newRow("in the header, and after") << 2 << 0;
+        QTest::newRow("in the boxes") << 10 << 6;
+        QTest::newRow("at the end of the document") << 2 + 1 + 4 * 23 + 1 << 32;
+    }
+
+    void failuresAreReportedOnce()
+    {
+        QFETCH(int, failFrom);
+        QFETCH(int, linesPrinted);
+        MessageRecorder messages;
+        RecordingPrinter printer;
+        printer.failFrom = failFrom;
+        StampaScheda(printer, sample(false));
+        QCOMPARE(messages.messages, QStringList{"Problema di stampa nella stampante utilizzata."});
+        QCOMPARE(printer.count(Op::Line), linesPrinted);
+        QCOMPARE(printer.count(Op::End), 0);
+    }
+
+    void headerFailureLetsThePageGoOn()
+    {
+        // Only the header's text fails, the printer takes the rest: the page still goes out.
+        MessageRecorder messages;
+        struct Recovering : PrinterSurface
+        {
+            RecordingPrinter inner;
+            bool failed = false;
+            void setCurrentX(double v) override { inner.setCurrentX(v); }
+            void setCurrentY(double v) override { inner.setCurrentY(v); }
+            void setFontSize(double v) override { inner.setFontSize(v); }
+            void setDrawWidth(int w) override { inner.setDrawWidth(w); }
+            void print(const QString& t) override
+            {
+                if (!failed) {
+                    failed = true;
+                    throw PrinterError("once");
+                }
+                inner.print(t);
+            }
+            void line(QPointF a, QPointF b, const QColor& c) override { inner.line(a, b, c); }
+            void paintPicture(const Picture& p, QPointF at) override { inner.paintPicture(p, at); }
+            void endDoc() override { inner.endDoc(); }
+        } recovering;
+        StampaScheda(recovering, sample(false));
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(recovering.inner.count(Op::Text), 0); // the header ended at its failure
+        QCOMPARE(recovering.inner.count(Op::Line), 32);
+        QCOMPARE(recovering.inner.count(Op::End), 1);
+    }
+};
+
+QTEST_MAIN(TestPaginaScheda)
+#include "tst_paginascheda.moc"

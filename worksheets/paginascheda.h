@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/picture.h"
+
+#include <QPointF>
+#include <QString>
+#include <array>
+#include <optional>
+
+class PrinterSurface;
+
+// One printed worksheet: a line for the pupil's name, one instruction, and four rows of two
+// boxes, in twips on the page. The left box of a row holds the first set as the window's
+// places show it; the right box holds the starting second set, or stays empty for the pupil
+// to draw in.
+struct PaginaScheda
+{
+    static constexpr int Posti = 15;
+    using Insieme = std::array<Picture, Posti>;
+
+    QString istruzione;
+    std::array<Insieme, 4> primi;
+    std::optional<std::array<Insieme, 4>> secondi;
+
+    // Where things go on the page.
+    static double alto(int esercizio) { return 2000 + 3500 * (esercizio - 1); }
+    static double basso(int esercizio) { return alto(esercizio) + 3100; }
+    static QPointF posto(int esercizio, int p, bool destra)
+    {
+        return QPointF((destra ? 6830 : 830) + 800 * (p % 5), alto(esercizio) + 200 + 950 * (p / 5));
+    }
+};
+
+inline const QString ProblemaDiStampa = QStringLiteral("Problema di stampa nella stampante utilizzata.");
+
+// Prints the page on the current printer, in one document. Any printer failure is reported
+// once with the printer message; the program and the worksheet go on as they were.
+void StampaScheda(const PaginaScheda& pagina);
+// The same on a given printer.
+void StampaScheda(PrinterSurface& printer, const PaginaScheda& pagina);
