@@ -126,7 +126,7 @@ void Form::load()
 
 void Form::showModeless()
 {
-    if (!loaded_)
+    if (!loaded_ || unloading_)
         return;
     if (!isVisible()) {
         if (placement_ == Placement::Maximized) {
@@ -151,7 +151,7 @@ void Form::showModeless()
 
 void Form::showModal()
 {
-    if (!loaded_)
+    if (!loaded_ || unloading_)
         return;
     setWindowModality(Qt::ApplicationModal);
     showModeless();

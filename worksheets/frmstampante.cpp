@@ -1,0 +1,63 @@
+#include "worksheets/frmstampante.h"
+
+#include "platform/controls.h"
+#include "platform/printer.h"
+#include "platform/pushkey.h"
+
+#include <QComboBox>
+
+frmStampante::frmStampante()
+    : Form(QStringLiteral("Form1"), QSizeF(6060, 5460), QColor(255, 255, 192), Placement::Centred,
+           Layout::Fixed)
+{
+    const QFont testo = makeFont("MS Sans Serif", 9.75, true);
+    Label1 = place(makeLabel(QString(), testo, Qt::black), nullptr, QRectF(432, 168, 1716, 1524), Kind::Label,
+                   QStringLiteral("Label1"));
+    Label2 = place(makeLabel(QString(), testo, Qt::black), nullptr, QRectF(3276, 120, 1704, 1452), Kind::Label,
+                   QStringLiteral("Label2"));
+    for (QLabel* l : {Label1, Label2})
+        l->setWordWrap(true);
+    Combo1 = place(new QComboBox, nullptr, QRectF(612, 2400, 4632, 336), Kind::ComboBox, QStringLiteral("Combo1"));
+    Combo1->setFont(testo);
+    Combo1->setAccessibleName(QStringLiteral("Stampanti installate"));
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    Command2 = new PushKey(QStringLiteral("C H I U D I"), QColor(255, 255, 128), PushKey::Acts::OnClick);
+    Command2->setFont(makeFont("MS Sans Serif", 13.5, true));
+    place(Command2, nullptr, QRectF(1128, 4188, 3168, 648), Kind::CommandButton, QStringLiteral("Command2"));
+    connect(Command2, &PushKey::clicked, this, &Form::hideForm);
+    setTabOrder(Combo1, Command2);
+    Combo1->setFocus();
+}
+
+void frmStampante::onLoad()
+{
+    PrimoClick = false;
+    const QStringList stampanti = Printers::installed();
+    {
+        const QSignalBlocker quiet(Combo1);
+        Combo1->addItems(stampanti);
+    }
+    if (stampanti.isEmpty()) {
+        Label1->setText(QStringLiteral("Nessuna stampante installata"));
+        return;
+    }
+    // Selecting the first entry raises the selection, which the load's own click ignores.
+    Combo1->setCurrentIndex(0);
+    Combo1_Click();
+    Label1->setText(QStringLiteral("La stampante predefinita è \r\n") + Printers::current());
+}
+
+void frmStampante::Combo1_Click()
+{
+    if (!PrimoClick) {
+        PrimoClick = true;
+        return;
+    }
+    // Names are compared exactly; the first of two equal names wins.
+    for (const QString& nome : Printers::installed())
+        if (nome == Combo1->currentText()) {
+            Printers::setCurrent(nome);
+            break;
+        }
+    Label2->setText(QStringLiteral("La stampante scelta è \r\n") + Printers::current());
+}
