@@ -8,7 +8,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvello"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarvello"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELLO_VERSIONE));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/tarvello.svg")));
     // The program ends when its last window is unloaded, not when the last one is hidden.

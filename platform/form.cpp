@@ -28,6 +28,9 @@ Form::Form(const QString& caption, QSizeF designInnerTwips, const QColor& back, 
     : design_(designInnerTwips), placement_(placement), layout_(layout), client_(new QWidget(this))
 {
     setWindowTitle(caption);
+    // A window of fixed size is a dialog: it has nothing to maximize or minimize.
+    if (layout == Layout::Fixed)
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     client_->setObjectName(QStringLiteral("client"));
     client_->setAutoFillBackground(true);
     QPalette pal = client_->palette();

@@ -77,7 +77,8 @@ void PushKey::paintEvent(QPaintEvent*)
     if (hasFocus()) {
         QPen dots(QColor(40, 0, 40), 1, Qt::DotLine);
         p.setPen(dots);
-        p.drawRoundedRect(r.adjusted(6, 6, -6, -6), radius / 2, radius / 2);
+        const qreal inset = qBound<qreal>(2, r.height() / 8, 6);
+        p.drawRoundedRect(r.adjusted(inset, inset, -inset, -inset), radius / 2, radius / 2);
     }
 }
 
