@@ -11,13 +11,24 @@ PACKAGES_RUN := build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qp
 # To run the tests: a private print service and the tools that read what it printed.
 PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils
 
-.PHONY: run test build deps-run deps-test clean
+.PHONY: run test build deps-run deps-test clean sanitize
 
 run: deps-run build
 	./$(BUILD)/tarvello
 
 test: deps-run deps-test build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again, built with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer: any error or leak of the program's own code fails it.
+sanitize: deps-run deps-test
+	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DTARVELLO_SANITIZE=ON
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	cd $(BUILD)-asan && \
+	ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp \
+	ctest --output-on-failure -j $(JOBS)
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo

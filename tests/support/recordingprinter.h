@@ -12,10 +12,10 @@ class RecordingPrinter final : public PrinterSurface
 public:
     struct Op
     {
-        enum Kind { Text, Line, Picture_, DrawWidth, End } kind;
-        QPointF a;
-        QPointF b;
-        QString text;
+        enum Kind { Text, Line, Picture_, DrawWidth, End } kind = Text;
+        QPointF a{};
+        QPointF b{};
+        QString text{};
         double fontSize = 0;
         int pictureId = -1;
         int width = 0;
@@ -27,14 +27,20 @@ public:
     void setCurrentX(double twips) override { x_ = twips; }
     void setCurrentY(double twips) override { y_ = twips; }
     void setFontSize(double points) override { size_ = points; }
-    void setDrawWidth(int width) override { record({Op::DrawWidth, {}, {}, {}, 0, -1, width}); }
-    void print(const QString& text) override { record({Op::Text, {x_, y_}, {}, text, size_}); }
-    void line(QPointF from, QPointF to, const QColor&) override { record({Op::Line, from, to}); }
+    void setDrawWidth(int width) override { record({.kind = Op::DrawWidth, .width = width}); }
+    void print(const QString& text) override
+    {
+        record({.kind = Op::Text, .a = {x_, y_}, .text = text, .fontSize = size_});
+    }
+    void line(QPointF from, QPointF to, const QColor&) override
+    {
+        record({.kind = Op::Line, .a = from, .b = to});
+    }
     void paintPicture(const ::Picture& p, QPointF at) override
     {
-        record({Op::Picture_, at, {}, {}, 0, p.id()});
+        record({.kind = Op::Picture_, .a = at, .pictureId = p.id()});
     }
-    void endDoc() override { record({Op::End}); }
+    void endDoc() override { record({.kind = Op::End}); }
 
     int count(Op::Kind kind) const
     {
