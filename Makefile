@@ -7,11 +7,13 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # To build and run the program.
 PACKAGES_RUN := build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
-	libgl-dev fonts-liberation2 fontconfig
-# To run the tests: a private print service and the tools that read what it printed.
-PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils
+	libgl-dev fonts-liberation2 fontconfig qt6-translations-l10n
+# To run the tests: a private print service and the tools that read what it printed; the
+# checkers of the desktop entry and of the package.
+PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils \
+	desktop-file-utils appstream dpkg-dev
 
-.PHONY: run test build deps-run deps-test clean sanitize
+.PHONY: run test build deps-run deps-test clean sanitize package
 
 run: deps-run build
 	./$(BUILD)/tarvello
@@ -39,6 +41,10 @@ deps-run:
 
 deps-test:
 	@$(call install,$(PACKAGES_TEST))
+
+# A Debian package of the program, in the build folder.
+package: deps-run deps-test build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD)

@@ -1,6 +1,7 @@
 // Screenshots of every window of the program, for the README and for looking at them.
 // Run under an X server with a window manager (tools/screenshots.sh starts both):
 //   tarvello-screenshots OUTDIR
+#include "app/avvio.h"
 #include "app/frmautore.h"
 #include "app/frminizio.h"
 #include "app/module1.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <functional>
@@ -52,9 +52,8 @@ void whileModal(const std::function<void()>& open, const std::function<void()>& 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarvello"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/tarvello.svg")));
-    QApplication::setQuitOnLastWindowClosed(false);
+    preparaApplicazione(app);
+    Form::setOnLastUnloaded({});
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(outDir);
     Random::seed(2026);
