@@ -14,6 +14,16 @@ PushKey::PushKey(const QString& caption, const QColor& back, Acts acts, QWidget*
     setText(caption);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
+    if (acts_ == Acts::OnPress) {
+        // Mouse and keys never click such a key; a click comes only from outside, from a
+        // screen reader's "press". It is a whole press: down, then up.
+        connect(this, &QAbstractButton::clicked, this, [this] {
+            if (onMouseDown)
+                onMouseDown();
+            if (onMouseUp)
+                onMouseUp();
+        });
+    }
 }
 
 void PushKey::setBackColor(const QColor& colour)

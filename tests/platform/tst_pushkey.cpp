@@ -72,6 +72,17 @@ private slots:
         QCOMPARE(characters, QList<int>({32}));
     }
 
+    void pressFromOutsideIsAWholePress()
+    {
+        // A screen reader presses a key through its accessible action.
+        PushKey key("A", Qt::yellow);
+        QStringList events;
+        key.onMouseDown = [&] { events << "down"; };
+        key.onMouseUp = [&] { events << "up"; };
+        key.click();
+        QCOMPARE(events, QStringList({"down", "up"}));
+    }
+
     void heldKeyActsOnce()
     {
         QWidget window;
