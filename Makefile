@@ -12,8 +12,10 @@ PACKAGES_RUN := build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qp
 # checkers of the desktop entry and of the package.
 PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils \
 	desktop-file-utils appstream dpkg-dev
+# A private X server and a window manager, for benchmarks and screenshots.
+PACKAGES_X := xvfb openbox x11-utils
 
-.PHONY: run test build deps-run deps-test clean sanitize package
+.PHONY: run test build deps-run deps-test deps-x clean sanitize package bench
 
 run: deps-run build
 	./$(BUILD)/tarvello
@@ -41,6 +43,13 @@ deps-run:
 
 deps-test:
 	@$(call install,$(PACKAGES_TEST))
+
+# The benchmarks, under a private X server; each prints its figure and its ratio.
+bench: deps-run deps-x build
+	tools/xrun.sh $(BUILD)/bench/tarvello-bench
+
+deps-x:
+	@$(call install,$(PACKAGES_X))
 
 # A Debian package of the program, in the build folder.
 package: deps-run deps-test build
