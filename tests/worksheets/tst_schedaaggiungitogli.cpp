@@ -2,20 +2,13 @@
 #include "app/frminizio.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
+#include "support/schedeaggiungitogli.h"
 #include "support/testsupport.h"
-#include "worksheets/schedaaggiungitogli.h"
 
 #include <QPainter>
 #include <QTest>
 
 namespace {
-SchedaAggiungiTogli& open(bool togli)
-{
-    if (togli)
-        return loadForm<frmStampaSchede3>();
-    return loadForm<frmStampaSchede2>();
-}
-
 using Posti = std::array<Picture, 2 * SchedaAggiungiTogli::Posti>;
 Posti posti(const SchedaAggiungiTogli& w)
 {
@@ -49,14 +42,7 @@ class TestSchedaAggiungiTogli : public QObject
 private slots:
     void cleanup() { closeEverything(); }
 
-    void windows_data()
-    {
-        QTest::addColumn<bool>("togli");
-        QTest::newRow("add") << false;
-        QTest::newRow("remove") << true;
-    }
-
-    void opensFromTheStartMenuOnce_data() { windows_data(); }
+    void opensFromTheStartMenuOnce_data() { bothSchede(); }
     void opensFromTheStartMenuOnce()
     {
         QFETCH(bool, togli);
@@ -77,11 +63,11 @@ private slots:
         QVERIFY(inizio.isVisible());
     }
 
-    void atLoad_data() { windows_data(); }
+    void atLoad_data() { bothSchede(); }
     void atLoad()
     {
         QFETCH(bool, togli);
-        SchedaAggiungiTogli& w = open(togli);
+        SchedaAggiungiTogli& w = openScheda(togli);
         QCOMPARE(w.InsiemeGenerato, (std::array<bool, 4>{true, false, false, false}));
         QCOMPARE(w.parteVisibile(), 1);
         QCOMPARE(w.Command2->text(), QStringLiteral("Visualizza la seconda parte"));
@@ -96,11 +82,11 @@ private slots:
 
     // The places show the draw: the first set's places and no other, the second set from
     // place 0 on, the same figure in both, and the sizes in the window's rule.
-    void placesShowTheDraw_data() { windows_data(); }
+    void placesShowTheDraw_data() { bothSchede(); }
     void placesShowTheDraw()
     {
         QFETCH(bool, togli);
-        SchedaAggiungiTogli& w = open(togli);
+        SchedaAggiungiTogli& w = openScheda(togli);
         const Picture bianca = FrmFigure::Image3(FrmFigure::Bianca);
         for (int i = 0; i < 200; ++i) {
             const int k = 1 + i % 4;
@@ -137,7 +123,7 @@ private slots:
     {
         QFETCH(bool, togli);
         QFETCH(int, k);
-        SchedaAggiungiTogli& w = open(togli);
+        SchedaAggiungiTogli& w = openScheda(togli);
         for (int j = 2; j <= 4; ++j)
             w.GeneraInsieme(j);
         const Posti before = posti(w);
@@ -168,7 +154,7 @@ private slots:
         QFETCH(bool, togli);
         QFETCH(QList<int>, presses);
         QFETCH(QList<int>, parts);
-        SchedaAggiungiTogli& w = open(togli);
+        SchedaAggiungiTogli& w = openScheda(togli);
         w.showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (int i = 0; i < presses.size(); ++i) {
@@ -181,11 +167,11 @@ private slots:
         }
     }
 
-    void twiceTheSize_data() { windows_data(); }
+    void twiceTheSize_data() { bothSchede(); }
     void twiceTheSize()
     {
         QFETCH(bool, togli);
-        SchedaAggiungiTogli& w = open(togli);
+        SchedaAggiungiTogli& w = openScheda(togli);
         std::vector<QRectF> design;
         for (const Form::Control& c : w.controls())
             design.push_back(c.twips);
@@ -218,7 +204,7 @@ private slots:
     {
         QFETCH(bool, togli);
         QFETCH(int, figura);
-        SchedaAggiungiTogli& w = open(togli);
+        SchedaAggiungiTogli& w = openScheda(togli);
         const Picture picture = FrmFigure::Image3(figura);
         QImage alone(picture.size(), QImage::Format_ARGB32);
         alone.fill(Qt::white);
