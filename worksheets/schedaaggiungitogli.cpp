@@ -18,8 +18,8 @@ const QPointF PostiSecondi[EsercizioScheda::Posti] = {
     {75, 270},   {990, 255},  {1860, 270},  {2715, 255},  {3570, 255},
     {45, 1170},  {1005, 1155}, {1860, 1155}, {2715, 1155}, {3570, 1155},
     {120, 2040}, {1020, 2040}, {1875, 2040}, {2730, 2025}, {3585, 2040}};
-// Tall enough for the tallest figure, the candle (62 pixels, 930 twips, drawn down to its
-// 60th pixel): a place as short as the design's would cut off its foot and the flag's pole.
+// Tall enough for the tallest figure, the candle (62 pixels, drawn down to its 60th): places
+// 795 or 765 twips tall would cut off its foot and the flag's pole.
 const QSizeF MisuraPrimo(795, 900);
 const QSizeF MisuraSecondo(825, 900);
 
@@ -44,56 +44,52 @@ DisegnoScheda disegnoComune()
 
 QRectF sfondo(double left, double top, double width = 4605) { return QRectF(left, top, width, 3075); }
 
-void mostra(ImageBox* posto, const Picture& figura, bool vuoto)
+void mostra(ImageBox* posto, int figura)
 {
-    posto->setPicture(figura);
-    posto->setAccessibleName(vuoto ? QString() : QStringLiteral("figura"));
+    posto->setPicture(FrmFigure::Image3(figura));
+    posto->setAccessibleName(figura == FrmFigure::Bianca ? QString() : QStringLiteral("figura"));
+}
+
+// Every way the two windows differ, side by side: the add window's value, then the remove
+// window's.
+VarianteScheda variante(bool togli)
+{
+    const auto scegli = [togli](auto aggiungi, auto rimuovi) { return togli ? rimuovi : aggiungi; };
+    VarianteScheda v{
+        disegnoComune(), scegli(SecondoInsieme::Suvvalente, SecondoInsieme::Prevalente),
+        scegli(QStringLiteral("Nel riquadro accanto aggiungi elementi per rendere l'insieme consecutivo maggiore"),
+               QStringLiteral("Nel riquadro accanto togli elementi per rendere l'insieme consecutivo maggiore")),
+        // The add window shows the first sets on the right, the remove window on the left.
+        scegli(std::array{sfondo(4710, 195), sfondo(4710, 3390), sfondo(4725, 195, 4560), sfondo(4725, 3375, 4560)},
+               std::array{sfondo(45, 270), sfondo(45, 3405), sfondo(60, 180), sfondo(60, 3315)}),
+        scegli(std::array{sfondo(60, 195), sfondo(60, 3390), sfondo(75, 195), sfondo(75, 3375)},
+               std::array{sfondo(4680, 285), sfondo(4680, 3405), sfondo(4680, 180), sfondo(4725, 3315)})};
+    DisegnoScheda& d = v.disegno;
+    d.titolo = QStringLiteral("VISUALIZZAZIONE SCHEDA") + QString(scegli(9, 10), QLatin1Char(' '));
+    d.menuStampante = scegli(QStringLiteral("Seleziona  stampante"), QStringLiteral("Selezione stampante"));
+    d.label1 = scegli(QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME CHE VIENE DOPO"),
+                      QStringLiteral(" SCHEDA: costruire l'insieme  consecutivo maggiore - "));
+    d.label2 = scegli(QStringLiteral(" situazione iniziale: secondo  insieme suvvalente"),
+                      QStringLiteral(" situazione iniziale: secondo insieme prevalente"));
+    d.posLabel2 = QRectF(0, 450, 12000, scegli(360, 375));
+    d.posFrame3 = QRectF(scegli(90, 108), 825, 9360, 6525);
+    d.posFrame4 = scegli(QRectF(108, 825, 9348, 6525), QRectF(105, 825, 9330, 6525));
+    d.coloreParte = scegli(std::optional<QColor>(), std::optional<QColor>(QColor(255, 128, 255)));
+    d.completaLaScheda = scegli(QStringLiteral("Completa la scheda"), QStringLiteral(" Completa la scheda"));
+    return v;
 }
 
 } // namespace
 
 const VarianteScheda& VarianteScheda::aggiungi()
 {
-    static const VarianteScheda v = [] {
-        VarianteScheda v{disegnoComune(), SecondoInsieme::Suvvalente,
-                         QStringLiteral("Nel riquadro accanto aggiungi elementi per rendere l'insieme consecutivo maggiore"),
-                         // The first set on the right, the second on the left.
-                         {sfondo(4710, 195), sfondo(4710, 3390), sfondo(4725, 195, 4560), sfondo(4725, 3375, 4560)},
-                         {sfondo(60, 195), sfondo(60, 3390), sfondo(75, 195), sfondo(75, 3375)}};
-        DisegnoScheda& d = v.disegno;
-        d.titolo = QStringLiteral("VISUALIZZAZIONE SCHEDA") + QString(9, QLatin1Char(' '));
-        d.menuStampante = QStringLiteral("Seleziona  stampante");
-        d.label1 = QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME CHE VIENE DOPO");
-        d.label2 = QStringLiteral(" situazione iniziale: secondo  insieme suvvalente");
-        d.posLabel2 = QRectF(0, 450, 12000, 360);
-        d.posFrame3 = QRectF(90, 825, 9360, 6525);
-        d.posFrame4 = QRectF(108, 825, 9348, 6525);
-        d.completaLaScheda = QStringLiteral("Completa la scheda");
-        return v;
-    }();
+    static const VarianteScheda v = variante(false);
     return v;
 }
 
 const VarianteScheda& VarianteScheda::togli()
 {
-    static const VarianteScheda v = [] {
-        VarianteScheda v{disegnoComune(), SecondoInsieme::Prevalente,
-                         QStringLiteral("Nel riquadro accanto togli elementi per rendere l'insieme consecutivo maggiore"),
-                         // The first set on the left, the second on the right.
-                         {sfondo(45, 270), sfondo(45, 3405), sfondo(60, 180), sfondo(60, 3315)},
-                         {sfondo(4680, 285), sfondo(4680, 3405), sfondo(4680, 180), sfondo(4725, 3315)}};
-        DisegnoScheda& d = v.disegno;
-        d.titolo = QStringLiteral("VISUALIZZAZIONE SCHEDA") + QString(10, QLatin1Char(' '));
-        d.menuStampante = QStringLiteral("Selezione stampante");
-        d.label1 = QStringLiteral(" SCHEDA: costruire l'insieme  consecutivo maggiore - ");
-        d.label2 = QStringLiteral(" situazione iniziale: secondo insieme prevalente");
-        d.posLabel2 = QRectF(0, 450, 12000, 375);
-        d.posFrame3 = QRectF(108, 825, 9360, 6525);
-        d.posFrame4 = QRectF(105, 825, 9330, 6525);
-        d.coloreParte = QColor(255, 128, 255);
-        d.completaLaScheda = QStringLiteral(" Completa la scheda");
-        return v;
-    }();
+    static const VarianteScheda v = variante(true);
     return v;
 }
 
@@ -128,17 +124,15 @@ void SchedaAggiungiTogli::onLoad() { GeneraInsieme(1); }
 void SchedaAggiungiTogli::disegna(int k)
 {
     const int base = EsercizioScheda::Posti * (k - 1);
-    const Picture bianca = FrmFigure::Image3(FrmFigure::Bianca);
     for (int i = base; i < base + EsercizioScheda::Posti; ++i) {
-        mostra(Image1[i], bianca, true);
-        mostra(Image2[i], bianca, true);
+        mostra(Image1[i], FrmFigure::Bianca);
+        mostra(Image2[i], FrmFigure::Bianca);
     }
     Estratto = estraiEsercizio(variante_.secondo, k);
-    const Picture figura = FrmFigure::Image3(Estratto.FiguraScheda);
     for (int i = 1; i <= Estratto.NumElementiScheda; ++i)
-        mostra(Image1[Estratto.PostiEstrattiScheda[i]], figura, false);
+        mostra(Image1[Estratto.PostiEstrattiScheda[i]], Estratto.FiguraScheda);
     for (int p = 0; p <= Estratto.UltimoPostoSecondo; ++p)
-        mostra(Image2[base + p], figura, false);
+        mostra(Image2[base + p], Estratto.FiguraScheda);
 }
 
 PaginaScheda SchedaAggiungiTogli::pagina() const

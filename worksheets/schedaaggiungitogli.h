@@ -32,8 +32,8 @@ class SchedaAggiungiTogli : public FinestraScheda
 public:
     static constexpr int Posti = Esercizi * EsercizioScheda::Posti;
 
-    // The set frames, exercise k at k - 1; their object names are the design's, one of them
-    // given twice.
+    // The set frames, exercise k at k - 1. Their object names are the historic ones, odd as
+    // they are: "fraSondo3D", and "fraSfondo3S" for the first sets of exercises 3 and 4.
     std::array<Frame*, Esercizi> SfondoPrimo{};
     std::array<Frame*, Esercizi> SfondoSecondo{};
     // Place p of exercise k at 15 × (k - 1) + p.

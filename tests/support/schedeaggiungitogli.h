@@ -19,3 +19,13 @@ inline void bothSchede()
     QTest::newRow("add") << false;
     QTest::newRow("remove") << true;
 }
+
+// One row per window and value of an int column, from `first` to `last`.
+inline void bothSchede(const char* column, int first, int last)
+{
+    QTest::addColumn<bool>("togli");
+    QTest::addColumn<int>(column);
+    for (int v = first; v <= last; ++v)
+        for (bool togli : {false, true})
+            QTest::addRow("%s, %s %d", togli ? "remove" : "add", column, v) << togli << v;
+}

@@ -110,15 +110,7 @@ private slots:
         }
     }
 
-    void redrawingLeavesTheOthers_data()
-    {
-        QTest::addColumn<bool>("togli");
-        QTest::addColumn<int>("k");
-        for (int k = 1; k <= 4; ++k) {
-            QTest::addRow("add, exercise %d", k) << false << k;
-            QTest::addRow("remove, exercise %d", k) << true << k;
-        }
-    }
+    void redrawingLeavesTheOthers_data() { bothSchede("k", 1, 4); }
     void redrawingLeavesTheOthers()
     {
         QFETCH(bool, togli);
@@ -191,15 +183,7 @@ private slots:
 
     // Every figure shows whole in every place at the window's design size, where the
     // places are closest: nothing cut off by its place, nothing covered by a neighbour.
-    void figuresShowWhole_data()
-    {
-        QTest::addColumn<bool>("togli");
-        QTest::addColumn<int>("figura");
-        for (int f = 1; f <= FrmFigure::NumeroFigure; ++f) {
-            QTest::addRow("add, figure %d", f) << false << f;
-            QTest::addRow("remove, figure %d", f) << true << f;
-        }
-    }
+    void figuresShowWhole_data() { bothSchede("figura", 1, FrmFigure::NumeroFigure); }
     void figuresShowWhole()
     {
         QFETCH(bool, togli);
