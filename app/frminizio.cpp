@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "platform/keys.h"
 #include "platform/pushkey.h"
+#include "worksheets/schedaaggiungitogli.h"
 
 #include <QEvent>
 #include <QMenu>
@@ -106,6 +107,8 @@ void FrmInizio::buildMenu()
     mnuAggiungi->setObjectName(QStringLiteral("mnuAggiungi"));
     mnuTogli = schede->addAction(QStringLiteral("togli elementi"));
     mnuTogli->setObjectName(QStringLiteral("mnuTogli"));
+    connect(mnuAggiungi, &QAction::triggered, this, [] { loadForm<frmStampaSchede2>().showModeless(); });
+    connect(mnuTogli, &QAction::triggered, this, [] { loadForm<frmStampaSchede3>().showModeless(); });
     mnuInfo = menuBar()->addAction(QStringLiteral("About"));
     mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
     connect(mnuInfo, &QAction::triggered, this, [] { loadForm<frmAutore>().showModal(); });

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QtGlobal>
+#include <array>
+
+// How the second set of a worksheet exercise starts, beside a first set of n figures.
+enum class SecondoInsieme {
+    Suvvalente, // 1 to n - 1 figures: the pupil adds figures until there are n + 1
+    Prevalente, // n + 2 to 11 figures: the pupil crosses figures out until there are n + 1
+};
+
+// One exercise of an add or remove worksheet as drawn: the figure, the first set's places
+// and how far the second set reaches. The second set always fills its places from 0 on.
+struct EsercizioScheda
+{
+    static constexpr int Posti = 15;
+
+    qint16 FiguraScheda = 0;    // 1 to 12, the figure of both sets
+    int NumElementiScheda = 0;  // figures of the first set
+    // Entries 1 to NumElementiScheda: the first set's places, as indexes into the window's
+    // 60 first-set places (15 × (k - 1) + place).
+    std::array<qint16, 13> PostiEstrattiScheda{};
+    qint16 UltimoPostoSecondo = -1; // the second set holds places 0 to this one
+
+    int numElementiSecondo() const { return UltimoPostoSecondo + 1; }
+};
+
+// Draws exercise k (1 to 4) after reseeding the generator from the clock.
+EsercizioScheda estraiEsercizio(SecondoInsieme tipo, int k);
