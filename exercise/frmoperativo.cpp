@@ -364,6 +364,8 @@ void frmOperativo::mostra()
     LblTempoParziale->setText(q.tempoParziale);
     LblTempoTotale->setText(q.tempoTotale);
 
+    // Every step that disables the key or the frame holding the focus names the key that takes
+    // it: Qt would drop the focus, and a pupil on the keyboard would be left with no key.
     switch (esercizio_.prendiFuoco()) {
     case Esercizio::Fuoco::Aggiungi:
         Option1[Esercizio::TastoAggiungi]->setFocus();
@@ -379,22 +381,6 @@ void frmOperativo::mostra()
         break;
     case Esercizio::Fuoco::Invariato:
         break;
-    }
-    assicuraFuoco();
-}
-
-void frmOperativo::assicuraFuoco()
-{
-    // A key that became unavailable, or whose frame did, loses the focus without passing it
-    // on; a pupil on the keyboard would be left with no key at all.
-    QWidget* f = focusWidget();
-    if (f && f->isEnabled())
-        return;
-    for (QWidget* k : riquadro(davanti_)->findChildren<PushKey*>()) {
-        if (k->isEnabled()) {
-            k->setFocus();
-            return;
-        }
     }
 }
 

@@ -94,7 +94,6 @@ private:
     void mostra();
     void scriviIstruzione();
     Frame* riquadro(Esercizio::Riquadro r) const;
-    void assicuraFuoco();
     void rilasciaTasti();
 
     void tastierinoKeyDown(int indice, int& codice);
