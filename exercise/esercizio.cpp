@@ -92,42 +92,36 @@ void Esercizio::NuovoEsercizio()
     TastiCostruzione();
 }
 
-void Esercizio::genera0()
-{
-    Random::reseedFromClock();
-    FiguraCorrente = qint16(Random::draw(NumeroFigure));
-    Random::reseedFromClock();
-    NumElementiS = Random::draw(MassimoS);
-    estraiPosti();
-    mostraInsiemeS();
-}
+void Esercizio::genera0() { estraiInsiemeS(1, true); }
 
 void Esercizio::genera1()
 {
-    Random::reseedFromClock();
-    FiguraCorrente = qint16(Random::draw(NumeroFigure));
-    // One figure leaves no smaller non-empty start for the second set: such a draw is redone.
-    do
-        NumElementiS = Random::draw(MassimoS);
-    while (NumElementiS < 2);
-    estraiPosti();
+    // One figure leaves no smaller non-empty start for the second set: such a size is drawn again.
+    estraiInsiemeS(2, false);
     do
         NumInizialeD = qint16(Random::draw(NumElementiS));
     while (NumInizialeD == NumElementiS);
-    mostraInsiemeS();
 }
 
 void Esercizio::genera2()
 {
-    Random::reseedFromClock();
-    FiguraCorrente = qint16(Random::draw(NumeroFigure));
-    Random::reseedFromClock();
-    NumElementiS = Random::draw(MassimoS);
-    estraiPosti();
+    estraiInsiemeS(1, true);
     do {
         Random::reseedFromClock();
         NumInizialeD = qint16(Random::draw(8) + 2); // 3 to 10
     } while (NumInizialeD <= NumElementiS + 1);
+}
+
+void Esercizio::estraiInsiemeS(int minimo, bool risemina)
+{
+    Random::reseedFromClock();
+    FiguraCorrente = qint16(Random::draw(NumeroFigure));
+    if (risemina)
+        Random::reseedFromClock();
+    do
+        NumElementiS = Random::draw(MassimoS);
+    while (NumElementiS < minimo);
+    estraiPosti();
     mostraInsiemeS();
 }
 

@@ -67,6 +67,9 @@ public:
     void TastiAvanti();
 
 private:
+    // The figure, the size n (drawn again while below `minimo`), the places; the clock reseeds
+    // the draws of the figure and, with `risemina`, of n.
+    void estraiInsiemeS(int minimo, bool risemina);
     void estraiPosti();
     void mostraInsiemeS();
     void mostraInsiemeD(int figure);

@@ -189,16 +189,14 @@ void frmOperativo::onUnload() { Esci(); }
 
 void frmOperativo::Avvia()
 {
-    esercizio_.Avvia();
+    passo(&Esercizio::Avvia);
     scriviIstruzione();
-    mostra();
 }
 
 void frmOperativo::NuovoEsercizio()
 {
-    esercizio_.NuovoEsercizio();
+    passo(&Esercizio::NuovoEsercizio);
     scriviIstruzione();
-    mostra();
 }
 
 void frmOperativo::scriviIstruzione()
@@ -207,89 +205,26 @@ void frmOperativo::scriviIstruzione()
         Label2->setText(*testo);
 }
 
-void frmOperativo::genera0()
+void frmOperativo::passo(void (Esercizio::*p)())
 {
-    esercizio_.genera0();
+    (esercizio_.*p)();
     mostra();
 }
 
-void frmOperativo::genera1()
-{
-    esercizio_.genera1();
-    mostra();
-}
-
-void frmOperativo::genera2()
-{
-    esercizio_.genera2();
-    mostra();
-}
-
-void frmOperativo::VisualizzaD0()
-{
-    esercizio_.VisualizzaD0();
-    mostra();
-}
-
-void frmOperativo::VisualizzaD1()
-{
-    esercizio_.VisualizzaD1();
-    mostra();
-}
-
-void frmOperativo::VisualizzaD2()
-{
-    esercizio_.VisualizzaD2();
-    mostra();
-}
-
-void frmOperativo::Aggiungi()
-{
-    esercizio_.Aggiungi();
-    mostra();
-}
-
-void frmOperativo::Togli()
-{
-    esercizio_.Togli();
-    mostra();
-}
-
-void frmOperativo::Verifica()
-{
-    esercizio_.Verifica();
-    mostra();
-}
-
-void frmOperativo::SiSi()
-{
-    esercizio_.SiSi();
-    mostra();
-}
-
-void frmOperativo::NoNo()
-{
-    esercizio_.NoNo();
-    mostra();
-}
-
-void frmOperativo::TastiCostruzione()
-{
-    esercizio_.TastiCostruzione();
-    mostra();
-}
-
-void frmOperativo::TastiAvanti()
-{
-    esercizio_.TastiAvanti();
-    mostra();
-}
-
-void frmOperativo::CalcolaTempo()
-{
-    esercizio_.CalcolaTempo();
-    mostra();
-}
+void frmOperativo::genera0() { passo(&Esercizio::genera0); }
+void frmOperativo::genera1() { passo(&Esercizio::genera1); }
+void frmOperativo::genera2() { passo(&Esercizio::genera2); }
+void frmOperativo::VisualizzaD0() { passo(&Esercizio::VisualizzaD0); }
+void frmOperativo::VisualizzaD1() { passo(&Esercizio::VisualizzaD1); }
+void frmOperativo::VisualizzaD2() { passo(&Esercizio::VisualizzaD2); }
+void frmOperativo::Aggiungi() { passo(&Esercizio::Aggiungi); }
+void frmOperativo::Togli() { passo(&Esercizio::Togli); }
+void frmOperativo::Verifica() { passo(&Esercizio::Verifica); }
+void frmOperativo::SiSi() { passo(&Esercizio::SiSi); }
+void frmOperativo::NoNo() { passo(&Esercizio::NoNo); }
+void frmOperativo::TastiCostruzione() { passo(&Esercizio::TastiCostruzione); }
+void frmOperativo::TastiAvanti() { passo(&Esercizio::TastiAvanti); }
+void frmOperativo::CalcolaTempo() { passo(&Esercizio::CalcolaTempo); }
 
 void frmOperativo::EseguiTasto(int indice)
 {

@@ -91,6 +91,8 @@ private:
     void costruisciAiuto();
     void costruisciIntervento();
 
+    // Runs one step of the exercise and shows what it leaves.
+    void passo(void (Esercizio::*p)());
     void mostra();
     void scriviIstruzione();
     Frame* riquadro(Esercizio::Riquadro r) const;

@@ -20,7 +20,8 @@ frmOperativo& apri(int tipo)
     inizio.AvviaScelta(qint16(tipo));
     frmOperativo* f = loadedForm<frmOperativo>();
     f->activateWindow();
-    QTest::qWaitForWindowActive(f); // the tests then check where the focus is
+    if (!QTest::qWaitForWindowActive(f)) // the tests then find no focus and say so
+        qWarning("the exercise window did not become active");
     return *f;
 }
 
