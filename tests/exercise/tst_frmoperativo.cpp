@@ -255,6 +255,55 @@ private slots:
         QVERIFY(!f.Option1[0]->isEnabled() && !f.Option1[1]->isEnabled() && !f.Option1[2]->isEnabled());
     }
 
+    void keysOfEachGroup_data()
+    {
+        QTest::addColumn<QString>("group"); // the frame in front, and the key with the focus
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("focus"); // where the focus is afterwards
+        const int none = Qt::NoModifier;
+        const int keypad = Qt::KeypadModifier;
+        QTest::newRow("keypad: digit 2") << "Option1[0]" << int(Qt::Key_2) << none << "Option1[1]";
+        QTest::newRow("keypad: 2 of the numeric pad") << "Option1[0]" << int(Qt::Key_2) << keypad << "Option1[0]";
+        QTest::newRow("keypad: Tab") << "Option1[0]" << int(Qt::Key_Tab) << none << "Option1[0]";
+        QTest::newRow("keypad: arrow") << "Option1[0]" << int(Qt::Key_Right) << none << "Option1[0]";
+        QTest::newRow("keypad: letter") << "Option1[0]" << int(Qt::Key_S) << none << "Option1[0]";
+        QTest::newRow("keypad: space from TOGLI") << "Option1[1]" << int(Qt::Key_Space) << none << "Option1[0]";
+        QTest::newRow("help: 1 of the numeric pad") << "Option3[1]" << int(Qt::Key_1) << keypad << "Option3[0]";
+        QTest::newRow("help: 2 of the numeric pad") << "Option3[0]" << int(Qt::Key_2) << keypad << "Option3[1]";
+        QTest::newRow("help: digit 1") << "Option3[1]" << int(Qt::Key_1) << none << "Option3[0]";
+        QTest::newRow("help: Tab") << "Option3[0]" << int(Qt::Key_Tab) << none << "Option3[0]";
+        QTest::newRow("help: digit 3") << "Option3[0]" << int(Qt::Key_3) << none << "Option3[0]";
+        QTest::newRow("OK: Space") << "optOK" << int(Qt::Key_Space) << none << "optOK";
+        QTest::newRow("OK: Tab") << "optOK" << int(Qt::Key_Tab) << none << "optOK";
+    }
+
+    void keysOfEachGroup()
+    {
+        QFETCH(QString, group);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, focus);
+        Tentativi = 0;
+        frmOperativo& f = apri(0);
+        const int refusals = group == "optOK" ? 3 : group.startsWith("Option3") ? 1 : 0;
+        for (int i = 0; i < refusals; ++i) {
+            if (i > 0)
+                clic(f.Option3[1]);
+            clic(f.Option1[0]);
+            clic(f.Option1[2]);
+        }
+        if (group == "optOK")
+            clic(f.Option3[1]);
+        auto* start = f.findChild<PushKey*>(group);
+        start->setFocus();
+        const int figures = NumElementiD;
+        tapKey(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(::focus(), f.findChild<PushKey*>(focus));
+        QCOMPARE(NumElementiD, qint16(figures)); // no key here performs anything
+        QVERIFY(start->parentWidget()->isEnabled());
+    }
+
     void heldKeyOrButtonActsOnce()
     {
         frmOperativo& f = apri(0);
