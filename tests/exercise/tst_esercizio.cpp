@@ -162,8 +162,8 @@ private slots:
     void building_data()
     {
         QTest::addColumn<int>("tipo");
-        QTest::addColumn<QString>("keys"); // + adds, - removes
-        QTest::addColumn<int>("figures");  // -1: the start plus what the keys changed
+        QTest::addColumn<QString>("keys"); // + adds, - removes, v checks, n refuses help
+        QTest::addColumn<int>("figures");  // -1: the start plus what the keys changed; -3: the start
         QTest::addColumn<bool>("verifica");
         QTest::newRow("start of the add kind: not empty, no check yet") << 1 << "" << -1 << false;
         QTest::newRow("start of the remove kind") << 2 << "" << -1 << false;
@@ -172,6 +172,8 @@ private slots:
         QTest::newRow("add past ten") << 0 << "++++++++++++" << 10 << true;
         QTest::newRow("remove one of the start") << 2 << "-" << -1 << true;
         QTest::newRow("add one to the start") << 1 << "+" << -1 << true;
+        QTest::newRow("remove kind: added past the start, wrong, NO") << 2 << "++vn" << -3 << false;
+        QTest::newRow("add kind: removed, wrong, NO") << 1 << "-vn" << -3 << false;
     }
 
     void building()
@@ -183,10 +185,20 @@ private slots:
         TipoEsercizio = qint16(tipo);
         Esercizio e;
         e.Avvia();
-        if (figures < 0)
+        if (figures == -3) // back to the start
+            figures = NumElementiD;
+        else if (figures < 0)
             figures = NumElementiD + keys.count('+') - keys.count('-');
-        for (QChar k : keys)
-            k == '+' ? e.Aggiungi() : e.Togli();
+        for (QChar k : keys) {
+            if (k == '+')
+                e.Aggiungi();
+            else if (k == '-')
+                e.Togli();
+            else if (k == 'v')
+                e.Verifica();
+            else
+                e.NoNo();
+        }
         QCOMPARE(NumElementiD, qint16(figures));
         QCOMPARE(mostrati(e.quadro().postiD), primi(figures));
         QCOMPARE(e.quadro().disponibili[Esercizio::TastoVerifica], verifica);
@@ -224,50 +236,6 @@ private slots:
         if (right)
             QCOMPARE(q.disponibili, Avanti);
         QCOMPARE(mostrati(q.postiD), primi(NumElementiS + beyondN)); // the set stays as built
-    }
-
-    void helpAndRefusals()
-    {
-        TipoEsercizio = Togliere;
-        Esercizio e;
-        e.Avvia();
-        const int m = NumInizialeD;
-        // Figures added past the start, a wrong check and a "NO": back to places 1 to m.
-        e.Aggiungi();
-        e.Verifica();
-        e.NoNo();
-        QCOMPARE(mostrati(e.quadro().postiD), primi(m));
-        QCOMPARE(NumElementiD, qint16(m));
-        QVERIFY(e.quadro().esito.isEmpty());
-        QCOMPARE(e.quadro().disponibili, Costruzione);
-        QCOMPARE(e.prendiFuoco(), Esercizio::Fuoco::Aggiungi);
-        QCOMPARE(Tentativi, 1);
-        // A right answer and a new exercise do not forget the refusal: the intervention comes
-        // at the second "NO" of the next exercise.
-        while (NumElementiD > NumElementiS + 1)
-            e.Togli();
-        e.Verifica();
-        e.NuovoEsercizio();
-        e.Aggiungi();
-        e.Verifica();
-        e.NoNo();
-        QCOMPARE(e.quadro().davanti, Esercizio::Riquadro::Tastierino);
-        e.Aggiungi();
-        e.Verifica();
-        e.NoNo();
-        QCOMPARE(e.quadro().davanti, Esercizio::Riquadro::Intervento);
-        QCOMPARE(e.prendiFuoco(), Esercizio::Fuoco::Ok);
-        QCOMPARE(Tentativi, 0);
-        QCOMPARE(e.quadro().esito, Esercizio::Errato); // kept while the intervention is in front
-        // "OK" shows the solution and counts nothing.
-        const int errate = RisErrate;
-        e.SiSi();
-        QCOMPARE(mostrati(e.quadro().postiD), primi(NumElementiS + 1));
-        QCOMPARE(e.quadro().disponibili, Avanti);
-        QCOMPARE(e.quadro().davanti, Esercizio::Riquadro::Tastierino);
-        QVERIFY(e.quadro().esito.isEmpty());
-        QCOMPARE(RisErrate, errate);
-        QCOMPARE(RisEsatte, qint16(1));
     }
 
     void countersStopAtTheTop()

@@ -64,43 +64,30 @@ class TestFrmOperativo : public QObject
 private slots:
     void cleanup() { closeEverything(); }
 
-    void look_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("title") << "Label1" << "COSTRUISCI L'INSIEME CHE VIENE DOPO";
-        const char* const headers[5] = {"Oper", " Risposte esatte", " Risposte errate", "Tempo parziale", "Tempo totale"};
-        for (int i = 0; i < 5; ++i)
-            QTest::addRow("Label5[%d]", i) << QString("Label5[%1]").arg(i) << headers[i];
-        const char* const keys[5] = {"AGGIUNGI (+)", "TOGLI (-)", "VERIFICA", "AVANTI >>>", "ESCI"};
-        for (int i = 0; i < 5; ++i)
-            QTest::addRow("Option1[%d]", i) << QString("Option1[%1]").arg(i) << keys[i];
-        QTest::newRow("question") << "LblAiuto" << "Ti aiuto ?";
-        QTest::newRow("yes") << "Option3[0]" << "SI";
-        QTest::newRow("no") << "Option3[1]" << "NO";
-        QTest::newRow("intervention") << "lblIntervento" << "Intervengo io";
-        QTest::newRow("ok") << "optOK" << "OK";
-        for (const char* frame : {"FraSfondoS", "FraSfondoD", "Shape1[0]", "Shape1[1]", "frmElaborazione",
-                                  "fraTastierino", "fraAiuto", "fraIntervento", "Image1[15]", "Image2[1]"})
-            QTest::newRow(frame) << frame << "";
-        for (const char* value : {"LblOperazione", "lblRisEsatte", "lblRisErrate", "LblTempoParziale", "LblTempoTotale"})
-            QTest::newRow(value) << value << "";
-    }
-
     void look()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
         frmOperativo& f = apri(0);
         QCOMPARE(f.windowTitle(), QStringLiteral("Costruisci l'insieme consecutivo maggiore       "));
         QVERIFY(f.isMaximized());
-        auto* w = f.findChild<QWidget*>(name);
-        QVERIFY2(w, qPrintable(name));
-        if (auto* l = qobject_cast<QLabel*>(w)) {
-            QCOMPARE(l->text(), name == "LblOperazione" ? QStringLiteral("1") : text);
-        } else if (auto* k = qobject_cast<PushKey*>(w)) {
-            QCOMPARE(k->text(), text);
-            QCOMPARE(k->accessibleName(), text);
+        const QList<std::pair<const char*, const char*>> texts = {
+            {"Label1", "COSTRUISCI L'INSIEME CHE VIENE DOPO"}, {"Label5[0]", "Oper"},
+            {"Label5[1]", " Risposte esatte"}, {"Label5[2]", " Risposte errate"}, {"Label5[3]", "Tempo parziale"},
+            {"Label5[4]", "Tempo totale"}, {"LblOperazione", "1"}, {"lblRisEsatte", ""}, {"lblRisErrate", ""},
+            {"LblTempoParziale", ""}, {"LblTempoTotale", ""}, {"LblEsito", ""}, {"LblAiuto", "Ti aiuto ?"},
+            {"lblIntervento", "Intervengo io"}, {"Option1[0]", "AGGIUNGI (+)"}, {"Option1[1]", "TOGLI (-)"},
+            {"Option1[2]", "VERIFICA"}, {"Option1[3]", "AVANTI >>>"}, {"Option1[4]", "ESCI"},
+            {"Option3[0]", "SI"}, {"Option3[1]", "NO"}, {"optOK", "OK"}, {"FraSfondoS", ""}, {"FraSfondoD", ""},
+            {"Shape1[0]", ""}, {"Shape1[1]", ""}, {"Image1[15]", ""}, {"Image2[1]", ""}, {"frmElaborazione", ""},
+            {"fraTastierino", ""}, {"fraAiuto", ""}, {"fraIntervento", ""}};
+        for (const auto& [name, text] : texts) {
+            auto* w = f.findChild<QWidget*>(name);
+            QVERIFY2(w, name);
+            if (auto* l = qobject_cast<QLabel*>(w))
+                QCOMPARE(l->text(), QString(text));
+            if (auto* k = qobject_cast<PushKey*>(w)) {
+                QCOMPARE(k->text(), QString(text));
+                QCOMPARE(k->accessibleName(), QString(text));
+            }
         }
         QCOMPARE(f.LblTempoParziale->toolTip(), QStringLiteral("Secondi impiegati per ogni risposta"));
         QCOMPARE(f.LblTempoTotale->toolTip(), QStringLiteral("Secondi impiegati per ogni esercizio"));
