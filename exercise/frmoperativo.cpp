@@ -48,6 +48,20 @@ QFont fontTasti()
     return f;
 }
 
+// Whether a typed character is a Space that moves the focus: once per press, latched until
+// the release. Every other character is swallowed.
+bool spazio(int& carattere, bool& inCorso)
+{
+    if (inCorso)
+        return false;
+    if (carattere != Keys::Space) {
+        carattere = 0;
+        return false;
+    }
+    inCorso = true;
+    return true;
+}
+
 QFont arial(qreal punti) { return makeFont(QStringLiteral("Arial"), punti, true); }
 
 PushKey* tasto(const QString& didascalia, const QColor& colore, const QFont& font)
@@ -356,12 +370,8 @@ void frmOperativo::tastierinoKeyDown(int indice, int& codice)
 
 void frmOperativo::tastierinoKeyPress(int indice, int& carattere)
 {
-    if (SpazioInCorso)
+    if (!spazio(carattere, SpazioInCorso))
         return;
-    if (carattere != Keys::Space) {
-        carattere = 0;
-        return;
-    }
     for (int passo = 1; passo <= NumeroTasti; ++passo) {
         PushKey* k = Option1[(indice + passo) % NumeroTasti];
         if (k->isEnabled()) {
@@ -369,7 +379,6 @@ void frmOperativo::tastierinoKeyPress(int indice, int& carattere)
             break;
         }
     }
-    SpazioInCorso = true;
 }
 
 void frmOperativo::tastierinoMouseDown(int indice)
@@ -411,12 +420,6 @@ void frmOperativo::aiutoKeyDown(int indice, int& codice)
 
 void frmOperativo::aiutoKeyPress(int indice, int& carattere)
 {
-    if (SpazioAiutoInCorso)
-        return;
-    if (carattere != Keys::Space) {
-        carattere = 0;
-        return;
-    }
-    Option3[1 - indice]->setFocus();
-    SpazioAiutoInCorso = true;
+    if (spazio(carattere, SpazioAiutoInCorso))
+        Option3[1 - indice]->setFocus();
 }
