@@ -62,6 +62,7 @@ class TestFrmOperativo : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { Tentativi = 0; } // refusals count over the whole run: each test starts afresh
     void cleanup() { closeEverything(); }
 
     void look()
@@ -211,7 +212,6 @@ private slots:
 
     void thirdRefusalAcrossTwoExercisesBringsTheIntervention()
     {
-        Tentativi = 0;
         frmOperativo& f = apri(0);
         auto wrongAndRefuse = [&] {
             buildByKeyboard(NumElementiS);
@@ -271,7 +271,6 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(QString, focus);
-        Tentativi = 0;
         frmOperativo& f = apri(0);
         const int refusals = group == "optOK" ? 3 : group.startsWith("Option3") ? 1 : 0;
         for (int i = 0; i < refusals; ++i) {
