@@ -1,11 +1,425 @@
 #include "exercise/frmoperativo.h"
 
+#include "app/frmfigure.h"
+#include "app/module1.h"
 #include "platform/controls.h"
+#include "platform/keys.h"
+#include "platform/pushkey.h"
+
+#include <QEvent>
+
+namespace {
+
+const QColor Rosa(255, 192, 255);
+const QColor Magenta(255, 128, 255);
+const QColor Pesca(255, 224, 192);
+const QColor PescaScuro(255, 192, 128);
+const QColor Mattone(192, 64, 0);
+const QColor Blu(0, 0, 255);
+const QColor Rosso(255, 0, 0);
+
+// Top-left corners of the places 1 to 15, three rows of five.
+constexpr QPointF PostiS[Esercizio::NumeroPosti] = {
+    {300, 270},   {1140, 270},  {1950, 270},  {2790, 270},  {3630, 270},
+    {300, 1170},  {1140, 1170}, {1950, 1170}, {2790, 1170}, {3630, 1170},
+    {300, 2010},  {1110, 2010}, {1920, 2010}, {2760, 2010}, {3600, 2010}};
+constexpr QPointF PostiD[Esercizio::NumeroPosti] = {
+    {240, 255},   {1080, 255},  {1920, 255},  {2775, 255},  {3630, 255},
+    {255, 1140},  {1080, 1155}, {1920, 1155}, {2775, 1155}, {3630, 1155},
+    {255, 2025},  {1095, 2040}, {1920, 2040}, {2760, 2040}, {3600, 2040}};
+constexpr double LatoPosto = 735;
+
+const char* const Tasti[Esercizio::NumeroTasti] = {"AGGIUNGI (+)", "TOGLI (-)", "VERIFICA", "AVANTI >>>", "ESCI"};
+constexpr QRectF PostiTasti[Esercizio::NumeroTasti] = {
+    {105, 270, 2625, 930}, {2805, 270, 2625, 915}, {105, 1305, 2625, 930}, {2805, 1305, 2625, 915},
+    {105, 2370, 5325, 930}};
+
+const char* const Intestazioni[5] = {"Oper", " Risposte esatte", " Risposte errate", "Tempo parziale",
+                                     "Tempo totale"};
+constexpr double SinistraIntestazioni[5] = {45, 990, 1935, 2880, 3825};
+constexpr double SinistraValori[5] = {105, 1035, 1965, 2910, 3870};
+
+// The keys are drawn in a font of the old sans family where it exists, else in the sans the
+// rest of the window uses.
+QFont fontTasti()
+{
+    QFont f = makeFont(QStringLiteral("MS Sans Serif"), 13.5, true);
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    return f;
+}
+
+// Whether a typed character is a Space that moves the focus: once per press, latched until
+// the release. Every other character is swallowed.
+bool spazio(int& carattere, bool& inCorso)
+{
+    if (inCorso)
+        return false;
+    if (carattere != Keys::Space) {
+        carattere = 0;
+        return false;
+    }
+    inCorso = true;
+    return true;
+}
+
+QFont arial(qreal punti) { return makeFont(QStringLiteral("Arial"), punti, true); }
+
+PushKey* tasto(const QString& didascalia, const QColor& colore, const QFont& font)
+{
+    auto* k = new PushKey(didascalia, colore);
+    k->setFont(font);
+    k->setAccessibleName(didascalia);
+    return k;
+}
+
+} // namespace
 
 frmOperativo::frmOperativo()
-    : Form(QStringLiteral("Costruisci l'insieme consecutivo maggiore       "), QSizeF(11910, 8580),
-           QColor(255, 192, 255), Placement::Maximized, Layout::Proportional)
+    : Form(QStringLiteral("Costruisci l'insieme consecutivo maggiore       "), QSizeF(11910, 8580), Rosa,
+           Placement::Maximized, Layout::Proportional)
 {
-    Label2 = place(makeLabel(QString(), makeFont("Arial", 14.25, true), QColor(192, 64, 0)), nullptr,
-                   QRectF(150, 495, 11850, 495), Kind::Label, QStringLiteral("Label2"));
+    Label1 = place(makeLabel(QStringLiteral("COSTRUISCI L'INSIEME CHE VIENE DOPO"), arial(20.25), Mattone),
+                   nullptr, QRectF(150, 0, 11850, 495), Kind::Label, QStringLiteral("Label1"));
+    Label2 = place(makeLabel(QString(), arial(14.25), Mattone), nullptr, QRectF(150, 495, 11850, 495),
+                   Kind::Label, QStringLiteral("Label2"));
+    costruisciInsiemi();
+    LblEsito = place(makeLabel(QString(), arial(48), Blu, std::nullopt, Qt::AlignCenter), nullptr,
+                     QRectF(270, 4830, 5055, 975), Kind::Label, QStringLiteral("LblEsito"));
+    costruisciPunteggio();
+    costruisciTastierino();
+    costruisciAiuto();
+    costruisciIntervento();
+    stackInListOrder();
+    fraTastierino->raise();
+}
+
+void frmOperativo::costruisciInsiemi()
+{
+    FraSfondoS = place(new Frame(Rosa), nullptr, QRectF(570, 1020, 4620, 3240), Kind::Frame,
+                       QStringLiteral("FraSfondoS"));
+    FraSfondoD = place(new Frame(Rosa), nullptr, QRectF(6075, 1020, 4620, 3240), Kind::Frame,
+                       QStringLiteral("FraSfondoD"));
+    for (int k = 1; k <= NumeroPosti; ++k) {
+        Image1[k] = place(new ImageBox, FraSfondoS, QRectF(PostiS[k - 1], QSizeF(LatoPosto, LatoPosto)),
+                          Kind::Image, QStringLiteral("Image1[%1]").arg(k));
+        Image2[k] = place(new ImageBox, FraSfondoD, QRectF(PostiD[k - 1], QSizeF(LatoPosto, LatoPosto)),
+                          Kind::Image, QStringLiteral("Image2[%1]").arg(k));
+        Image1[k]->hide();
+        Image2[k]->hide();
+    }
+    // The outline that makes each group of figures a set, behind the places.
+    Shape1[1] = place(new Shape(Qt::transparent, Rosso, 3, 18), FraSfondoS, QRectF(30, 30, 4545, 3030),
+                      Kind::Shape, QStringLiteral("Shape1[1]"));
+    Shape1[0] = place(new Shape(Qt::transparent, Rosso, 3, 18), FraSfondoD, QRectF(30, 30, 4545, 3030),
+                      Kind::Shape, QStringLiteral("Shape1[0]"));
+}
+
+void frmOperativo::costruisciPunteggio()
+{
+    frmElaborazione = place(new Frame(Rosa, true), nullptr, QRectF(300, 6300, 4890, 1695), Kind::Frame,
+                            QStringLiteral("frmElaborazione"));
+    for (int i = 0; i < 5; ++i) {
+        QLabel* l = makeLabel(QString::fromLatin1(Intestazioni[i]), arial(8.25), QColor(192, 0, 0), std::nullopt,
+                              Qt::AlignHCenter | Qt::AlignTop);
+        l->setWordWrap(true);
+        Label5[i] = place(l, frmElaborazione, QRectF(SinistraIntestazioni[i], 300, 930, 555), Kind::Label,
+                          QStringLiteral("Label5[%1]").arg(i));
+    }
+    const std::pair<QLabel**, const char*> valori[5] = {
+        {&LblOperazione, "LblOperazione"}, {&lblRisEsatte, "lblRisEsatte"}, {&lblRisErrate, "lblRisErrate"},
+        {&LblTempoParziale, "LblTempoParziale"}, {&LblTempoTotale, "LblTempoTotale"}};
+    for (int i = 0; i < 5; ++i)
+        *valori[i].first = place(makeLabel(QString(), arial(14.25), Blu, std::nullopt, Qt::AlignCenter),
+                                 frmElaborazione, QRectF(SinistraValori[i], 960, 810, 480), Kind::Label,
+                                 QString::fromLatin1(valori[i].second));
+    LblTempoParziale->setToolTip(QStringLiteral("Secondi impiegati per ogni risposta"));
+    LblTempoTotale->setToolTip(QStringLiteral("Secondi impiegati per ogni esercizio"));
+}
+
+void frmOperativo::costruisciTastierino()
+{
+    fraTastierino = place(new Frame(Rosa, true), nullptr, QRectF(5385, 4815, 5670, 3510), Kind::Frame,
+                          QStringLiteral("fraTastierino"));
+    for (int i = 0; i < NumeroTasti; ++i) {
+        PushKey* k = tasto(QString::fromLatin1(Tasti[i]), Rosa, fontTasti());
+        Option1[i] = place(k, fraTastierino, PostiTasti[i], Kind::OptionButton, QStringLiteral("Option1[%1]").arg(i));
+        k->onGotFocus = [k] { k->setBackColor(Magenta); };
+        k->onLostFocus = [k] { k->setBackColor(Rosa); };
+        k->onKeyDown = [this, i](int& codice) { tastierinoKeyDown(i, codice); };
+        k->onKeyPress = [this, i](int& carattere) { tastierinoKeyPress(i, carattere); };
+        k->onKeyUp = [this](int) { rilasciaTasti(); };
+        k->onMouseDown = [this, i] { tastierinoMouseDown(i); };
+        k->onMouseUp = [this] { ClicInCorso = false; };
+    }
+    Option1[Esercizio::TastoVerifica]->setEnabled(false);
+}
+
+void frmOperativo::costruisciAiuto()
+{
+    fraAiuto = place(new Frame(Rosa, true), nullptr, QRectF(5385, 4815, 5670, 3510), Kind::Frame,
+                     QStringLiteral("fraAiuto"));
+    LblAiuto = place(makeLabel(QStringLiteral("Ti aiuto ?"), arial(21.75), Qt::black, Pesca, Qt::AlignCenter),
+                     fraAiuto, QRectF(195, 495, 5235, 720), Kind::Label, QStringLiteral("LblAiuto"));
+    const QRectF posti[2] = {{120, 1575, 2700, 840}, {2865, 1575, 2700, 840}};
+    const char* const risposte[2] = {"SI", "NO"};
+    for (int i = 0; i < 2; ++i) {
+        PushKey* k = tasto(QString::fromLatin1(risposte[i]), Pesca, arial(20.25));
+        Option3[i] = place(k, fraAiuto, posti[i], Kind::OptionButton, QStringLiteral("Option3[%1]").arg(i));
+        k->onGotFocus = [k] { k->setBackColor(PescaScuro); };
+        k->onLostFocus = [k] { k->setBackColor(Pesca); };
+        k->onKeyDown = [this, i](int& codice) { aiutoKeyDown(i, codice); };
+        k->onKeyPress = [this, i](int& carattere) { aiutoKeyPress(i, carattere); };
+        k->onKeyUp = [this](int) { rilasciaTasti(); };
+        k->onMouseDown = [this, i] { i == 0 ? SiSi() : NoNo(); };
+    }
+    fraAiuto->setEnabled(false);
+}
+
+void frmOperativo::costruisciIntervento()
+{
+    fraIntervento = place(new Frame(Rosa, true), nullptr, QRectF(5385, 4815, 5685, 3525), Kind::Frame,
+                          QStringLiteral("fraIntervento"));
+    lblIntervento = place(makeLabel(QStringLiteral("Intervengo io"), arial(27.75),
+                                    palette().color(QPalette::WindowText), std::nullopt, Qt::AlignCenter),
+                          fraIntervento, QRectF(690, 570, 4095, 1095), Kind::Label, QStringLiteral("lblIntervento"));
+    optOK = place(tasto(QStringLiteral("OK"), Pesca, arial(20.25)), fraIntervento, QRectF(1110, 1872, 3330, 945),
+                  Kind::OptionButton, QStringLiteral("optOK"));
+    optOK->onGotFocus = [this] { optOK->setBackColor(PescaScuro); };
+    optOK->onLostFocus = [this] { optOK->setBackColor(Pesca); };
+    optOK->onKeyDown = [this](int& codice) {
+        if (codice == Keys::Enter)
+            SiSi();
+        else
+            codice = 0;
+    };
+    optOK->onKeyUp = [this](int) { rilasciaTasti(); };
+    optOK->onMouseDown = [this] { SiSi(); };
+    fraIntervento->setEnabled(false);
+}
+
+void frmOperativo::onLoad() { Avvia(); }
+
+void frmOperativo::onUnload() { Esci(); }
+
+void frmOperativo::Avvia()
+{
+    passo(&Esercizio::Avvia);
+    scriviIstruzione();
+}
+
+void frmOperativo::NuovoEsercizio()
+{
+    passo(&Esercizio::NuovoEsercizio);
+    scriviIstruzione();
+}
+
+void frmOperativo::scriviIstruzione()
+{
+    if (const auto testo = Esercizio::Istruzione(Module1::TipoEsercizio))
+        Label2->setText(*testo);
+}
+
+void frmOperativo::passo(void (Esercizio::*p)())
+{
+    (esercizio_.*p)();
+    mostra();
+}
+
+void frmOperativo::genera0() { passo(&Esercizio::genera0); }
+void frmOperativo::genera1() { passo(&Esercizio::genera1); }
+void frmOperativo::genera2() { passo(&Esercizio::genera2); }
+void frmOperativo::VisualizzaD0() { passo(&Esercizio::VisualizzaD0); }
+void frmOperativo::VisualizzaD1() { passo(&Esercizio::VisualizzaD1); }
+void frmOperativo::VisualizzaD2() { passo(&Esercizio::VisualizzaD2); }
+void frmOperativo::Aggiungi() { passo(&Esercizio::Aggiungi); }
+void frmOperativo::Togli() { passo(&Esercizio::Togli); }
+void frmOperativo::Verifica() { passo(&Esercizio::Verifica); }
+void frmOperativo::SiSi() { passo(&Esercizio::SiSi); }
+void frmOperativo::NoNo() { passo(&Esercizio::NoNo); }
+void frmOperativo::TastiCostruzione() { passo(&Esercizio::TastiCostruzione); }
+void frmOperativo::TastiAvanti() { passo(&Esercizio::TastiAvanti); }
+void frmOperativo::CalcolaTempo() { passo(&Esercizio::CalcolaTempo); }
+
+void frmOperativo::EseguiTasto(int indice)
+{
+    switch (indice) {
+    case Esercizio::TastoAggiungi:
+        Aggiungi();
+        break;
+    case Esercizio::TastoTogli:
+        Togli();
+        break;
+    case Esercizio::TastoVerifica:
+        Verifica();
+        break;
+    case Esercizio::TastoAvanti:
+        NuovoEsercizio();
+        break;
+    case Esercizio::TastoEsci:
+        Esci();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmOperativo::Esci() { unload(); }
+
+void frmOperativo::DisabilitaRiquadri()
+{
+    fraTastierino->setEnabled(false);
+    fraAiuto->setEnabled(false);
+    fraIntervento->setEnabled(false);
+}
+
+Frame* frmOperativo::riquadro(Esercizio::Riquadro r) const
+{
+    switch (r) {
+    case Esercizio::Riquadro::Aiuto:
+        return fraAiuto;
+    case Esercizio::Riquadro::Intervento:
+        return fraIntervento;
+    case Esercizio::Riquadro::Tastierino:
+        break;
+    }
+    return fraTastierino;
+}
+
+void frmOperativo::mostra()
+{
+    const Esercizio::Quadro& q = esercizio_.quadro();
+    const Picture figura = FrmFigure::Image3(Module1::FiguraCorrente);
+    for (int k = 1; k <= NumeroPosti; ++k) {
+        for (auto [posto, mostrato] : {std::pair(Image1[k], q.postiS[k]), std::pair(Image2[k], q.postiD[k])}) {
+            posto->setPicture(mostrato ? figura : Picture());
+            posto->setVisible(mostrato);
+            posto->setAccessibleName(mostrato ? QStringLiteral("figura") : QString());
+        }
+    }
+    for (int i = 0; i < NumeroTasti; ++i)
+        Option1[i]->setEnabled(q.disponibili[i]);
+    if (q.davanti != davanti_) {
+        DisabilitaRiquadri();
+        Frame* f = riquadro(q.davanti);
+        f->setEnabled(true);
+        f->raise();
+        davanti_ = q.davanti;
+    }
+    LblEsito->setText(q.esito);
+    LblEsito->setAccessibleName(q.esito);
+    LblOperazione->setText(q.operazione);
+    lblRisEsatte->setText(q.risEsatte);
+    lblRisErrate->setText(q.risErrate);
+    LblTempoParziale->setText(q.tempoParziale);
+    LblTempoTotale->setText(q.tempoTotale);
+
+    // Every step that disables the key or the frame holding the focus names the key that takes
+    // it: Qt would drop the focus, and a pupil on the keyboard would be left with no key.
+    switch (esercizio_.prendiFuoco()) {
+    case Esercizio::Fuoco::Aggiungi:
+        Option1[Esercizio::TastoAggiungi]->setFocus();
+        break;
+    case Esercizio::Fuoco::Avanti:
+        Option1[Esercizio::TastoAvanti]->setFocus();
+        break;
+    case Esercizio::Fuoco::Si:
+        Option3[0]->setFocus();
+        break;
+    case Esercizio::Fuoco::Ok:
+        optOK->setFocus();
+        break;
+    case Esercizio::Fuoco::Invariato:
+        break;
+    }
+}
+
+void frmOperativo::rilasciaTasti()
+{
+    // One release frees every key group: the release of a press that brought another frame
+    // to the front arrives at that frame's keys, not at the group that took the press.
+    TastoInCorso = SpazioInCorso = false;
+    TastoAiutoInCorso = SpazioAiutoInCorso = false;
+}
+
+void frmOperativo::changeEvent(QEvent* event)
+{
+    Form::changeEvent(event);
+    // Keys released while another window has the keyboard never reach this one.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        rilasciaTasti();
+        ClicInCorso = false;
+    }
+}
+
+void frmOperativo::tastierinoKeyDown(int indice, int& codice)
+{
+    if (TastoInCorso)
+        return;
+    if (codice >= Keys::Digit1 && codice < Keys::Digit1 + NumeroTasti) {
+        TastoInCorso = true;
+        PushKey* scelto = Option1[codice - Keys::Digit1];
+        if (scelto->isEnabled())
+            scelto->setFocus();
+    } else if (codice == Keys::Enter) {
+        TastoInCorso = true;
+        EseguiTasto(indice);
+    } else {
+        codice = 0;
+    }
+}
+
+void frmOperativo::tastierinoKeyPress(int indice, int& carattere)
+{
+    if (!spazio(carattere, SpazioInCorso))
+        return;
+    for (int passo = 1; passo <= NumeroTasti; ++passo) {
+        PushKey* k = Option1[(indice + passo) % NumeroTasti];
+        if (k->isEnabled()) {
+            k->setFocus();
+            break;
+        }
+    }
+}
+
+void frmOperativo::tastierinoMouseDown(int indice)
+{
+    if (ClicInCorso)
+        return;
+    ClicInCorso = true;
+    EseguiTasto(indice);
+    // A key that the press made unavailable never sees its release.
+    ClicInCorso = Option1[indice]->isHeld();
+}
+
+void frmOperativo::aiutoKeyDown(int indice, int& codice)
+{
+    if (TastoAiutoInCorso)
+        return;
+    switch (codice) {
+    case 'S':
+    case Keys::Digit1:
+    case Keys::Keypad1:
+        TastoAiutoInCorso = true;
+        Option3[0]->setFocus();
+        break;
+    case 'N':
+    case Keys::Digit1 + 1:
+    case Keys::Keypad1 + 1:
+        TastoAiutoInCorso = true;
+        Option3[1]->setFocus();
+        break;
+    case Keys::Enter:
+        TastoAiutoInCorso = true;
+        indice == 0 ? SiSi() : NoNo();
+        break;
+    default:
+        codice = 0;
+        break;
+    }
+}
+
+void frmOperativo::aiutoKeyPress(int indice, int& carattere)
+{
+    if (spazio(carattere, SpazioAiutoInCorso))
+        Option3[1 - indice]->setFocus();
 }

@@ -1,16 +1,109 @@
 #pragma once
 
+#include "exercise/esercizio.h"
 #include "platform/form.h"
 
-class QLabel;
+#include <array>
 
-// The exercise window.
+class Frame;
+class ImageBox;
+class PushKey;
+class QLabel;
+class Shape;
+
+// The exercise window: the given set on the left, the second set on the right, the keypad
+// that builds it, the help question and the intervention that take the keypad's place, and
+// the score. The exercise itself is an Esercizio; this window turns the pupil's keys and
+// mouse presses into its steps and shows what they leave.
 class frmOperativo : public Form
 {
     Q_OBJECT
 
 public:
+    static constexpr int NumeroPosti = Esercizio::NumeroPosti;
+    static constexpr int NumeroTasti = Esercizio::NumeroTasti;
+
     frmOperativo();
 
+    void Avvia();
+    void NuovoEsercizio();
+    void genera0();
+    void genera1();
+    void genera2();
+    void VisualizzaD0();
+    void VisualizzaD1();
+    void VisualizzaD2();
+    void Aggiungi();
+    void Togli();
+    void Verifica();
+    void SiSi();
+    void NoNo();
+    void EseguiTasto(int indice);
+    void DisabilitaRiquadri();
+    void TastiCostruzione();
+    void TastiAvanti();
+    void Esci();
+    void CalcolaTempo();
+
+    const Esercizio& esercizio() const { return esercizio_; }
+
+    QLabel* Label1;
     QLabel* Label2;
+    Frame* FraSfondoS;
+    Frame* FraSfondoD;
+    std::array<Shape*, 2> Shape1{};                     // 1 in FraSfondoS, 0 in FraSfondoD
+    std::array<ImageBox*, NumeroPosti + 1> Image1{};   // places 1 to 15 of the given set
+    std::array<ImageBox*, NumeroPosti + 1> Image2{};   // places 1 to 15 of the second set
+    QLabel* LblEsito;
+    Frame* frmElaborazione;
+    std::array<QLabel*, 5> Label5{};
+    QLabel* LblOperazione;
+    QLabel* lblRisEsatte;
+    QLabel* lblRisErrate;
+    QLabel* LblTempoParziale;
+    QLabel* LblTempoTotale;
+    Frame* fraTastierino;
+    std::array<PushKey*, NumeroTasti> Option1{};
+    Frame* fraAiuto;
+    QLabel* LblAiuto;
+    std::array<PushKey*, 2> Option3{};
+    Frame* fraIntervento;
+    QLabel* lblIntervento;
+    PushKey* optOK;
+
+    // A held key or mouse button acts once: each latch holds from the press that set it to
+    // its release.
+    bool TastoInCorso = false;
+    bool SpazioInCorso = false;
+    bool ClicInCorso = false;
+    bool TastoAiutoInCorso = false;
+    bool SpazioAiutoInCorso = false;
+
+protected:
+    void onLoad() override;
+    void onUnload() override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void costruisciInsiemi();
+    void costruisciPunteggio();
+    void costruisciTastierino();
+    void costruisciAiuto();
+    void costruisciIntervento();
+
+    // Runs one step of the exercise and shows what it leaves.
+    void passo(void (Esercizio::*p)());
+    void mostra();
+    void scriviIstruzione();
+    Frame* riquadro(Esercizio::Riquadro r) const;
+    void rilasciaTasti();
+
+    void tastierinoKeyDown(int indice, int& codice);
+    void tastierinoKeyPress(int indice, int& carattere);
+    void tastierinoMouseDown(int indice);
+    void aiutoKeyDown(int indice, int& codice);
+    void aiutoKeyPress(int indice, int& carattere);
+
+    Esercizio esercizio_;
+    Esercizio::Riquadro davanti_ = Esercizio::Riquadro::Tastierino;
 };

@@ -1,0 +1,268 @@
+#include "exercise/esercizio.h"
+
+#include "app/module1.h"
+#include "platform/clock.h"
+#include "platform/random.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+using namespace Module1;
+
+const QString Esercizio::Esatto = QStringLiteral("E s a t t o");
+const QString Esercizio::Errato = QStringLiteral("E r r a t o");
+
+namespace {
+
+constexpr int NumeroFigure = 12;
+constexpr int MassimoS = 8;
+constexpr double SecondiGiorno = 86400;
+
+// The counters stop at the top of their range instead of wrapping round.
+template <class T>
+void piuUno(T& contatore)
+{
+    if (contatore < std::numeric_limits<T>::max())
+        ++contatore;
+}
+
+// A number as text with the place of its sign: a blank before one that is not negative.
+QString conSegno(qint32 valore)
+{
+    return valore < 0 ? QString::number(valore) : QLatin1Char(' ') + QString::number(valore);
+}
+
+QString limitato(qint32 valore, const QString& testo)
+{
+    return valore >= Esercizio::MassimoTempo ? QString::number(Esercizio::MassimoTempo) : testo;
+}
+
+} // namespace
+
+Esercizio::Fuoco Esercizio::prendiFuoco() { return std::exchange(fuoco_, Fuoco::Invariato); }
+
+std::optional<QString> Esercizio::Istruzione(int tipo)
+{
+    switch (tipo) {
+    case InsiemeVuoto:
+        return QStringLiteral("Secondo insieme vuoto - Inserisci elementi");
+    case Aggiungere:
+        return QStringLiteral("Secondo insieme suvvalente - Aggiungi elementi");
+    case Togliere:
+        return QStringLiteral("Secondo insieme prevalente - Togli elementi");
+    default:
+        return std::nullopt;
+    }
+}
+
+void Esercizio::Avvia()
+{
+    NumOperazione = 0;
+    NuovoEsercizio();
+}
+
+void Esercizio::NuovoEsercizio()
+{
+    quadro_.postiS.fill(false);
+    quadro_.postiD.fill(false);
+    NumElementiD = 0;
+    piuUno(NumOperazione);
+    quadro_.operazione = QString::number(NumOperazione);
+    quadro_.esito.clear();
+    quadro_.tempoParziale.clear();
+    switch (TipoEsercizio) {
+    case InsiemeVuoto:
+        genera0();
+        VisualizzaD0();
+        break;
+    case Aggiungere:
+        genera1();
+        VisualizzaD1();
+        break;
+    case Togliere:
+        genera2();
+        VisualizzaD2();
+        break;
+    default:
+        break;
+    }
+    davanti(Riquadro::Tastierino);
+    TastiCostruzione();
+}
+
+void Esercizio::genera0() { estraiInsiemeS(1, true); }
+
+void Esercizio::genera1()
+{
+    // One figure leaves no smaller non-empty start for the second set: such a size is drawn again.
+    estraiInsiemeS(2, false);
+    do
+        NumInizialeD = qint16(Random::draw(NumElementiS));
+    while (NumInizialeD == NumElementiS);
+}
+
+void Esercizio::genera2()
+{
+    estraiInsiemeS(1, true);
+    do {
+        Random::reseedFromClock();
+        NumInizialeD = qint16(Random::draw(8) + 2); // 3 to 10
+    } while (NumInizialeD <= NumElementiS + 1);
+}
+
+void Esercizio::estraiInsiemeS(int minimo, bool risemina)
+{
+    Random::reseedFromClock();
+    FiguraCorrente = qint16(Random::draw(NumeroFigure));
+    if (risemina)
+        Random::reseedFromClock();
+    do
+        NumElementiS = Random::draw(MassimoS);
+    while (NumElementiS < minimo);
+    estraiPosti();
+    mostraInsiemeS();
+}
+
+void Esercizio::estraiPosti()
+{
+    for (int i = 1; i <= NumElementiS; ++i) {
+        bool giaPreso = false;
+        do {
+            PostoEstratto = qint16(Random::draw(NumeroPosti));
+            PostiEstratti[i] = PostoEstratto;
+            giaPreso = std::find(PostiS.begin() + 1, PostiS.begin() + i, PostoEstratto) != PostiS.begin() + i;
+        } while (giaPreso);
+        PostiS[i] = PostoEstratto;
+    }
+}
+
+void Esercizio::mostraInsiemeS()
+{
+    for (int i = 1; i <= NumElementiS; ++i)
+        quadro_.postiS[PostiS[i]] = true;
+}
+
+int Esercizio::riempiD(int figure)
+{
+    figure = std::clamp(figure, 0, int(PostiD));
+    quadro_.postiD.fill(false);
+    std::fill(quadro_.postiD.begin() + 1, quadro_.postiD.begin() + 1 + figure, true);
+    return figure;
+}
+
+void Esercizio::mostraInsiemeD(int figure)
+{
+    NumElementiD = qint16(riempiD(figure));
+    TempoInizio = Clock::secondsSinceMidnight();
+}
+
+void Esercizio::VisualizzaD0() { mostraInsiemeD(0); }
+void Esercizio::VisualizzaD1() { mostraInsiemeD(NumInizialeD); }
+void Esercizio::VisualizzaD2() { mostraInsiemeD(NumInizialeD); }
+
+void Esercizio::visualizzaDelTipo()
+{
+    switch (TipoEsercizio) {
+    case InsiemeVuoto:
+        VisualizzaD0();
+        break;
+    case Aggiungere:
+        VisualizzaD1();
+        break;
+    case Togliere:
+        VisualizzaD2();
+        break;
+    default:
+        break;
+    }
+}
+
+void Esercizio::Aggiungi()
+{
+    NumElementiD = qint16(std::min(NumElementiD + 1, int(PostiD)));
+    quadro_.postiD[NumElementiD] = true;
+    quadro_.disponibili[TastoVerifica] = true;
+}
+
+void Esercizio::Togli()
+{
+    if (NumElementiD >= 1 && NumElementiD <= PostiD)
+        quadro_.postiD[NumElementiD] = false;
+    NumElementiD = qint16(NumElementiD - 1);
+    if (NumElementiD <= 0)
+        NumElementiD = 0;
+    quadro_.disponibili[TastoVerifica] = NumElementiD > 0;
+}
+
+void Esercizio::Verifica()
+{
+    if (NumElementiD == NumElementiS + 1) {
+        piuUno(RisEsatte);
+        quadro_.risEsatte = QString::number(RisEsatte);
+        quadro_.esito = Esatto;
+        TastiAvanti();
+    } else {
+        quadro_.esito = Errato;
+        piuUno(RisErrate);
+        quadro_.risErrate = QString::number(RisErrate);
+        davanti(Riquadro::Aiuto);
+        // The keypad that had the focus is now disabled: the answer keys take it.
+        fuoco_ = Fuoco::Si;
+    }
+    CalcolaTempo();
+}
+
+void Esercizio::SiSi()
+{
+    Tentativi = 0;
+    riempiD(NumElementiS + 1);
+    quadro_.esito.clear();
+    davanti(Riquadro::Tastierino);
+    TastiAvanti();
+}
+
+void Esercizio::NoNo()
+{
+    piuUno(Tentativi);
+    if (Tentativi >= 3) {
+        Tentativi = 0;
+        davanti(Riquadro::Intervento);
+        fuoco_ = Fuoco::Ok;
+        return;
+    }
+    visualizzaDelTipo();
+    davanti(Riquadro::Tastierino);
+    TastiCostruzione();
+    quadro_.esito.clear();
+}
+
+void Esercizio::CalcolaTempo()
+{
+    TempoFine = Clock::secondsSinceMidnight();
+    double trascorso = double(TempoFine) - double(TempoInizio);
+    // The clock starts again from zero at midnight.
+    if (trascorso < 0)
+        trascorso += SecondiGiorno;
+    TempoParziale = qint32(std::floor(trascorso));
+    TestoTempoParziale = conSegno(TempoParziale);
+    TempoTotale = qint32(std::min<qint64>(qint64(TempoTotale) + TempoParziale, std::numeric_limits<qint32>::max()));
+    TestoTempoTotale = conSegno(TempoTotale);
+    quadro_.tempoParziale = limitato(TempoParziale, TestoTempoParziale);
+    quadro_.tempoTotale = limitato(TempoTotale, TestoTempoTotale);
+}
+
+void Esercizio::TastiCostruzione()
+{
+    quadro_.disponibili = {true, true, false, false, false};
+    fuoco_ = Fuoco::Aggiungi;
+}
+
+void Esercizio::TastiAvanti()
+{
+    quadro_.disponibili = {false, false, false, true, true};
+    fuoco_ = Fuoco::Avanti;
+}
+
+void Esercizio::davanti(Riquadro r) { quadro_.davanti = r; }

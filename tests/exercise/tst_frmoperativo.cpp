@@ -1,0 +1,426 @@
+#include "app/frminizio.h"
+#include "app/module1.h"
+#include "exercise/frmoperativo.h"
+#include "platform/controls.h"
+#include "platform/pushkey.h"
+#include "platform/twips.h"
+#include "support/testsupport.h"
+
+#include <QLabel>
+#include <QTest>
+
+using namespace Module1;
+
+namespace {
+
+frmOperativo& apri(int tipo)
+{
+    FrmInizio& inizio = loadForm<FrmInizio>();
+    inizio.showModeless();
+    inizio.AvviaScelta(qint16(tipo));
+    frmOperativo* f = loadedForm<frmOperativo>();
+    f->activateWindow();
+    if (!QTest::qWaitForWindowActive(f)) // the tests then find no focus and say so
+        qWarning("the exercise window did not become active");
+    return *f;
+}
+
+void clic(QWidget* w)
+{
+    QTest::mousePress(w, Qt::LeftButton);
+    QTest::mouseRelease(w, Qt::LeftButton);
+}
+
+int figureShown(const frmOperativo& f)
+{
+    int n = 0;
+    for (int k = 1; k <= 15; ++k)
+        n += f.Image2[k]->isVisible();
+    return n;
+}
+
+// Enter on "AGGIUNGI (+)" or "TOGLI (-)" until the second set holds `figure`.
+void buildByKeyboard(int figure)
+{
+    tapKey(NumElementiD < figure ? Qt::Key_1 : Qt::Key_2);
+    for (int i = 0; i < 10 && NumElementiD != figure; ++i)
+        tapKey(Qt::Key_Return);
+}
+
+void buildByMouse(const frmOperativo& f, int figure)
+{
+    for (int i = 0; i < 10 && NumElementiD != figure; ++i)
+        clic(f.Option1[NumElementiD < figure ? 0 : 1]);
+}
+
+QWidget* focus() { return QApplication::focusWidget(); }
+
+} // namespace
+
+class TestFrmOperativo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Tentativi = 0; } // refusals count over the whole run: each test starts afresh
+    void cleanup() { closeEverything(); }
+
+    void look()
+    {
+        frmOperativo& f = apri(0);
+        QCOMPARE(f.windowTitle(), QStringLiteral("Costruisci l'insieme consecutivo maggiore       "));
+        QVERIFY(f.isMaximized());
+        const QList<std::pair<const char*, const char*>> texts = {
+            {"Label1", "COSTRUISCI L'INSIEME CHE VIENE DOPO"}, {"Label5[0]", "Oper"},
+            {"Label5[1]", " Risposte esatte"}, {"Label5[2]", " Risposte errate"}, {"Label5[3]", "Tempo parziale"},
+            {"Label5[4]", "Tempo totale"}, {"LblOperazione", "1"}, {"lblRisEsatte", ""}, {"lblRisErrate", ""},
+            {"LblTempoParziale", ""}, {"LblTempoTotale", ""}, {"LblEsito", ""}, {"LblAiuto", "Ti aiuto ?"},
+            {"lblIntervento", "Intervengo io"}, {"Option1[0]", "AGGIUNGI (+)"}, {"Option1[1]", "TOGLI (-)"},
+            {"Option1[2]", "VERIFICA"}, {"Option1[3]", "AVANTI >>>"}, {"Option1[4]", "ESCI"},
+            {"Option3[0]", "SI"}, {"Option3[1]", "NO"}, {"optOK", "OK"}, {"FraSfondoS", ""}, {"FraSfondoD", ""},
+            {"Shape1[0]", ""}, {"Shape1[1]", ""}, {"Image1[15]", ""}, {"Image2[1]", ""}, {"frmElaborazione", ""},
+            {"fraTastierino", ""}, {"fraAiuto", ""}, {"fraIntervento", ""}};
+        for (const auto& [name, text] : texts) {
+            auto* w = f.findChild<QWidget*>(name);
+            QVERIFY2(w, name);
+            if (auto* l = qobject_cast<QLabel*>(w))
+                QCOMPARE(l->text(), QString(text));
+            if (auto* k = qobject_cast<PushKey*>(w)) {
+                QCOMPARE(k->text(), QString(text));
+                QCOMPARE(k->accessibleName(), QString(text));
+            }
+        }
+        QCOMPARE(f.LblTempoParziale->toolTip(), QStringLiteral("Secondi impiegati per ogni risposta"));
+        QCOMPARE(f.LblTempoTotale->toolTip(), QStringLiteral("Secondi impiegati per ogni esercizio"));
+    }
+
+    void exerciseByKeyboard_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("shift");
+        QTest::newRow("empty") << 0 << int(Qt::NoModifier);
+        QTest::newRow("add") << 1 << int(Qt::ShiftModifier);
+        QTest::newRow("remove") << 2 << int(Qt::NoModifier);
+    }
+
+    // Real key events to whatever has the focus, through every state: building, help
+    // offered, building again, solved, a new exercise, help accepted, leaving.
+    void exerciseByKeyboard()
+    {
+        QFETCH(int, tipo);
+        QFETCH(int, shift);
+        frmOperativo& f = apri(tipo);
+        const int start = NumElementiD;
+        QCOMPARE(focus(), f.Option1[0]);
+        QCOMPARE(f.Option1[0]->backColor(), QColor(255, 128, 255));
+        QVERIFY(!f.Option1[2]->isEnabled()); // even when the second set starts full
+        tapKey(Qt::Key_3);
+        QCOMPARE(focus(), f.Option1[0]);
+        tapKey(Qt::Key_Return);
+        QCOMPARE(NumElementiD, qint16(qMin(start + 1, 10))); // never right: n + 1 is not start + 1
+        tapKey(Qt::Key_3);
+        QCOMPARE(focus(), f.Option1[2]);
+        tapKey(Qt::Key_Return);
+        QCOMPARE(f.LblEsito->text(), QStringLiteral("E r r a t o"));
+        QCOMPARE(f.LblEsito->accessibleName(), QStringLiteral("E r r a t o"));
+        QVERIFY(f.fraAiuto->isEnabled() && !f.fraTastierino->isEnabled());
+        QCOMPARE(focus(), f.Option3[0]);
+        QCOMPARE(f.Option3[0]->backColor(), QColor(255, 192, 128));
+        tapKey(Qt::Key_N);
+        QCOMPARE(focus(), f.Option3[1]);
+        tapKey(Qt::Key_S, Qt::KeyboardModifiers(shift));
+        QCOMPARE(focus(), f.Option3[0]);
+        tapKey(Qt::Key_Space);
+        QCOMPARE(focus(), f.Option3[1]);
+        tapKey(Qt::Key_Return); // NO: back to the start
+        QCOMPARE(NumElementiD, qint16(start));
+        QCOMPARE(figureShown(f), start);
+        QVERIFY(f.LblEsito->text().isEmpty());
+        QCOMPARE(focus(), f.Option1[0]);
+
+        buildByKeyboard(NumElementiS + 1);
+        tapKey(Qt::Key_3);
+        tapKey(Qt::Key_Return);
+        QCOMPARE(f.LblEsito->text(), QStringLiteral("E s a t t o"));
+        QCOMPARE(focus(), f.Option1[3]);
+        tapKey(Qt::Key_Space);
+        QCOMPARE(focus(), f.Option1[4]);
+        tapKey(Qt::Key_Space);
+        QCOMPARE(focus(), f.Option1[3]);
+        tapKey(Qt::Key_1);
+        QCOMPARE(focus(), f.Option1[3]);
+        tapKey(Qt::Key_Return);
+        QCOMPARE(f.LblOperazione->text(), QStringLiteral("2"));
+        QCOMPARE(focus(), f.Option1[0]);
+
+        tapKey(Qt::Key_Return);
+        tapKey(Qt::Key_3);
+        tapKey(Qt::Key_Return);
+        QCOMPARE(focus(), f.Option3[0]);
+        tapKey(Qt::Key_Return); // SI: the solution
+        QCOMPARE(figureShown(f), NumElementiS + 1);
+        QCOMPARE(focus(), f.Option1[3]);
+        tapKey(Qt::Key_5);
+        QCOMPARE(focus(), f.Option1[4]);
+        pressKey(Qt::Key_Return);
+        QVERIFY(!loadedForm<frmOperativo>());
+    }
+
+    void exerciseByMouse_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::newRow("empty") << 0;
+        QTest::newRow("add") << 1;
+        QTest::newRow("remove") << 2;
+    }
+
+    void exerciseByMouse()
+    {
+        QFETCH(int, tipo);
+        frmOperativo& f = apri(tipo);
+        const int start = NumElementiD;
+        QVERIFY(!f.Option1[2]->isEnabled());
+        clic(f.Option1[0]);
+        clic(f.Option1[2]);
+        QCOMPARE(f.LblEsito->text(), QStringLiteral("E r r a t o"));
+        QCOMPARE(focus(), f.Option3[0]);
+        clic(f.Option3[1]);
+        QCOMPARE(NumElementiD, qint16(start));
+        QCOMPARE(focus(), f.Option1[0]);
+
+        const QString before = f.lblRisEsatte->text();
+        buildByMouse(f, NumElementiS + 1);
+        clic(f.Option1[2]);
+        QCOMPARE(f.LblEsito->text(), QStringLiteral("E s a t t o"));
+        QCOMPARE(f.lblRisEsatte->text(), QString::number(RisEsatte));
+        QVERIFY(f.lblRisEsatte->text() != before);
+        QCOMPARE(focus(), f.Option1[3]);
+        clic(f.Option1[3]); // the release of "VERIFICA" never came back: this must still act
+        QCOMPARE(f.LblOperazione->text(), QStringLiteral("2"));
+        QCOMPARE(focus(), f.Option1[0]);
+
+        clic(f.Option1[0]);
+        clic(f.Option1[2]);
+        clic(f.Option3[0]);
+        QCOMPARE(figureShown(f), NumElementiS + 1);
+        for (int k = 1; k <= 15; ++k)
+            QCOMPARE(f.Image2[k]->accessibleName(), k <= NumElementiS + 1 ? QStringLiteral("figura") : QString());
+        QCOMPARE(focus(), f.Option1[3]);
+        QTest::mousePress(f.Option1[4], Qt::LeftButton); // leaves on the press
+        QVERIFY(!loadedForm<frmOperativo>());
+    }
+
+    void thirdRefusalAcrossTwoExercisesBringsTheIntervention()
+    {
+        frmOperativo& f = apri(0);
+        auto wrongAndRefuse = [&] {
+            buildByKeyboard(NumElementiS);
+            tapKey(Qt::Key_3);
+            tapKey(Qt::Key_Return);
+            tapKey(Qt::Key_2);
+            QCOMPARE(focus(), f.Option3[1]);
+            tapKey(Qt::Key_Return);
+        };
+        wrongAndRefuse();
+        QCOMPARE(focus(), f.Option1[0]);
+        buildByKeyboard(NumElementiS + 1);
+        tapKey(Qt::Key_3);
+        tapKey(Qt::Key_Return);
+        tapKey(Qt::Key_Return); // "AVANTI >>>"
+        wrongAndRefuse();
+        QCOMPARE(focus(), f.Option1[0]);
+        wrongAndRefuse();
+        QVERIFY(f.fraIntervento->isEnabled() && !f.fraAiuto->isEnabled() && !f.fraTastierino->isEnabled());
+        QCOMPARE(focus(), f.optOK);
+        QCOMPARE(f.LblEsito->text(), QStringLiteral("E r r a t o"));
+        tapKey(Qt::Key_A);
+        QCOMPARE(focus(), f.optOK);
+        tapKey(Qt::Key_Return);
+        QCOMPARE(figureShown(f), NumElementiS + 1);
+        QVERIFY(f.fraTastierino->isEnabled());
+        QCOMPARE(focus(), f.Option1[3]);
+        QVERIFY(!f.Option1[0]->isEnabled() && !f.Option1[1]->isEnabled() && !f.Option1[2]->isEnabled());
+    }
+
+    void keysOfEachGroup_data()
+    {
+        QTest::addColumn<QString>("group"); // the frame in front, and the key with the focus
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("focus"); // where the focus is afterwards
+        const int none = Qt::NoModifier;
+        const int keypad = Qt::KeypadModifier;
+        QTest::newRow("keypad: digit 2") << "Option1[0]" << int(Qt::Key_2) << none << "Option1[1]";
+        QTest::newRow("keypad: 2 of the numeric pad") << "Option1[0]" << int(Qt::Key_2) << keypad << "Option1[0]";
+        QTest::newRow("keypad: Tab") << "Option1[0]" << int(Qt::Key_Tab) << none << "Option1[0]";
+        QTest::newRow("keypad: arrow") << "Option1[0]" << int(Qt::Key_Right) << none << "Option1[0]";
+        QTest::newRow("keypad: letter") << "Option1[0]" << int(Qt::Key_S) << none << "Option1[0]";
+        QTest::newRow("keypad: space from TOGLI") << "Option1[1]" << int(Qt::Key_Space) << none << "Option1[0]";
+        QTest::newRow("help: 1 of the numeric pad") << "Option3[1]" << int(Qt::Key_1) << keypad << "Option3[0]";
+        QTest::newRow("help: 2 of the numeric pad") << "Option3[0]" << int(Qt::Key_2) << keypad << "Option3[1]";
+        QTest::newRow("help: digit 1") << "Option3[1]" << int(Qt::Key_1) << none << "Option3[0]";
+        QTest::newRow("help: Tab") << "Option3[0]" << int(Qt::Key_Tab) << none << "Option3[0]";
+        QTest::newRow("help: digit 3") << "Option3[0]" << int(Qt::Key_3) << none << "Option3[0]";
+        QTest::newRow("OK: Space") << "optOK" << int(Qt::Key_Space) << none << "optOK";
+        QTest::newRow("OK: Tab") << "optOK" << int(Qt::Key_Tab) << none << "optOK";
+    }
+
+    void keysOfEachGroup()
+    {
+        QFETCH(QString, group);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, focus);
+        frmOperativo& f = apri(0);
+        const int refusals = group == "optOK" ? 3 : group.startsWith("Option3") ? 1 : 0;
+        for (int i = 0; i < refusals; ++i) {
+            if (i > 0)
+                clic(f.Option3[1]);
+            clic(f.Option1[0]);
+            clic(f.Option1[2]);
+        }
+        if (group == "optOK")
+            clic(f.Option3[1]);
+        auto* start = f.findChild<PushKey*>(group);
+        start->setFocus();
+        const int figures = NumElementiD;
+        tapKey(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(::focus(), f.findChild<PushKey*>(focus));
+        QCOMPARE(NumElementiD, qint16(figures)); // no key here performs anything
+        QVERIFY(start->parentWidget()->isEnabled());
+    }
+
+    void heldKeyOrButtonActsOnce()
+    {
+        frmOperativo& f = apri(0);
+        pressKey(Qt::Key_Return);
+        holdRepeats(Qt::Key_Return, 10);
+        QCOMPARE(NumElementiD, qint16(1));
+        releaseKey(Qt::Key_Return);
+        tapKey(Qt::Key_Return);
+        QCOMPARE(NumElementiD, qint16(2));
+
+        QTest::mousePress(f.Option1[1], Qt::LeftButton);
+        QTest::mousePress(f.Option1[1], Qt::RightButton); // a second button while the first is held
+        QCOMPARE(NumElementiD, qint16(1));
+        QTest::mouseRelease(f.Option1[1], Qt::RightButton);
+        QTest::mouseRelease(f.Option1[1], Qt::LeftButton);
+        clic(f.Option1[1]);
+        QCOMPARE(NumElementiD, qint16(0));
+
+        // Enter held on a wrong "VERIFICA": its repeats land on "SI" and must not answer it.
+        tapKey(Qt::Key_1);
+        tapKey(Qt::Key_Return);
+        tapKey(Qt::Key_3);
+        pressKey(Qt::Key_Return);
+        QCOMPARE(focus(), f.Option3[0]);
+        holdRepeats(Qt::Key_Return, 10);
+        QVERIFY(f.fraAiuto->isEnabled());
+        QCOMPARE(NumElementiD, qint16(1));
+        releaseKey(Qt::Key_Return);
+        tapKey(Qt::Key_N);
+        QCOMPARE(focus(), f.Option3[1]);
+    }
+
+    // A release that lands on another key group never leaves the next press on the first
+    // group dead, even when the pupil goes on with the mouse and no release comes back there.
+    void aReleaseElsewhereNeverLeavesTheNextPressDead()
+    {
+        frmOperativo& f = apri(0);
+        tapKey(Qt::Key_Return);
+        tapKey(Qt::Key_3);
+        tapKey(Qt::Key_Return); // pressed on the keypad, released on "SI"
+        clic(f.Option3[1]);
+        QCOMPARE(focus(), f.Option1[0]);
+        tapKey(Qt::Key_Return);
+        QCOMPARE(NumElementiD, qint16(1));
+
+        tapKey(Qt::Key_3);
+        tapKey(Qt::Key_Return);
+        tapKey(Qt::Key_N);
+        tapKey(Qt::Key_Return); // pressed on "NO", released on the keypad
+        QCOMPARE(focus(), f.Option1[0]);
+        clic(f.Option1[0]);
+        clic(f.Option1[2]);
+        QCOMPARE(focus(), f.Option3[0]);
+        tapKey(Qt::Key_N);
+        QCOMPARE(focus(), f.Option3[1]);
+    }
+
+    void closingAndReopeningKeepsTheTotals()
+    {
+        frmOperativo& first = apri(1);
+        buildByMouse(first, NumElementiS + 1);
+        clic(first.Option1[2]);
+        const int right = RisEsatte;
+        clic(first.Option1[3]);
+        QCOMPARE(first.LblOperazione->text(), QStringLiteral("2"));
+        first.close(); // by its frame
+        QVERIFY(!loadedForm<frmOperativo>());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        frmOperativo& again = apri(1);
+        QCOMPARE(again.LblOperazione->text(), QStringLiteral("1"));
+        QVERIFY(again.lblRisEsatte->text().isEmpty());
+        QVERIFY(again.lblRisErrate->text().isEmpty());
+        buildByMouse(again, NumElementiS + 1);
+        clic(again.Option1[2]);
+        QCOMPARE(again.lblRisEsatte->text(), QString::number(right + 1));
+    }
+
+    void modeChosenWhileOpenAppliesToTheNextExercise()
+    {
+        frmOperativo& f = apri(0);
+        FrmInizio* inizio = loadedForm<FrmInizio>();
+        const auto given = PostiS;
+        QTest::mousePress(inizio->Option1[1], Qt::LeftButton);
+        QTest::mouseRelease(inizio->Option1[1], Qt::LeftButton);
+        QCOMPARE(loadedForm<frmOperativo>(), &f);
+        QCOMPARE(f.Label2->text(),
+                 QStringLiteral("Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi"));
+        QCOMPARE(PostiS, given);
+        QCOMPARE(figureShown(f), 0); // the exercise on screen goes on
+        f.activateWindow();
+        buildByMouse(f, NumElementiS + 1);
+        clic(f.Option1[2]);
+        clic(f.Option1[3]);
+        QCOMPARE(f.Label2->text(), QStringLiteral("Secondo insieme suvvalente - Aggiungi elementi"));
+        QVERIFY(NumInizialeD >= 1 && NumInizialeD < NumElementiS);
+        QCOMPARE(figureShown(f), int(NumInizialeD));
+    }
+
+    void twiceAsWide_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRectF>("design");
+        QTest::newRow("place 15 of the second set") << "Image2[15]" << QRectF(3600, 2040, 735, 735);
+        QTest::newRow("place 1 of the given set") << "Image1[1]" << QRectF(300, 270, 735, 735);
+        QTest::newRow("second set") << "FraSfondoD" << QRectF(6075, 1020, 4620, 3240);
+        QTest::newRow("ESCI") << "Option1[4]" << QRectF(105, 2370, 5325, 930);
+        QTest::newRow("OK") << "optOK" << QRectF(1110, 1872, 3330, 945);
+        QTest::newRow("header") << "Label5[3]" << QRectF(2880, 300, 930, 555);
+        QTest::newRow("outcome") << "LblEsito" << QRectF(270, 4830, 5055, 975);
+    }
+
+    void twiceAsWide()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRectF, design);
+        frmOperativo& f = apri(2);
+        f.showNormal();
+        const QSize inner = Twips::toPixels(f.designInnerSize());
+        f.resize(inner.width() * 2, inner.height());
+        QTRY_COMPARE(f.client()->size(), QSize(inner.width() * 2, inner.height()));
+        auto* w = f.findChild<QWidget*>(name);
+        const QRectF expected(design.left() * 2, design.top(), design.width() * 2, design.height());
+        const QRectF now = f.control(w)->twips;
+        QVERIFY2(qAbs(now.left() - expected.left()) < 1 && qAbs(now.width() - expected.width()) < 1 &&
+                     qAbs(now.top() - expected.top()) < 1 && qAbs(now.height() - expected.height()) < 1,
+                 qPrintable(QString("%1 %2 %3 %4").arg(now.left()).arg(now.top()).arg(now.width()).arg(now.height())));
+        QCOMPARE(w->geometry(), Twips::toPixels(expected));
+        QCOMPARE(f.Option1[0]->font().pointSizeF(), 13.5); // fonts keep their size
+    }
+};
+
+QTEST_MAIN(TestFrmOperativo)
+#include "tst_frmoperativo.moc"
