@@ -112,8 +112,10 @@ inline QList<Word> words(const QString& pdf)
     auto it = re.globalMatch(html);
     while (it.hasNext()) {
         const auto m = it.next();
-        result.append({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                       m.captured(3).toDouble(), m.captured(4).toDouble()});
+        QString text = m.captured(5);
+        text.replace("&apos;", "'").replace("&quot;", "\"").replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
+        result.append({text, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                       m.captured(4).toDouble()});
     }
     return result;
 }
