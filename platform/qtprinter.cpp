@@ -100,7 +100,7 @@ void submit(const QString& queue, const QString& file, const QString& title, con
             throw PrinterError("the print service stopped answering");
         if (state == IPP_JSTATE_CANCELED || state == IPP_JSTATE_ABORTED)
             throw PrinterError("the printer could not print the page");
-        if (state == IPP_JSTATE_PENDING && stopped(q)) {
+        if ((state == IPP_JSTATE_PENDING || state == IPP_JSTATE_STOPPED) && stopped(q)) {
             cupsCancelJob2(CUPS_HTTP_DEFAULT, q.constData(), job, 0);
             throw PrinterError("the printer is stopped");
         }

@@ -56,16 +56,6 @@ private slots:
         QVERIFY(w.isVisible());
     }
 
-    void aPrinterChosenEarlierThatIsGoneIsAProblemToo()
-    {
-        MessageRecorder messages;
-        Printers::setCurrent(QStringLiteral("Aula_3"));
-        frmStampaSchede& w = Scheda::completa();
-        w.Command1->click();
-        Printers::setCurrent(QString());
-        QCOMPARE(messages.messages, QStringList{"Problema di stampa nella stampante utilizzata."});
-    }
-
 private:
     QTemporaryDir cartella_;
 };
