@@ -2,7 +2,9 @@
 
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QPointer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -153,6 +155,9 @@ void Form::showModal()
 {
     if (!loaded_ || unloading_)
         return;
+    // The window that opened this one gets the keyboard back afterwards: not every window
+    // manager hands it back when a window goes away, and none does without one.
+    QPointer<QWidget> chiamante = QApplication::activeWindow();
     setWindowModality(Qt::ApplicationModal);
     showModeless();
     QEventLoop loop;
@@ -160,6 +165,8 @@ void Form::showModal()
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
     if (isVisible() && loaded_)
         loop.exec();
+    if (chiamante && chiamante != this && chiamante->isVisible())
+        chiamante->activateWindow();
 }
 
 void Form::hideForm()

@@ -62,6 +62,7 @@ struct Scelta
 {
     bool aperta = false;
     bool modale = false;
+    bool focoSullaLista = false;
     QStringList voci;
     int voceCorrente = -1;
     QString label1;
@@ -76,12 +77,15 @@ template <class Dentro>
 Scelta conSceltaStampante(FinestraScheda& w, Dentro dentro)
 {
     Scelta s;
+    // As a user does, from the window in front: a choice closed just before gives it back.
+    QTest::qWaitForWindowActive(&w);
     QTimer::singleShot(0, [&] {
         frmStampante* f = loadedForm<frmStampante>();
         if (!f)
             return;
         s.aperta = f->isVisible();
         s.modale = f->isModal();
+        s.focoSullaLista = QTest::qWaitForWindowActive(f) && QApplication::focusWidget() == f->Combo1;
         for (int i = 0; i < f->Combo1->count(); ++i)
             s.voci.append(f->Combo1->itemText(i));
         s.voceCorrente = f->Combo1->currentIndex();

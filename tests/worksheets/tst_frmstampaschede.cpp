@@ -75,6 +75,17 @@ private slots:
         }
     }
 
+    void thePrinterChoiceGivesTheKeyboardBack()
+    {
+        frmStampaSchede& w = Scheda::apri();
+        for (int volta = 0; volta < 2; ++volta) {
+            const Scheda::Scelta s = Scheda::conSceltaStampante(w, [](frmStampante&) {});
+            QVERIFY(s.aperta && s.modale && s.focoSullaLista);
+            QTRY_COMPARE(QApplication::activeWindow(), &w);
+            QCOMPARE(QApplication::focusWidget(), w.CmdInsieme[0]);
+        }
+    }
+
     void atLoadOnlySetOneExists()
     {
         MessageRecorder messages;

@@ -184,7 +184,7 @@ private slots:
         const QString scelta = code[voce], altra = code[1 - voce];
         frmStampaSchede& w = Scheda::completa();
         const Scheda::Scelta aperta = Scheda::conSceltaStampante(w, [&](frmStampante& f) { Scheda::scegli(f, voce); });
-        QVERIFY(aperta.aperta && aperta.modale);
+        QVERIFY(aperta.aperta && aperta.modale && aperta.focoSullaLista);
         QCOMPARE(aperta.voci, code);
         QCOMPARE(aperta.voceCorrente, 0);
         QCOMPARE(aperta.label1, QStringLiteral("La stampante predefinita è \r\nTarvello_A"));
@@ -198,6 +198,7 @@ private slots:
         const Scheda::Scelta ancora = Scheda::conSceltaStampante(w, [](frmStampante&) {});
         QCOMPARE(loadedForm<frmStampante>(), f);
         QCOMPARE(ancora.voci, code);
+        QVERIFY(ancora.focoSullaLista);
         QCOMPARE(ancora.voceCorrente, voce);
         QCOMPARE(ancora.label2, "La stampante scelta è \r\n" + scelta);
 
