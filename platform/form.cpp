@@ -4,10 +4,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QPointer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QWindowStateChangeEvent>
 

@@ -1,9 +1,9 @@
 #include "platform/printer.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QCursor>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
@@ -14,7 +14,7 @@
 
 #include <cups/cups.h>
 
-#include <cstring>
+#include <cstdlib>
 
 namespace {
 

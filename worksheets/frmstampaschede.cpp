@@ -111,7 +111,7 @@ void frmStampaSchede::disegna(int k)
 
     Random::reseedFromClock();
     FiguraScheda = qint16(Random::draw(FrmFigure::NumeroFigure));
-    NumElementiScheda = Random::draw(9) + 1;
+    NumElementiScheda = Random::draw(9) + 1; // 2 to 10
     // Places are drawn until n distinct ones are found: every choice of n is equally likely.
     for (int i = 1; i <= NumElementiScheda; ++i) {
         const auto giaEstratti = PostiScheda.begin() + 1;
