@@ -7,7 +7,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # To build and run the program.
 PACKAGES_RUN := build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
-	libgl-dev fonts-liberation2 fontconfig qt6-translations-l10n
+	libgl-dev libcups2-dev fonts-liberation2 fontconfig qt6-translations-l10n
 # To run the tests: a private print service and the tools that read what it printed; the
 # checkers of the desktop entry and of the package.
 PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils \

@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "platform/keys.h"
 #include "platform/pushkey.h"
+#include "worksheets/frmstampaschede.h"
 #include "worksheets/schedaaggiungitogli.h"
 
 #include <QEvent>
@@ -103,6 +104,7 @@ void FrmInizio::buildMenu()
     mnuStampaSchede->setObjectName(QStringLiteral("mnuStampaSchede"));
     MnuVuoto = schede->addAction(QStringLiteral("insieme vuoto"));
     MnuVuoto->setObjectName(QStringLiteral("MnuVuoto"));
+    connect(MnuVuoto, &QAction::triggered, this, [] { loadForm<frmStampaSchede>().showModeless(); });
     mnuAggiungi = schede->addAction(QStringLiteral("aggiungi elementi"));
     mnuAggiungi->setObjectName(QStringLiteral("mnuAggiungi"));
     mnuTogli = schede->addAction(QStringLiteral("togli elementi"));

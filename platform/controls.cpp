@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QChildEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -40,8 +41,30 @@ Frame::Frame(const QColor& back, bool border, const QString& caption, QWidget* p
     : QWidget(parent), back_(back), border_(border), caption_(caption)
 {
     fillBackground(this, back);
-    if (!caption.isEmpty())
-        setAccessibleName(caption);
+    if (caption.isEmpty())
+        return;
+    setAccessibleName(caption);
+    // A label of its own, not painted by the frame: the frame's own painting lies under
+    // every control in it.
+    captionLabel_ = new QLabel(caption, this);
+    captionLabel_->setObjectName(QStringLiteral("caption"));
+    captionLabel_->setTextFormat(Qt::PlainText);
+    captionLabel_->setAlignment(Qt::AlignCenter);
+    captionLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    captionLabel_->setGeometry(captionRect());
+}
+
+QRect Frame::captionRect() const
+{
+    const QFontMetrics fm(font());
+    return QRect(8, 0, fm.horizontalAdvance(caption_) + 6, fm.height());
+}
+
+void Frame::childEvent(QChildEvent* event)
+{
+    QWidget::childEvent(event);
+    if (event->added() && captionLabel_ && event->child() != captionLabel_ && event->child()->isWidgetType())
+        captionLabel_->raise();
 }
 
 void Frame::paintEvent(QPaintEvent*)
@@ -56,12 +79,9 @@ void Frame::paintEvent(QPaintEvent*)
     p.drawRect(r);
     p.setPen(Qt::white);
     p.drawRect(r.adjusted(1, 1, 1, 1));
-    if (!caption_.isEmpty()) {
-        const QRect text(8, 0, fm.horizontalAdvance(caption_) + 6, fm.height());
-        p.fillRect(text, back_);
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(text, Qt::AlignCenter, caption_);
-    }
+    // The border makes way for the caption.
+    if (captionLabel_)
+        p.fillRect(captionRect(), back_);
 }
 
 Shape::Shape(const QColor& fill, const QColor& border, int borderWidth, qreal radius, QWidget* parent)
@@ -88,7 +108,29 @@ void ImageBox::setPicture(const Picture& picture)
     if (picture == picture_)
         return;
     picture_ = picture;
+    growToPicture();
     update();
+}
+
+void ImageBox::setGrowsToPicture(bool grows)
+{
+    grows_ = grows;
+    growToPicture();
+}
+
+void ImageBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    growToPicture();
+}
+
+void ImageBox::growToPicture()
+{
+    if (!grows_ || stretch_ || picture_.isNull())
+        return;
+    const QSize wanted = size().expandedTo(picture_.size());
+    if (wanted != size())
+        resize(wanted);
 }
 
 void ImageBox::paintEvent(QPaintEvent*)

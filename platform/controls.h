@@ -17,7 +17,8 @@ QLabel* makeLabel(const QString& text, const QFont& font, const QColor& textColo
                   std::optional<QColor> back = std::nullopt,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
-// A frame: a back colour, optionally a border with a caption on its top edge.
+// A frame: a back colour, optionally a border with a caption on its top edge. The caption
+// stays in front of the controls placed in the frame, which may reach up to it.
 class Frame : public QWidget
 {
     Q_OBJECT
@@ -27,14 +28,20 @@ public:
                    QWidget* parent = nullptr);
     QString caption() const { return caption_; }
     QColor backColor() const { return back_; }
+    // The caption as shown, or null.
+    QLabel* captionLabel() const { return captionLabel_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void childEvent(QChildEvent* event) override;
 
 private:
+    QRect captionRect() const;
+
     QColor back_;
     bool border_;
     QString caption_;
+    QLabel* captionLabel_ = nullptr;
 };
 
 // A filled rectangle or rounded rectangle, drawn over nothing it does not cover; it takes no
@@ -68,13 +75,20 @@ public:
     const Picture& picture() const { return picture_; }
     void setPicture(const Picture& picture);
     void clearPicture() { setPicture(Picture()); }
+    // An image control that is never smaller than its picture, whatever size the layout
+    // gives it: a picture shown at its own size is then never cut off on a small screen.
+    void setGrowsToPicture(bool grows);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void growToPicture();
+
     Picture picture_;
     bool stretch_;
+    bool grows_ = false;
 };
 
 // A plain area in one colour (a picture box without picture).

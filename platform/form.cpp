@@ -2,10 +2,12 @@
 
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QWindowStateChangeEvent>
 
@@ -156,6 +158,9 @@ void Form::showModal()
 {
     if (!loaded_ || unloading_)
         return;
+    // The window that opened this one gets the keyboard back afterwards: not every window
+    // manager hands it back when a window goes away, and none does without one.
+    QPointer<QWidget> chiamante = QApplication::activeWindow();
     setWindowModality(Qt::ApplicationModal);
     showModeless();
     QEventLoop loop;
@@ -163,6 +168,8 @@ void Form::showModal()
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
     if (isVisible() && loaded_)
         loop.exec();
+    if (chiamante && chiamante != this && chiamante->isVisible())
+        chiamante->activateWindow();
 }
 
 void Form::hideForm()

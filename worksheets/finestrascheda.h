@@ -67,14 +67,14 @@ public:
     // Shows part 1 (exercises 1 and 2) or part 2.
     void mostraParte(int parte);
     int parteVisibile() const;
+    // The page as the places show it now: what "STAMPA" prints.
+    virtual PaginaScheda pagina() const = 0;
 
 protected:
     explicit FinestraScheda(const DisegnoScheda& disegno);
 
     // Draws exercise k into its places.
     virtual void disegna(int k) = 0;
-    // The page as the places show it now.
-    virtual PaginaScheda pagina() const = 0;
     void onUnload() override;
 
 private:

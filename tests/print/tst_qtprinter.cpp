@@ -62,6 +62,71 @@ private slots:
         Printers::setCurrent(QString());
     }
 
+    // Whatever keeps the page from the printer is a failure, never a page printed, and it
+    // leaves nothing behind that could print later; the queue prints again once mended.
+    void failuresOfTheServiceAreFailures_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("undo");
+        QTest::addColumn<bool>("duringThePage");
+        for (bool during : {false, true}) {
+            const char* when = during ? "while the page is drawn" : "before the page";
+            QTest::addRow("queue rejects jobs, %s", when) << "reject" << "accept" << during;
+            QTest::addRow("queue removed, %s", when) << "remove" << "add" << during;
+            QTest::addRow("queue paused, %s", when) << "disable" << "enable" << during;
+            QTest::addRow("device fails every job, %s", when) << "break" << "repair" << during;
+        }
+        // Last: a new server starts with empty queues.
+        QTest::addRow("service stopped, before the page") << "stop" << "start" << false;
+        QTest::addRow("service stopped, while the page is drawn") << "stop" << "start" << true;
+    }
+
+    void failuresOfTheServiceAreFailures()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, undo);
+        QFETCH(bool, duringThePage);
+        auto apply = [](const QString& command) {
+            if (command == "start")
+                return PrintService::restart();
+            QStringList args{command};
+            if (command != "stop")
+                args << QStringLiteral("Tarvello_B");
+            return PrintService::command(args);
+        };
+        Printers::setCurrent("Tarvello_B");
+        int before = int(PrintService::outputs("Tarvello_B").size());
+        QString failure;
+        try {
+            if (!duringThePage)
+                QVERIFY(apply(fault));
+            auto page = Printers::open("test");
+            page->setCurrentX(1440);
+            page->setCurrentY(1440);
+            page->print("Guasto");
+            if (duringThePage)
+                QVERIFY(apply(fault));
+            page->endDoc();
+        } catch (const PrinterError& e) {
+            failure = QString::fromStdString(e.what());
+        }
+        QVERIFY(apply(undo));
+        if (undo == "start")
+            before = 0;
+        QVERIFY2(!failure.isEmpty(), "the page was reported as printed");
+
+        auto page = Printers::open("test");
+        page->print("Ripresa");
+        page->endDoc();
+        const QString pdf = PrintService::waitNewJob("Tarvello_B", before);
+        QVERIFY(!pdf.isEmpty());
+        QCOMPARE(PrintService::outputs("Tarvello_B").size(), before + 1);
+        const auto words = PrintService::words(pdf);
+        QCOMPARE(words.size(), 1);
+        QCOMPARE(words[0].text, QStringLiteral("Ripresa"));
+        Printers::setCurrent(QString());
+    }
+
     void aPrinterThatIsGoneIsAFailure()
     {
         Printers::setCurrent("Nessuna");

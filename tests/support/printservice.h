@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <QTest>
 #include <QThread>
+#include <optional>
+
+#include <cups/cups.h>
 
 // The private print service the test set-up starts: real CUPS queues that write every job
 // as a PDF file. Tests that print call usePrivatePrintService() first (before any printer is
@@ -17,17 +20,26 @@ namespace PrintService {
 inline QString dir() { return qEnvironmentVariable("TARVELLO_CUPS_DIR"); }
 inline QString script() { return qEnvironmentVariable("TARVELLO_CUPS_SCRIPT"); }
 
-// Runs a subcommand of the sandbox script; its standard output, or a null string on failure.
-inline QString run(const QStringList& args, int timeoutMs = 60000)
+// Runs a subcommand of the sandbox script; its standard output, or nothing on failure.
+inline std::optional<QString> attempt(const QStringList& args, int timeoutMs = 60000)
 {
     QProcess p;
     p.start(script(), QStringList{args.first(), dir()} + args.mid(1));
     if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         qWarning("cups-sandbox %s: %s", qPrintable(args.join(' ')), p.readAllStandardError().constData());
-        return QString();
+        return std::nullopt;
     }
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
+
+// The standard output of a subcommand; a null string on failure.
+inline QString run(const QStringList& args, int timeoutMs = 60000)
+{
+    return attempt(args, timeoutMs).value_or(QString());
+}
+
+// Whether a subcommand that prints nothing (reject, remove, stop...) succeeded.
+inline bool command(const QStringList& args) { return attempt(args).has_value(); }
 
 // Points the program's printing at the private service, and nowhere else.
 inline bool usePrivatePrintService()
@@ -44,6 +56,18 @@ inline bool usePrivatePrintService()
     qputenv("HOME", etc.toLocal8Bit()); // no lpoptions of the machine's user
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");
+    return true;
+}
+
+// Starts the service again after a test stopped it, with the queues the test set-up made, and
+// points the program at it (the new server may listen on another socket).
+inline bool restart()
+{
+    if (!run({"start", "Tarvello_A", "Tarvello_B"}).startsWith("CUPS_SERVER="))
+        return false;
+    if (!usePrivatePrintService())
+        return false;
+    cupsSetServer(qgetenv("CUPS_SERVER").constData());
     return true;
 }
 

@@ -1,0 +1,140 @@
+#include "worksheets/frmstampaschede.h"
+
+#include "app/frmfigure.h"
+#include "platform/controls.h"
+#include "platform/pushkey.h"
+#include "platform/random.h"
+
+#include <algorithm>
+
+namespace {
+
+const QColor Bianco(255, 255, 255);
+
+DisegnoScheda disegno()
+{
+    DisegnoScheda d;
+    d.titolo = QStringLiteral("VISUALIZZAZIONE SCHEDA          ");
+    d.altezzaInterna = 8430;
+    d.nomeMenuStampante = QStringLiteral("mnuStampante");
+    d.menuStampante = QStringLiteral("Seleziona stampante");
+    d.label1 = QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME CHE VIENE DOPO");
+    d.posLabel1 = QRectF(0, 0, 12000, 405);
+    d.label2 = QStringLiteral(" situazione iniziale: secondo insieme vuoto");
+    d.posLabel2 = QRectF(0, 390, 12000, 390);
+    d.fontLabel2 = makeFont(QStringLiteral("Arial"), 20.25, true);
+    d.testoLabel2 = QColor(192, 0, 0);
+    d.posFrame3 = QRectF(210, 840, 9405, 6450);
+    d.posFrame4 = QRectF(210, 795, 9405, 6525);
+    d.didascaliaBottone = QStringLiteral("VISUALIZZA %1° INSIEME");
+    d.posBottoni = {QRectF(9645, 1725, 2145, 645), QRectF(9660, 2400, 2145, 645),
+                    QRectF(9660, 3090, 2145, 645), QRectF(9660, 3795, 2145, 645)};
+    d.posStampa = QRectF(9675, 5925, 2145, 645);
+    d.posFine = QRectF(9660, 6660, 2145, 645);
+    d.posParte = QRectF(795, 7395, 3405, 600);
+    d.fontParte = makeFont(QStringLiteral("MS Sans Serif"), 9.75, true);
+    d.coloreParte = QColor(255, 128, 255);
+    d.completaLaScheda = QStringLiteral("Completa la scheda ");
+    return d;
+}
+
+// The set frames by index: the part that holds them, their place in it, their caption.
+struct Riquadro
+{
+    int parte;
+    double sinistra;
+    double alto;
+    const char* didascalia;
+};
+constexpr Riquadro Disposizione[frmStampaSchede::Riquadri] = {
+    {1, 90, 90, "Primo Insieme"},    {1, 75, 3225, "Secondo insieme"}, {1, 4710, 90, nullptr},
+    {1, 4710, 3225, nullptr},        {2, 4710, 3390, nullptr},         {2, 4710, 255, nullptr},
+    {2, 90, 255, "Terzo insieme"},   {2, 75, 3390, "Quarto insieme"},
+};
+constexpr double LarghezzaRiquadro = 4605;
+constexpr double AltezzaRiquadro = 3075;
+
+// One grid of places for every frame: 5 columns, 3 rows.
+constexpr double Colonne[5] = {105, 975, 1830, 2685, 3540};
+constexpr double Righe[3] = {150, 1140, 2085};
+constexpr double LatoPosto = 795;
+
+// The frames of the four sets; the other four stay empty.
+constexpr int RiquadroInsieme[FinestraScheda::Esercizi] = {0, 1, 6, 7};
+
+} // namespace
+
+frmStampaSchede::frmStampaSchede() : FinestraScheda(disegno())
+{
+    for (int j = 0; j < Riquadri; ++j) {
+        const Riquadro& r = Disposizione[j];
+        const QString didascalia = r.didascalia ? QString::fromUtf8(r.didascalia) : QString();
+        FraSfondoS[j] = place(new Frame(Bianco, true, didascalia), r.parte == 1 ? Frame3 : Frame4,
+                              QRectF(r.sinistra, r.alto, LarghezzaRiquadro, AltezzaRiquadro), Kind::Frame,
+                              QStringLiteral("FraSfondoS[%1]").arg(j));
+        for (int p = 0; p < Posti; ++p) {
+            const int i = j * Posti + p;
+            auto* posto = new ImageBox;
+            posto->setGrowsToPicture(true);
+            Image1[i] = place(posto, FraSfondoS[j], QRectF(Colonne[p % 5], Righe[p / 5], LatoPosto, LatoPosto),
+                              Kind::Image, QStringLiteral("Image1[%1]").arg(i));
+        }
+    }
+
+    setTabOrder(CmdInsieme[0], CmdFine);
+    setTabOrder(CmdFine, Command1);
+    setTabOrder(Command1, CmdInsieme[1]);
+    setTabOrder(CmdInsieme[1], CmdInsieme[2]);
+    setTabOrder(CmdInsieme[2], CmdInsieme[3]);
+    setTabOrder(CmdInsieme[3], Command2);
+}
+
+int frmStampaSchede::primoPosto(int k) { return RiquadroInsieme[k - 1] * Posti; }
+
+void frmStampaSchede::onLoad()
+{
+    GeneraInsieme(1);
+    CmdInsieme[0]->setFocus();
+}
+
+void frmStampaSchede::mettiFigura(int posto, int figura)
+{
+    Image1[posto]->setPicture(FrmFigure::Image3(figura));
+    Image1[posto]->setAccessibleName(figura == FrmFigure::Bianca ? QString() : QStringLiteral("figura"));
+}
+
+void frmStampaSchede::disegna(int k)
+{
+    const int primo = primoPosto(k);
+    for (int i = primo; i < primo + Posti; ++i)
+        mettiFigura(i, FrmFigure::Bianca);
+
+    Random::reseedFromClock();
+    FiguraScheda = qint16(Random::draw(FrmFigure::NumeroFigure));
+    NumElementiScheda = Random::draw(9) + 1; // 2 to 10
+    // Places are drawn until n distinct ones are found: every choice of n is equally likely.
+    for (int i = 1; i <= NumElementiScheda; ++i) {
+        const auto giaEstratti = PostiScheda.begin() + 1;
+        qint16 posto;
+        do
+            posto = qint16(Random::draw(Posti) - 1 + primo);
+        while (std::find(giaEstratti, giaEstratti + (i - 1), posto) != giaEstratti + (i - 1));
+        PostiEstrattiScheda[i] = posto;
+        PostiScheda[i] = posto;
+    }
+
+    const auto estratti = PostiScheda.begin() + 1;
+    for (int i = primo; i < primo + Posti; ++i)
+        if (std::find(estratti, estratti + NumElementiScheda, i) != estratti + NumElementiScheda)
+            mettiFigura(i, FiguraScheda);
+}
+
+PaginaScheda frmStampaSchede::pagina() const
+{
+    PaginaScheda p;
+    p.istruzione = QStringLiteral("Nel riquadro accanto disegna l'insieme equipotente");
+    for (int k = 1; k <= Esercizi; ++k)
+        for (int q = 0; q < Posti; ++q)
+            p.primi[k - 1][q] = Image1[primoPosto(k) + q]->picture();
+    return p;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "worksheets/finestrascheda.h"
+
+#include <array>
+
+class Frame;
+class ImageBox;
+
+// The worksheet whose second sets start empty: four given sets of 2 to 10 equal figures, each
+// beside an empty box in which the pupil draws the set that comes after it.
+//
+// The eight white set frames hold 15 places each; frame j holds the places Image1[15j] to
+// Image1[15j + 14]. Sets 1 and 2 and their empty boxes are in the first part, sets 3 and 4 in
+// the second. A set is nothing but the pictures of its places: printing reads them.
+class frmStampaSchede : public FinestraScheda
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Posti = 15;
+    static constexpr int Riquadri = 8;
+
+    frmStampaSchede();
+
+    std::array<Frame*, Riquadri> FraSfondoS{};
+    std::array<ImageBox*, Riquadri * Posti> Image1{};
+
+    // The Image1 index of place 0 of set k (1 to 4).
+    static int primoPosto(int k);
+
+    // What the last set made up drew; read by nothing else.
+    qint16 FiguraScheda = 0;
+    int NumElementiScheda = 0;
+    std::array<qint16, 13> PostiEstrattiScheda{};
+    std::array<qint16, 11> PostiScheda{};
+
+    PaginaScheda pagina() const override;
+
+protected:
+    void onLoad() override;
+    void disegna(int k) override;
+
+private:
+    void mettiFigura(int posto, int figura);
+};
