@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -51,5 +52,12 @@ void setCurrent(const QString& deviceName);
 // A new document on the current printer. Throws PrinterError when there is no printer to
 // print on.
 std::unique_ptr<PrinterSurface> open(const QString& documentName);
+
+// Tests may put a printer of their own where `open` finds the print service, so that a
+// window's "STAMPA" can be pressed thousands of times; an empty opener gives the service back.
+using Opener = std::function<std::unique_ptr<PrinterSurface>(const QString& documentName)>;
+void setOpener(Opener opener);
+// A new document on the print service's current printer, whatever opener is set.
+std::unique_ptr<PrinterSurface> openOnService(const QString& documentName);
 
 } // namespace Printers

@@ -24,6 +24,12 @@ QString& chosen()
     return name;
 }
 
+Printers::Opener& opener()
+{
+    static Printers::Opener o;
+    return o;
+}
+
 constexpr double TwipsPerPoint = 20;
 constexpr double TwipsPerPixel = 15;
 
@@ -248,7 +254,16 @@ QString Printers::current()
 
 void Printers::setCurrent(const QString& deviceName) { chosen() = deviceName; }
 
+void Printers::setOpener(Opener o) { opener() = std::move(o); }
+
 std::unique_ptr<PrinterSurface> Printers::open(const QString& documentName)
+{
+    if (opener())
+        return opener()(documentName);
+    return openOnService(documentName);
+}
+
+std::unique_ptr<PrinterSurface> Printers::openOnService(const QString& documentName)
 {
     const QString name = current();
     if (name.isEmpty() || !installed().contains(name))
