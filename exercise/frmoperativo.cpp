@@ -1,6 +1,7 @@
 #include "exercise/frmoperativo.h"
 
 #include "app/frmfigure.h"
+#include "app/frminizio.h"
 #include "app/module1.h"
 #include "platform/controls.h"
 #include "platform/keys.h"
@@ -199,7 +200,14 @@ void frmOperativo::costruisciIntervento()
 
 void frmOperativo::onLoad() { Avvia(); }
 
-void frmOperativo::onUnload() { Esci(); }
+void frmOperativo::onUnload()
+{
+    Esci();
+    // The start window is in front again, and has the keyboard: without a window manager
+    // nothing else hands it back, and a pupil on the keyboard would be left with no key.
+    if (FrmInizio* inizio = loadedForm<FrmInizio>())
+        inizio->showModeless();
+}
 
 void frmOperativo::Avvia()
 {

@@ -347,6 +347,38 @@ private slots:
         QCOMPARE(focus(), f.Option3[1]);
     }
 
+    // Leaving the exercise puts the start window in front with the keyboard, window manager
+    // or not: a pupil on the keyboard goes on there.
+    void leavingGivesTheKeyboardBackToTheStartWindow_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Enter on ESCI") << "enter";
+        QTest::newRow("mouse on ESCI") << "mouse";
+        QTest::newRow("close box") << "close";
+    }
+
+    void leavingGivesTheKeyboardBackToTheStartWindow()
+    {
+        QFETCH(QString, how);
+        frmOperativo& f = apri(1);
+        FrmInizio* inizio = loadedForm<FrmInizio>();
+        buildByMouse(f, NumElementiS + 1);
+        clic(f.Option1[2]);
+        if (how == "enter") {
+            tapKey(Qt::Key_5);
+            pressKey(Qt::Key_Return); // its release goes wherever the keyboard is by then
+        } else if (how == "mouse") {
+            clic(f.Option1[4]);
+        } else {
+            f.close();
+        }
+        QVERIFY(!loadedForm<frmOperativo>());
+        QTRY_COMPARE(QApplication::activeWindow(), inizio);
+        QVERIFY(focus() && focus()->window() == inizio);
+        tapKey(Qt::Key_3);
+        QCOMPARE(focus(), inizio->Option1[2]);
+    }
+
     void closingAndReopeningKeepsTheTotals()
     {
         frmOperativo& first = apri(1);
