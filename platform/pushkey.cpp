@@ -179,10 +179,13 @@ void PushKey::focusOutEvent(QFocusEvent* event)
 void PushKey::changeEvent(QEvent* event)
 {
     QAbstractButton::changeEvent(event);
-    // A key that becomes unavailable, or whose frame does, never sees its release.
+    // A key that becomes unavailable, or whose frame does, never sees its release: its window
+    // hears of it now, or its hold on the next press would never end.
     if (event->type() == QEvent::EnabledChange && !isEnabled() && held_) {
         held_ = false;
         update();
+        if (onMouseUp)
+            onMouseUp();
     }
 }
 

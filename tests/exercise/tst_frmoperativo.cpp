@@ -347,6 +347,36 @@ private slots:
         QCOMPARE(focus(), f.Option3[1]);
     }
 
+    // A mouse button held on a key while the keyboard answers: the answer takes the key away,
+    // its release is never delivered, and still the next press on the keypad acts.
+    void aButtonHeldOverAKeyThatGoesAwayLeavesTheNextPressAlive_data()
+    {
+        QTest::addColumn<bool>("right");
+        QTest::newRow("right answer: the building keys go") << true;
+        QTest::newRow("wrong answer: the whole keypad goes") << false;
+    }
+
+    void aButtonHeldOverAKeyThatGoesAwayLeavesTheNextPressAlive()
+    {
+        QFETCH(bool, right);
+        frmOperativo& f = apri(0);
+        QTest::mousePress(f.Option1[0], Qt::MiddleButton); // one figure, and the button stays down
+        QCOMPARE(NumElementiD, qint16(1));
+        buildByKeyboard(right ? NumElementiS + 1 : NumElementiS + 2);
+        tapKey(Qt::Key_3);
+        tapKey(Qt::Key_Return);
+        QVERIFY(!f.Option1[0]->isEnabled());
+        QTest::mouseRelease(f.Option1[0], Qt::MiddleButton); // lands on a key that is unavailable
+        if (!right) {
+            clic(f.Option3[0]); // the solution
+            QCOMPARE(focus(), f.Option1[3]);
+        }
+        clic(f.Option1[3]);
+        QCOMPARE(f.LblOperazione->text(), QStringLiteral("2"));
+        clic(f.Option1[0]);
+        QCOMPARE(NumElementiD, qint16(1));
+    }
+
     // Leaving the exercise puts the start window in front with the keyboard, window manager
     // or not: a pupil on the keyboard goes on there.
     void leavingGivesTheKeyboardBackToTheStartWindow_data()
