@@ -15,7 +15,7 @@ PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils \
 # A private X server and a window manager, for benchmarks and screenshots.
 PACKAGES_X := xvfb openbox x11-utils
 
-.PHONY: run test build deps-run deps-test deps-x clean sanitize package bench
+.PHONY: run test build deps-run deps-test deps-x clean sanitize soak package bench
 
 run: deps-run build
 	./$(BUILD)/tarvello
@@ -33,6 +33,12 @@ sanitize: deps-run deps-test
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp \
 	ctest --output-on-failure -j $(JOBS)
+
+# The restless pupil for a long while: a million events or more, new seeds every time.
+SOAK_SEEDS ?= 20
+SOAK_EVENTS ?= 50000
+soak: deps-run deps-test build
+	tests/soak/soak.sh $(BUILD) $(SOAK_SEEDS) $(SOAK_EVENTS)
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,0 +1,131 @@
+#include "soak.h"
+#include "support/printservice.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+// The restless pupil, seed after seed. By default a few seeds that `make test` plays every
+// time; `make soak` plays many more events with new seeds. A seed that breaks a promise is
+// printed with the command that plays it again:
+//   TARVELLO_SOAK_SEED=n           play seed n only
+//   TARVELLO_SOAK_EVENTS=n         events per seed (default 4500)
+//   TARVELLO_SOAK_SEEDS=n          how many seeds (default 5)
+//   TARVELLO_SOAK_FIRST_SEED=n     the first of them (default 1)
+//   TARVELLO_SOAK_PAPER_EVERY=n    every n-th page printed goes on paper too (default 25)
+namespace {
+
+qint64 setting(const char* name, qint64 fallback)
+{
+    bool ok = false;
+    const qint64 v = qEnvironmentVariable(name).toLongLong(&ok);
+    return ok ? v : fallback;
+}
+
+QtMessageHandler qtOwn = nullptr;
+
+// The offscreen platform says at every raise that it has no stacking order: noise, thousands of
+// times over, that would bury what matters.
+void quiet(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    qtOwn(type, context, message);
+}
+
+} // namespace
+
+class TestSoak : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qtOwn = qInstallMessageHandler(quiet);
+        paper_ = PrintService::usePrivatePrintService();
+        if (!paper_) {
+            // No private print service: nothing may reach this machine's own printers.
+            QVERIFY(noService_.isValid());
+            qputenv("CUPS_SERVER", noService_.filePath("cups.sock").toLocal8Bit());
+            qputenv("CUPS_SERVERROOT", noService_.path().toLocal8Bit());
+        }
+        clock_.start();
+    }
+
+    void restlessPupil_data()
+    {
+        QTest::addColumn<quint64>("seed");
+        const qint64 single = setting("TARVELLO_SOAK_SEED", -1);
+        if (single >= 0) {
+            QTest::addRow("seed %lld", single) << quint64(single);
+            return;
+        }
+        const qint64 first = setting("TARVELLO_SOAK_FIRST_SEED", 1);
+        const qint64 count = setting("TARVELLO_SOAK_SEEDS", 5);
+        for (qint64 s = first; s < first + count; ++s)
+            QTest::addRow("seed %lld", s) << quint64(s);
+    }
+
+    void restlessPupil()
+    {
+        QFETCH(quint64, seed);
+        Soak::Options options;
+        options.seed = seed;
+        options.events = setting("TARVELLO_SOAK_EVENTS", 4500);
+        options.realPageEvery = paper_ ? int(setting("TARVELLO_SOAK_PAPER_EVERY", 25)) : 0;
+        const Soak::Outcome r = Soak::play(options);
+        seeds_.append(QString::number(seed));
+        events_ += r.events;
+        checks_ += r.checks;
+        pages_ += r.pages;
+        realPages_ += r.realPages;
+        runs_ += r.runs;
+        right_ += r.rightAnswers;
+        wrong_ += r.wrongAnswers;
+        interventions_ += r.interventions;
+        for (auto it = r.opened.begin(); it != r.opened.end(); ++it)
+            opened_[it.key()] += it.value();
+        if (!r.failure.isEmpty()) {
+            std::fprintf(stderr, "soak: seed %llu broke a promise at %s\nthe last events:\n", seed, qPrintable(r.failure));
+            for (const QString& line : r.trace)
+                std::fprintf(stderr, "  %s\n", qPrintable(line));
+            std::fprintf(stderr, "play it again: TARVELLO_SOAK_SEED=%llu TARVELLO_SOAK_EVENTS=%lld %s\n", seed, r.events,
+                         qPrintable(QCoreApplication::applicationFilePath()));
+        }
+        QVERIFY2(r.failure.isEmpty(), qPrintable(r.failure));
+    }
+
+    void cleanupTestCase()
+    {
+        QStringList opened;
+        for (auto it = opened_.begin(); it != opened_.end(); ++it)
+            opened.append(QStringLiteral("%1 %2").arg(it.key()).arg(it.value()));
+        std::printf("soak: %lld events over %lld seeds (%s), %lld invariant checks, %.1f s\n"
+                    "soak: %d program runs, %d right and %d wrong answers, %d interventions, %d pages printed "
+                    "(%d read back from paper)\nsoak: windows opened: %s\n",
+                    events_, qint64(seeds_.size()), qPrintable(seeds_.join(QLatin1Char(' '))), checks_,
+                    clock_.elapsed() / 1000.0, runs_, right_, wrong_, interventions_, pages_, realPages_,
+                    qPrintable(opened.join(QStringLiteral(", "))));
+        std::fflush(stdout);
+    }
+
+private:
+    bool paper_ = false;
+    QTemporaryDir noService_;
+    QElapsedTimer clock_;
+    QStringList seeds_;
+    qint64 events_ = 0;
+    qint64 checks_ = 0;
+    int pages_ = 0;
+    int realPages_ = 0;
+    int runs_ = 0;
+    int right_ = 0;
+    int wrong_ = 0;
+    int interventions_ = 0;
+    QMap<QString, int> opened_;
+};
+
+QTEST_MAIN(TestSoak)
+#include "tst_soak.moc"
