@@ -12,7 +12,6 @@
 // queues, and read back from the PDF files they write.
 namespace {
 
-const QString Problema = QStringLiteral("Problema di stampa nella stampante utilizzata.");
 const QString Istruzione = QStringLiteral("Nel riquadro accanto disegna l'insieme equipotente");
 
 using PaginaStampata::Dpi;
@@ -269,30 +268,6 @@ private slots:
                     ++cambiati;
                 }
         QVERIFY(cambiati > 0);
-    }
-
-    // Last: the service stopped between the choice and the print. The message says so and the
-    // worksheet stays as it was; once the service is back it prints, one page, as nothing of
-    // the failed one was left to print later.
-    void aServiceGoneKeepsTheWorksheet()
-    {
-        MessageRecorder messages;
-        frmStampaSchede& w = Scheda::completa();
-        Scheda::conSceltaStampante(w, [](frmStampante& f) { Scheda::scegli(f, 1); });
-        const QList<int> posti = Scheda::posti(w);
-        QVERIFY(PrintService::command({"stop"}));
-        w.Command1->click();
-        const QStringList detto = messages.messages;
-        QVERIFY(PrintService::restart());
-        QCOMPARE(detto, QStringList{Problema});
-        QVERIFY(loadedForm<frmStampaSchede>() == &w && w.isVisible());
-        QCOMPARE(w.InsiemeGenerato, (std::array<bool, 4>{true, true, true, true}));
-        QCOMPARE(Scheda::posti(w), posti);
-
-        messages.messages.clear();
-        QVERIFY(!stampa(w, "Tarvello_B").isEmpty());
-        QVERIFY(messages.messages.isEmpty());
-        QCOMPARE(lavori("Tarvello_B"), 1);
     }
 };
 

@@ -1,0 +1,152 @@
+#include "app/frminizio.h"
+#include "platform/printer.h"
+#include "support/paginastampata.h"
+#include "support/printservice.h"
+#include "support/testsupport.h"
+#include "worksheets/schedaaggiungitogli.h"
+#include "worksheets/schedatest.h"
+
+#include <QTest>
+
+// A school printer that is off, gone, renamed or refusing: each of the three worksheet windows
+// says so with its message, keeps its worksheet, and prints it once the printer is back.
+namespace {
+
+const QString Problema = QStringLiteral("Problema di stampa nella stampante utilizzata.");
+const QString Scelta = QStringLiteral("Tarvello_B");
+
+FinestraScheda& apri(int finestra)
+{
+    loadForm<FrmInizio>().showModeless();
+    FinestraScheda* w = nullptr;
+    if (finestra == 0)
+        w = &loadForm<frmStampaSchede>();
+    else if (finestra == 1)
+        w = &loadForm<frmStampaSchede2>();
+    else
+        w = &loadForm<frmStampaSchede3>();
+    w->showModeless();
+    for (int k = 2; k <= FinestraScheda::Esercizi; ++k)
+        QTest::mouseClick(w->CmdInsieme[k - 1], Qt::LeftButton);
+    return *w;
+}
+
+bool stessa(const PaginaScheda& a, const PaginaScheda& b) { return a.primi == b.primi && a.secondi == b.secondi; }
+
+int lavori(const QString& coda) { return int(PrintService::outputs(coda).size()); }
+
+// Stops the print service while the page is being drawn, after its header.
+class FermaAMeta final : public PrinterSurface
+{
+public:
+    explicit FermaAMeta(std::unique_ptr<PrinterSurface> carta) : carta_(std::move(carta)) {}
+    void setCurrentX(double t) override { carta_->setCurrentX(t); }
+    void setCurrentY(double t) override { carta_->setCurrentY(t); }
+    void setFontSize(double p) override { carta_->setFontSize(p); }
+    void setDrawWidth(int w) override { carta_->setDrawWidth(w); }
+    void print(const QString& t) override { carta_->print(t); }
+    void line(QPointF a, QPointF b, const QColor& c) override
+    {
+        if (!fermato_)
+            fermato_ = PrintService::command({"stop"});
+        carta_->line(a, b, c);
+    }
+    void paintPicture(const Picture& p, QPointF at) override { carta_->paintPicture(p, at); }
+    void endDoc() override { carta_->endDoc(); }
+
+private:
+    std::unique_ptr<PrinterSurface> carta_;
+    bool fermato_ = false;
+};
+
+// Runs one subcommand of the print service, or several separated by ';'.
+bool servizio(const QString& comandi)
+{
+    for (const QString& c : comandi.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList args = c.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const bool ok = args.first() == QLatin1String("start") ? PrintService::restart() : PrintService::command(args);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestGuastiStampa : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(PrintService::usePrivatePrintService()); }
+    void cleanup()
+    {
+        Printers::setOpener({});
+        closeEverything();
+    }
+
+    void aPrinterProblemKeepsTheWorksheet_data()
+    {
+        QTest::addColumn<int>("finestra");
+        QTest::addColumn<QString>("guasto");  // what breaks, after the teacher chose the printer
+        QTest::addColumn<QString>("rimedio"); // what puts it right
+        QTest::addColumn<bool>("aMeta");      // the service stops while the page is drawn
+        const char* const finestre[3] = {"empty set", "add", "remove"};
+        for (int f = 0; f < 3; ++f) {
+            QTest::addRow("%s: queue refuses jobs", finestre[f]) << f << "reject Tarvello_B" << "accept Tarvello_B" << false;
+            QTest::addRow("%s: queue removed", finestre[f]) << f << "remove Tarvello_B" << "add Tarvello_B" << false;
+            QTest::addRow("%s: printer renamed", finestre[f]) << f << "rename Tarvello_B Aula_9" << "rename Aula_9 Tarvello_B" << false;
+            QTest::addRow("%s: no queue at all", finestre[f])
+                << f << "remove Tarvello_A;remove Tarvello_B" << "add Tarvello_A;add Tarvello_B;default Tarvello_A" << false;
+            // A new service starts with new queues: last for each window.
+            QTest::addRow("%s: service stopped before the print", finestre[f]) << f << "stop" << "start" << false;
+            QTest::addRow("%s: service stopped during the print", finestre[f]) << f << "" << "start" << true;
+        }
+    }
+
+    void aPrinterProblemKeepsTheWorksheet()
+    {
+        QFETCH(int, finestra);
+        QFETCH(QString, guasto);
+        QFETCH(QString, rimedio);
+        QFETCH(bool, aMeta);
+        MessageRecorder messages;
+        Printers::setCurrent(QString());
+        FinestraScheda& w = apri(finestra);
+        Scheda::conSceltaStampante(w, [](frmStampante& f) { Scheda::scegli(f, 1); });
+        QCOMPARE(Printers::current(), Scelta);
+        const PaginaScheda prima = w.pagina();
+        const auto generati = w.InsiemeGenerato;
+        int lavoriPrima = lavori(Scelta);
+
+        QVERIFY(servizio(guasto));
+        if (aMeta)
+            Printers::setOpener([](const QString& d) { return std::make_unique<FermaAMeta>(Printers::openOnService(d)); });
+        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        Printers::setOpener({});
+        const QStringList detto = messages.messages;
+        const bool rimediato = servizio(rimedio);
+        if (rimedio == QLatin1String("start"))
+            lavoriPrima = 0;
+        QVERIFY(rimediato);
+        QCOMPARE(detto, QStringList{Problema});
+        QVERIFY(w.isLoaded() && w.isVisible() && loadedForm<FrmInizio>() && loadedForm<FrmInizio>()->isVisible());
+        QCOMPARE(w.InsiemeGenerato, generati);
+        QVERIFY(stessa(w.pagina(), prima));
+
+        // The printer is back: the same worksheet prints, once, as the preview shows it.
+        messages.messages.clear();
+        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QVERIFY2(messages.messages.isEmpty(), qPrintable(messages.messages.join(' ')));
+        const QString pdf = PrintService::waitNewJob(Scelta, lavoriPrima);
+        QVERIFY(!pdf.isEmpty());
+        QCOMPARE(lavori(Scelta), lavoriPrima + 1);
+        QCOMPARE(PrintService::pages(pdf), 1);
+        const QString diverso = PaginaStampata::confronta(
+            PrintService::render(pdf, PaginaStampata::Dpi).convertToFormat(QImage::Format_RGB32), prima);
+        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
+    }
+};
+
+QTEST_MAIN(TestGuastiStampa)
+#include "tst_guastistampa.moc"
