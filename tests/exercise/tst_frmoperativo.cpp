@@ -62,7 +62,12 @@ class TestFrmOperativo : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Tentativi = 0; } // refusals count over the whole run: each test starts afresh
+    // Refusals and right answers count over the whole run: each test starts afresh.
+    void init()
+    {
+        Tentativi = 0;
+        RisEsatte = 0;
+    }
     void cleanup() { closeEverything(); }
 
     void look()
@@ -407,6 +412,61 @@ private slots:
         QVERIFY(focus() && focus()->window() == inizio);
         tapKey(Qt::Key_3);
         QCOMPARE(focus(), inizio->Option1[2]);
+    }
+
+    // The exercise number and the right answers are 16-bit counters: on screen they climb to
+    // 32767 and stay there, by keys as a pupil would get there.
+    void countersStopAtTheTop_data()
+    {
+        QTest::addColumn<bool>("numero"); // the exercise number, else the right answers
+        QTest::newRow("exercise number") << true;
+        QTest::newRow("right answers") << false;
+    }
+
+    void countersStopAtTheTop()
+    {
+        QFETCH(bool, numero);
+        frmOperativo& f = apri(0);
+        (numero ? NumOperazione : RisEsatte) = 32765;
+        for (const char* atteso : {"32766", "32767", "32767"}) {
+            buildByKeyboard(NumElementiS + 1);
+            tapKey(Qt::Key_3);
+            tapKey(Qt::Key_Return);
+            QCOMPARE(focus(), f.Option1[3]);
+            tapKey(Qt::Key_Return); // AVANTI
+            QCOMPARE((numero ? f.LblOperazione : f.lblRisEsatte)->text(), QString::fromLatin1(atteso));
+        }
+        QCOMPARE(focus(), f.Option1[0]); // and the window goes on
+    }
+
+    // The clock starts again from zero at midnight; an exercise that lasts across it is timed
+    // all the same, and the times stop at 999.
+    void timedAcrossMidnight_data()
+    {
+        QTest::addColumn<float>("inizio");
+        QTest::addColumn<float>("fine");
+        QTest::addColumn<QString>("parziale");
+        QTest::newRow("before midnight") << 86390.0f << 86399.5f << " 9";
+        QTest::newRow("across midnight") << 86398.5f << 2.25f << " 3";
+        QTest::newRow("a long pause across midnight") << 86000.0f << 500.0f << " 900";
+        QTest::newRow("past the cap across midnight") << 86000.0f << 1000.0f << "999";
+    }
+
+    void timedAcrossMidnight()
+    {
+        QFETCH(float, inizio);
+        QFETCH(float, fine);
+        QFETCH(QString, parziale);
+        FakeClock orologio(inizio);
+        TempoTotale = 0;
+        frmOperativo& f = apri(0);
+        orologio.now = fine;
+        buildByKeyboard(NumElementiS + 1);
+        tapKey(Qt::Key_3);
+        tapKey(Qt::Key_Return);
+        QCOMPARE(f.LblEsito->text(), QStringLiteral("E s a t t o"));
+        QCOMPARE(f.LblTempoParziale->text(), parziale);
+        QCOMPARE(f.LblTempoTotale->text(), parziale);
     }
 
     void closingAndReopeningKeepsTheTotals()

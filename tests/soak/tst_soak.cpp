@@ -1,5 +1,6 @@
 #include "soak.h"
 #include "support/printservice.h"
+#include "support/testsupport.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -23,17 +24,6 @@ qint64 setting(const char* name, qint64 fallback)
     return ok ? v : fallback;
 }
 
-QtMessageHandler qtOwn = nullptr;
-
-// The offscreen platform says at every raise that it has no stacking order: noise, thousands of
-// times over, that would bury what matters.
-void quiet(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    qtOwn(type, context, message);
-}
-
 } // namespace
 
 class TestSoak : public QObject
@@ -43,7 +33,7 @@ class TestSoak : public QObject
 private slots:
     void initTestCase()
     {
-        qtOwn = qInstallMessageHandler(quiet);
+        quietOffscreenPlatform();
         paper_ = PrintService::usePrivatePrintService();
         if (!paper_) {
             // No private print service: nothing may reach this machine's own printers.

@@ -41,6 +41,17 @@ public:
     float now;
 };
 
+// The offscreen platform says at every raise of a window that it keeps no stacking order:
+// noise, thousands of times over in the long tests, that would bury what matters.
+inline void quietOffscreenPlatform()
+{
+    static QtMessageHandler qtOwn = nullptr;
+    qtOwn = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (!message.startsWith(QLatin1String("This plugin does not support")))
+            qtOwn(type, context, message);
+    });
+}
+
 // Unloads every window and lets the deleted ones go, so each test starts from nothing.
 inline void closeEverything()
 {
