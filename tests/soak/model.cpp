@@ -160,16 +160,22 @@ Action Pupil::predictMouse(const Event& e)
         }
         return a;
     }
-    const bool second = heldMouse_.has_value();
+    // A second button goes where the first one went; when a modal window swallowed the first,
+    // the second is a press of its own. A press that closes an open list goes nowhere, and so
+    // does any button pressed while it is held.
+    const bool second = heldMouse_.has_value() && !grabBlocked_;
     if (popup || (modal && window != modal)) {
-        if (!second)
+        if (!heldMouse_) {
             mouseGrab_ = nullptr;
-        return a; // a modal window or an open list takes the press
+            grabBlocked_ = !popup;
+        }
+        return a;
     }
-    // A second button goes where the first one went.
     QWidget* hit = second ? mouseGrab_.data() : window->childAt(e.at);
-    if (!second)
+    if (!second) {
         mouseGrab_ = hit;
+        grabBlocked_ = false;
+    }
     auto* key = qobject_cast<PushKey*>(hit);
     if (!key || !key->isEnabled())
         return a;

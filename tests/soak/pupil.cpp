@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWindow>
+#include <algorithm>
 
 namespace Soak {
 
@@ -30,8 +31,12 @@ namespace {
 
 constexpr qint64 Giorno = 24 * 3600 * 1000;
 constexpr int Traccia = 40;
-// Mouse time stamps start well away from zero, as a real session's do.
-constexpr qint64 InizioMouse = 1'000'000;
+// The time stamps of keys and mouse buttons, in milliseconds, never going back over all the
+// sessions of one process: Qt and the program compare a stamp with the last one they saw
+// (a double click, a repeat split in two), and two sessions must not meet there. A pause
+// longer than ten seconds counts as ten, so that a mouse's stamp stays within its 32 bits.
+qint64 orologioEventi = 1'000'000;
+constexpr qint64 PausaMassimaEventi = 10'000;
 
 QString nameOf(const QObject* o)
 {
@@ -237,6 +242,7 @@ void Pupil::advanceTime()
     else
         passo = 20 + below(330);
     nowMs_ += passo;
+    orologioEventi += std::min(passo, PausaMassimaEventi);
     tickCurtains(passo);
 }
 
@@ -398,11 +404,11 @@ Event Pupil::chooseKeyDown(QWidget* receiver)
     e.kind = Event::KeyDown;
     e.target = receiver;
 
-    // Half of the time on the keypad the pupil works towards the answer, as a pupil who
-    // knows it: the key that brings the set closer, "VERIFICA" when it holds n + 1, "AVANTI".
+    // Half of the time in the exercise the pupil works towards the answer, as a pupil who knows
+    // it: the key that brings the set closer, "VERIFICA" when it holds n + 1, "AVANTI"; on the
+    // help question "NO" more often than not; "OK".
     if (key && key->window() == exercise_.window && !QApplication::activePopupWidget() && chance(0.5)) {
         const ExerciseModel& x = exercise_;
-        int aim = -1;
         frmOperativo* f = x.window;
         QWidget* goal = nullptr;
         int digit = 0;
@@ -414,7 +420,6 @@ Event Pupil::chooseKeyDown(QWidget* receiver)
             goal = f->Option1[3];
             digit = 4;
         } else if (x.state == ExerciseModel::State::Help) {
-            // A pupil who wants to manage alone says "NO" more often than not.
             const int i = chance(0.65) ? 1 : 0;
             goal = f->Option3[i];
             digit = i + 1;
@@ -719,7 +724,7 @@ void Pupil::sendKey(const Event& e)
     const bool repeat = e.kind == Event::KeyRepeat;
     auto deliver = [&](QEvent::Type type) {
         QKeyEvent k(type, e.key, e.modifiers, e.text, repeat);
-        k.setTimestamp(quint64(nowMs_));
+        k.setTimestamp(quint64(orologioEventi));
         QApplication::sendEvent(receiver, &k);
     };
     if (e.kind != Event::KeyUp)
@@ -742,7 +747,7 @@ void Pupil::sendMouse(const Event& e, QEvent::Type type)
         state |= e.button;
     QWindow* handle = window->windowHandle();
     qt_handleMouseEvent(handle, QPointF(e.at), handle->mapToGlobal(QPointF(e.at)), state, e.button, type,
-                        Qt::NoModifier, int(InizioMouse + nowMs_));
+                        Qt::NoModifier, int(orologioEventi));
 }
 
 void Pupil::triggerModal(QAction* action)

@@ -181,6 +181,7 @@ private:
     std::optional<Event> heldKey_;
     std::optional<Event> heldMouse_;
     QPointer<QWidget> mouseGrab_;    // what took the press of the held button
+    bool grabBlocked_ = false;       // a modal window swallowed that press
     std::optional<Event> secondButton_;
     QPointer<QAbstractButton> spaceDown_;
     QPointer<QAbstractButton> mouseDown_;  // a command button down under the mouse

@@ -81,8 +81,12 @@ private slots:
             std::fprintf(stderr, "soak: seed %llu broke a promise at %s\nthe last events:\n", seed, qPrintable(r.failure));
             for (const QString& line : r.trace)
                 std::fprintf(stderr, "  %s\n", qPrintable(line));
-            std::fprintf(stderr, "play it again: TARVELLO_SOAK_SEED=%llu TARVELLO_SOAK_EVENTS=%lld %s\n", seed, r.events,
-                         qPrintable(QCoreApplication::applicationFilePath()));
+            // The same printers make the same session: with the private print service, through make.
+            if (paper_)
+                std::fprintf(stderr, "play it again: make soak SOAK_SEED=%llu SOAK_EVENTS=%lld\n", seed, r.events);
+            else
+                std::fprintf(stderr, "play it again: TARVELLO_SOAK_SEED=%llu TARVELLO_SOAK_EVENTS=%lld %s\n", seed,
+                             r.events, qPrintable(QCoreApplication::applicationFilePath()));
         }
         QVERIFY2(r.failure.isEmpty(), qPrintable(r.failure));
     }
