@@ -33,6 +33,21 @@ struct Outcome
     QMap<QString, int> opened; // windows opened, by class
     QString failure;        // empty when every check held
     QStringList trace;      // the last events before a failure
+
+    // Adds up the counts of sessions.
+    void add(const Outcome& o)
+    {
+        events += o.events;
+        checks += o.checks;
+        runs += o.runs;
+        pages += o.pages;
+        realPages += o.realPages;
+        rightAnswers += o.rightAnswers;
+        wrongAnswers += o.wrongAnswers;
+        interventions += o.interventions;
+        for (auto it = o.opened.begin(); it != o.opened.end(); ++it)
+            opened[it.key()] += it.value();
+    }
 };
 
 Outcome play(const Options& options);

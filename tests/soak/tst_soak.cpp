@@ -67,16 +67,7 @@ private slots:
         options.realPageEvery = paper_ ? int(setting("TARVELLO_SOAK_PAPER_EVERY", 25)) : 0;
         const Soak::Outcome r = Soak::play(options);
         seeds_.append(QString::number(seed));
-        events_ += r.events;
-        checks_ += r.checks;
-        pages_ += r.pages;
-        realPages_ += r.realPages;
-        runs_ += r.runs;
-        right_ += r.rightAnswers;
-        wrong_ += r.wrongAnswers;
-        interventions_ += r.interventions;
-        for (auto it = r.opened.begin(); it != r.opened.end(); ++it)
-            opened_[it.key()] += it.value();
+        total_.add(r);
         if (!r.failure.isEmpty()) {
             std::fprintf(stderr, "soak: seed %llu broke a promise at %s\nthe last events:\n", seed, qPrintable(r.failure));
             for (const QString& line : r.trace)
@@ -93,15 +84,16 @@ private slots:
 
     void cleanupTestCase()
     {
+        const Soak::Outcome& t = total_;
         QStringList opened;
-        for (auto it = opened_.begin(); it != opened_.end(); ++it)
+        for (auto it = t.opened.begin(); it != t.opened.end(); ++it)
             opened.append(QStringLiteral("%1 %2").arg(it.key()).arg(it.value()));
         std::printf("soak: %lld events over %lld seeds (%s), %lld invariant checks, %.1f s\n"
                     "soak: %d program runs, %d right and %d wrong answers, %d interventions, %d pages printed "
                     "(%d read back from paper)\nsoak: windows opened: %s\n",
-                    events_, qint64(seeds_.size()), qPrintable(seeds_.join(QLatin1Char(' '))), checks_,
-                    clock_.elapsed() / 1000.0, runs_, right_, wrong_, interventions_, pages_, realPages_,
-                    qPrintable(opened.join(QStringLiteral(", "))));
+                    t.events, qint64(seeds_.size()), qPrintable(seeds_.join(QLatin1Char(' '))), t.checks,
+                    clock_.elapsed() / 1000.0, t.runs, t.rightAnswers, t.wrongAnswers, t.interventions, t.pages,
+                    t.realPages, qPrintable(opened.join(QStringLiteral(", "))));
         std::fflush(stdout);
     }
 
@@ -110,15 +102,7 @@ private:
     QTemporaryDir noService_;
     QElapsedTimer clock_;
     QStringList seeds_;
-    qint64 events_ = 0;
-    qint64 checks_ = 0;
-    int pages_ = 0;
-    int realPages_ = 0;
-    int runs_ = 0;
-    int right_ = 0;
-    int wrong_ = 0;
-    int interventions_ = 0;
-    QMap<QString, int> opened_;
+    Soak::Outcome total_;
 };
 
 QTEST_MAIN(TestSoak)
