@@ -9,11 +9,9 @@ ready=$(mktemp)
 wm=
 xvfb=
 trap 'kill $wm $xvfb 2>/dev/null || true; rm -f "$ready"' EXIT
-if [ -n "${TARVELLO_DISPLAY:-}" ]; then
-    Xvfb ":$TARVELLO_DISPLAY" -displayfd 3 -screen 0 ${TARVELLO_SCREEN:-1280x800x24} -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
-else
-    Xvfb -displayfd 3 -screen 0 ${TARVELLO_SCREEN:-1280x800x24} -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
-fi
+# shellcheck disable=SC2086 # no display number: Xvfb picks one
+Xvfb ${TARVELLO_DISPLAY:+":$TARVELLO_DISPLAY"} -displayfd 3 -screen 0 "${TARVELLO_SCREEN:-1280x800x24}" \
+    -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
 xvfb=$!
 # The server writes its display number once it takes connections.
 for i in $(seq 100); do

@@ -29,7 +29,8 @@ QList<Evento> uditi;
 
 void ascolta(QAccessibleEvent* e)
 {
-    uditi.append({e->type(), e->object(), e->accessibleInterface() ? e->accessibleInterface()->text(QAccessible::Name) : QString()});
+    QAccessibleInterface* i = e->accessibleInterface();
+    uditi.append({e->type(), e->object(), i ? i->text(QAccessible::Name) : QString()});
 }
 
 // What the window read out: the names of the announcements that showed, in order.
@@ -47,7 +48,8 @@ QList<QObject*> rinominati()
 {
     QList<QObject*> oggetti;
     for (const Evento& e : uditi)
-        if (e.tipo == QAccessible::NameChanged && (qobject_cast<Frame*>(e.oggetto) || qobject_cast<ImageBox*>(e.oggetto)))
+        if (e.tipo == QAccessible::NameChanged
+            && (qobject_cast<Frame*>(e.oggetto) || qobject_cast<ImageBox*>(e.oggetto)))
             oggetti.append(e.oggetto);
     return oggetti;
 }
