@@ -51,15 +51,11 @@ void mostra(ImageBox* posto, int figura)
     Accessibilita::nominaPosto(posto, figura != FrmFigure::Bianca);
 }
 
-// How a listener hears the sets of exercise k (1 to 4) that hold so many figures.
-QString nomePrimo(int k, int figure)
+// How a listener hears the first or second set of exercise k (1 to 4) holding so many figures.
+QString nomeInsieme(int k, const char* quale, int figure)
 {
-    return Accessibilita::nomeInsieme(QStringLiteral("Esercizio %1, primo insieme").arg(k), figure);
-}
-
-QString nomeSecondo(int k, int figure)
-{
-    return Accessibilita::nomeInsieme(QStringLiteral("Esercizio %1, secondo insieme").arg(k), figure);
+    return Accessibilita::nomeInsieme(QStringLiteral("Esercizio %1, %2 insieme").arg(k).arg(QLatin1String(quale)),
+                                      figure);
 }
 
 // Every way the two windows differ, side by side: the add window's value, then the remove
@@ -113,8 +109,8 @@ SchedaAggiungiTogli::SchedaAggiungiTogli(const VarianteScheda& v) : FinestraSche
                                QString::fromLatin1(NomiPrimi[k]));
         SfondoSecondo[k] = place(new Frame(Qt::white, true), parte, v.fraSecondi[k], Kind::Frame,
                                  QString::fromLatin1(NomiSecondi[k]));
-        SfondoPrimo[k]->setAccessibleName(nomePrimo(k + 1, 0));
-        SfondoSecondo[k]->setAccessibleName(nomeSecondo(k + 1, 0));
+        SfondoPrimo[k]->setAccessibleName(nomeInsieme(k + 1, "primo", 0));
+        SfondoSecondo[k]->setAccessibleName(nomeInsieme(k + 1, "secondo", 0));
     }
     for (int i = 0; i < Posti; ++i) {
         const int k = i / EsercizioScheda::Posti;
@@ -147,8 +143,8 @@ void SchedaAggiungiTogli::disegna(int k)
         mostra(Image1[Estratto.PostiEstrattiScheda[i]], Estratto.FiguraScheda);
     for (int p = 0; p <= Estratto.UltimoPostoSecondo; ++p)
         mostra(Image2[base + p], Estratto.FiguraScheda);
-    Accessibilita::rinomina(SfondoPrimo[k - 1], nomePrimo(k, Estratto.NumElementiScheda));
-    Accessibilita::rinomina(SfondoSecondo[k - 1], nomeSecondo(k, Estratto.UltimoPostoSecondo + 1));
+    Accessibilita::rinomina(SfondoPrimo[k - 1], nomeInsieme(k, "primo", Estratto.NumElementiScheda));
+    Accessibilita::rinomina(SfondoSecondo[k - 1], nomeInsieme(k, "secondo", Estratto.UltimoPostoSecondo + 1));
 }
 
 PaginaScheda SchedaAggiungiTogli::pagina() const
