@@ -6,7 +6,13 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${TARVELLO_A11Y_BUS:-}" ]; then
-    TARVELLO_A11Y_BUS=1 exec dbus-run-session -- "$0" "$@"
+    # The accessibility bus has its socket in the user's runtime folder, one path for every
+    # bus of the user: sessions side by side each need a folder of their own.
+    runtime=$(mktemp -d)
+    trap 'rm -rf "$runtime"' EXIT
+    status=0
+    XDG_RUNTIME_DIR=$runtime TARVELLO_A11Y_BUS=1 dbus-run-session -- "$0" "$@" || status=$?
+    exit $status
 fi
 # The accessibility bus starts when its address is first asked for. Asked now, it is there
 # before the program looks for it.
