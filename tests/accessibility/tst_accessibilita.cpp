@@ -6,6 +6,7 @@
 #include "platform/accessibilita.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
+#include "support/esercizio.h"
 #include "support/testsupport.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
@@ -29,14 +30,6 @@ bool mostraFigura(const ImageBox* posto)
 {
     const int id = posto->picture().id();
     return id >= 1 && id <= FrmFigure::NumeroFigure;
-}
-
-frmOperativo& apriEsercizio(int tipo)
-{
-    FrmInizio& inizio = loadForm<FrmInizio>();
-    inizio.showModeless();
-    inizio.AvviaScelta(qint16(tipo));
-    return *loadedForm<frmOperativo>();
 }
 
 // What a screen reader finds in a window, control by control: every key named by its caption

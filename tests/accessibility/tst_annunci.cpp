@@ -1,8 +1,8 @@
-#include "app/frminizio.h"
 #include "app/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
+#include "support/esercizio.h"
 #include "support/testsupport.h"
 
 #include <QAccessible>
@@ -84,18 +84,6 @@ void esegui(frmOperativo& f, Passo passo)
     }
 }
 
-frmOperativo& apri()
-{
-    FrmInizio& inizio = loadForm<FrmInizio>();
-    inizio.showModeless();
-    inizio.AvviaScelta(1);
-    frmOperativo* f = loadedForm<frmOperativo>();
-    f->activateWindow();
-    if (!QTest::qWaitForWindowActive(f))
-        qWarning("the exercise window did not become active");
-    return *f;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Passo)
@@ -136,7 +124,7 @@ private slots:
         QFETCH(QList<Passo>, prima);
         QFETCH(Passo, passo);
         QFETCH(QStringList, letti);
-        frmOperativo& f = apri();
+        frmOperativo& f = apriEsercizio(1);
         for (Passo p : prima)
             esegui(f, p);
         uditi.clear();
@@ -166,7 +154,7 @@ private slots:
     {
         QFETCH(int, tasto);
         QFETCH(int, posto);
-        frmOperativo& f = apri();
+        frmOperativo& f = apriEsercizio(1);
         const int prima = NumElementiD;
         uditi.clear();
         f.EseguiTasto(tasto);
