@@ -191,9 +191,9 @@ def build(ex, target):
 
 
 def answer_wrong(ex, n, start, wrong_so_far):
-    """A second set one figure away from the start, which is never n + 1 here; then VERIFICA."""
+    """A second set of one figure more than at the start, two if that would be right; VERIFICA."""
     heard.clear()
-    build(ex, start + 1 if start + 1 != n + 1 else start - 1)
+    build(ex, start + 1 if start + 1 != n + 1 else start + 2)
     check(renamed("Secondo insieme: "), "no renaming of the second set reached the bus")
     press(ex, "VERIFICA")
     wait_for('"Errato"', lambda: outcome(ex) == "Errato")
