@@ -9,9 +9,12 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES_RUN := build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
 	libgl-dev libcups2-dev fonts-liberation2 fontconfig qt6-translations-l10n
 # To run the tests: a private print service and the tools that read what it printed; the
-# checkers of the desktop entry and of the package.
+# checkers of the desktop entry and of the package; the accessibility bus, a client of it for
+# Debian's Python, and a private X server with a window manager, where the program is played
+# as a screen reader sees it.
 PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils \
-	desktop-file-utils appstream dpkg-dev
+	desktop-file-utils appstream dpkg-dev \
+	at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus xvfb openbox
 # A private X server and a window manager, for benchmarks and screenshots.
 PACKAGES_X := xvfb openbox x11-utils
 

@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include "platform/accessibilita.h"
+
 #include <QChildEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -22,10 +24,9 @@ void fillBackground(QWidget* w, const QColor& back)
 }
 } // namespace
 
-QLabel* makeLabel(const QString& text, const QFont& font, const QColor& textColor,
-                  std::optional<QColor> back, Qt::Alignment alignment)
+void styleLabel(QLabel* label, const QFont& font, const QColor& textColor, std::optional<QColor> back,
+                Qt::Alignment alignment)
 {
-    auto* label = new QLabel(text);
     label->setFont(font);
     label->setAlignment(alignment);
     label->setTextFormat(Qt::PlainText);
@@ -34,12 +35,12 @@ QLabel* makeLabel(const QString& text, const QFont& font, const QColor& textColo
     label->setPalette(pal);
     if (back)
         fillBackground(label, *back);
-    return label;
 }
 
 Frame::Frame(const QColor& back, bool border, const QString& caption, QWidget* parent)
     : QWidget(parent), back_(back), border_(border), caption_(caption)
 {
+    Accessibilita::prepara();
     fillBackground(this, back);
     if (caption.isEmpty())
         return;
@@ -101,7 +102,10 @@ void Shape::paintEvent(QPaintEvent*)
     p.drawRoundedRect(r, radius_, radius_);
 }
 
-ImageBox::ImageBox(bool stretch, QWidget* parent) : QWidget(parent), stretch_(stretch) {}
+ImageBox::ImageBox(bool stretch, QWidget* parent) : QWidget(parent), stretch_(stretch)
+{
+    Accessibilita::prepara();
+}
 
 void ImageBox::setPicture(const Picture& picture)
 {

@@ -17,9 +17,14 @@ frmStampante::frmStampante()
                    QStringLiteral("Label2"));
     for (QLabel* l : {Label1, Label2})
         l->setWordWrap(true);
+    // Label2 stays empty until a printer is picked: a listener still learns what it is for.
+    Label1->setAccessibleDescription(QStringLiteral("Stampante predefinita"));
+    Label2->setAccessibleDescription(QStringLiteral("Stampante scelta"));
     Combo1 = place(new QComboBox, nullptr, QRectF(612, 2400, 4632, 336), Kind::ComboBox, QStringLiteral("Combo1"));
     Combo1->setFont(testo);
     Combo1->setAccessibleName(QStringLiteral("Stampanti installate"));
+    // The caption "Form1" says nothing to a listener.
+    setAccessibleName(QStringLiteral("Scelta della stampante"));
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     Command2 = new PushKey(QStringLiteral("C H I U D I"), QColor(255, 255, 128), PushKey::Acts::OnClick);
     Command2->setFont(makeFont("MS Sans Serif", 13.5, true));
