@@ -12,8 +12,9 @@ PACKAGES_RUN := build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qp
 # checkers of the desktop entry and of the package.
 PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils \
 	desktop-file-utils appstream dpkg-dev
-# A private X server and a window manager, for benchmarks and screenshots.
-PACKAGES_X := xvfb openbox x11-utils
+# A private X server and a window manager, for benchmarks and screenshots; the XTest
+# extension, through which the benchmarks press keys and click as a pupil would.
+PACKAGES_X := xvfb openbox x11-utils libxtst-dev
 
 .PHONY: run test build deps-run deps-test deps-x clean sanitize package bench
 
