@@ -20,12 +20,24 @@ void fillBackground(QWidget* w, const QColor& back)
     pal.setColor(QPalette::Window, back);
     w->setPalette(pal);
 }
-} // namespace
 
-QLabel* makeLabel(const QString& text, const QFont& font, const QColor& textColor,
-                  std::optional<QColor> back, Qt::Alignment alignment)
+class WrappingLabel : public QLabel
 {
-    auto* label = new QLabel(text);
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(foregroundRole()));
+        QTextOption option(alignment());
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        p.drawText(QRectF(contentsRect()), text(), option);
+    }
+};
+
+QLabel* style(QLabel* label, const QString& text, const QFont& font, const QColor& textColor,
+              std::optional<QColor> back, Qt::Alignment alignment)
+{
+    label->setText(text);
     label->setFont(font);
     label->setAlignment(alignment);
     label->setTextFormat(Qt::PlainText);
@@ -34,6 +46,20 @@ QLabel* makeLabel(const QString& text, const QFont& font, const QColor& textColo
     label->setPalette(pal);
     if (back)
         fillBackground(label, *back);
+    return label;
+}
+} // namespace
+
+QLabel* makeLabel(const QString& text, const QFont& font, const QColor& textColor,
+                  std::optional<QColor> back, Qt::Alignment alignment)
+{
+    return style(new QLabel, text, font, textColor, back, alignment);
+}
+
+QLabel* makeWrappingLabel(const QFont& font, const QColor& textColor)
+{
+    QLabel* label = style(new WrappingLabel, QString(), font, textColor, std::nullopt, Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
     return label;
 }
 
