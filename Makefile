@@ -16,7 +16,7 @@ PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils \
 # extension, through which the benchmarks press keys and click as a pupil would.
 PACKAGES_X := xvfb openbox x11-utils libxtst-dev
 
-.PHONY: run test build deps-run deps-test deps-x clean sanitize package bench
+.PHONY: run test build deps-run deps-test deps-x clean sanitize package bench screenshots
 
 run: deps-run build
 	./$(BUILD)/tarvello
@@ -51,6 +51,14 @@ bench: deps-run deps-x build
 
 deps-x:
 	@$(call install,$(PACKAGES_X))
+
+# Pictures of every window for the README, under a private X server and print service:
+# docs/screenshots/*.png. `make screenshots SCALE=2` takes them at twice the density, into
+# $(BUILD)/screenshots-x2, for looking at.
+SCALE ?= 1
+SCREENSHOTS = $(if $(filter 1,$(SCALE)),docs/screenshots,$(BUILD)/screenshots-x$(SCALE))
+screenshots: deps-run deps-test deps-x build
+	tools/screenshots.sh $(BUILD) $(SCREENSHOTS) $(SCALE)
 
 # A Debian package of the program, in the build folder.
 package: deps-run deps-test build
