@@ -34,14 +34,21 @@ void Misure::attendi(int ms)
 
 bool Misure::attendiChe(const std::function<bool()>& fatto, int ms)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!fatto()) {
-        if (t.elapsed() >= ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
+    if (fatto())
+        return true;
+    // The loop sleeps until an event comes, as the program's own does: a loop that polls
+    // would take the processor from the X server and delay what it measures.
+    QEventLoop loop;
+    QTimer guarda;
+    guarda.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&guarda, &QTimer::timeout, &loop, [&] {
+        if (fatto())
+            loop.quit();
+    });
+    guarda.start(2);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    return fatto();
 }
 
 qint64 Misure::adesso() { return orologio().nsecsElapsed(); }
