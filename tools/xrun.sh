@@ -16,11 +16,17 @@ else
     Xvfb -displayfd 3 -screen 0 "${TARVELLO_SCREEN:-1280x800x24}" -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
     xvfb=$!
 fi
+n=
 for i in $(seq 50); do
-    n=$(cat "$tmp/display")
+    # The file appears once the server has started, and holds the number once it listens.
+    n=$(cat "$tmp/display" 2>/dev/null || true)
     [ -n "$n" ] && [ -e "/tmp/.X11-unix/X$n" ] && break
     sleep 0.1
 done
+if [ -z "$n" ]; then
+    echo "xrun.sh: the X server did not start" >&2
+    exit 1
+fi
 display=:$n
 # Qt wants a folder of its own for run-time files.
 mkdir -m 700 "$tmp/runtime"
