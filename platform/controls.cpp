@@ -22,6 +22,19 @@ void fillBackground(QWidget* w, const QColor& back)
     pal.setColor(QPalette::Window, back);
     w->setPalette(pal);
 }
+
+class WrappingLabel : public QLabel
+{
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(foregroundRole()));
+        QTextOption option(alignment());
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        p.drawText(QRectF(contentsRect()), text(), option);
+    }
+};
 } // namespace
 
 void styleLabel(QLabel* label, const QFont& font, const QColor& textColor, std::optional<QColor> back,
@@ -35,6 +48,14 @@ void styleLabel(QLabel* label, const QFont& font, const QColor& textColor, std::
     label->setPalette(pal);
     if (back)
         fillBackground(label, *back);
+}
+
+QLabel* makeWrappingLabel(const QFont& font, const QColor& textColor)
+{
+    QLabel* label = new WrappingLabel;
+    styleLabel(label, font, textColor, std::nullopt, Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
 }
 
 Frame::Frame(const QColor& back, bool border, const QString& caption, QWidget* parent)

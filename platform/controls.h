@@ -26,6 +26,10 @@ L* makeLabel(const QString& text, const QFont& font, const QColor& textColor,
     return label;
 }
 
+// A label that breaks a word too long for its width wherever it must, as a printer's name in
+// a narrow label: Qt's labels break only between words and cut such a word off.
+QLabel* makeWrappingLabel(const QFont& font, const QColor& textColor);
+
 // A frame: a back colour, optionally a border with a caption on its top edge. The caption
 // stays in front of the controls placed in the frame, which may reach up to it.
 class Frame : public QWidget
