@@ -9,13 +9,17 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES_RUN := build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
 	libgl-dev libcups2-dev fonts-liberation2 fontconfig qt6-translations-l10n
 # To run the tests: a private print service and the tools that read what it printed; the
-# checkers of the desktop entry and of the package.
+# checkers of the desktop entry and of the package; the accessibility bus, a client of it for
+# Debian's Python, and a private X server with a window manager, where the program is played
+# as a screen reader sees it.
 PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils \
-	desktop-file-utils appstream dpkg-dev
-# A private X server and a window manager, for benchmarks and screenshots.
-PACKAGES_X := xvfb openbox x11-utils
+	desktop-file-utils appstream dpkg-dev \
+	at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus xvfb openbox
+# A private X server and a window manager, for benchmarks and screenshots; the XTest
+# extension, through which the benchmarks press keys and click as a pupil would.
+PACKAGES_X := xvfb openbox x11-utils libxtst-dev
 
-.PHONY: run test build deps-run deps-test deps-x clean sanitize soak package bench
+.PHONY: run test build deps-run deps-test deps-x clean sanitize soak package bench screenshots
 
 run: deps-run build
 	./$(BUILD)/tarvello
@@ -57,6 +61,14 @@ bench: deps-run deps-x build
 
 deps-x:
 	@$(call install,$(PACKAGES_X))
+
+# Pictures of every window for the README, under a private X server and print service:
+# docs/screenshots/*.png. `make screenshots SCALE=2` takes them at twice the density, into
+# $(BUILD)/screenshots-x2, for looking at.
+SCALE ?= 1
+SCREENSHOTS = $(if $(filter 1,$(SCALE)),docs/screenshots,$(BUILD)/screenshots-x$(SCALE))
+screenshots: deps-run deps-test deps-x build
+	tools/screenshots.sh $(BUILD) $(SCREENSHOTS) $(SCALE)
 
 # A Debian package of the program, in the build folder.
 package: deps-run deps-test build

@@ -78,9 +78,14 @@ FrmInizio::FrmInizio()
     Option1[0]->setBackColor(Magenta);
     const QRectF segni[3] = {{0, 195, 330, 705}, {15, 1155, 330, 705}, {0, 2100, 330, 705}};
     const QColor coloriSegni[3] = {QColor(255, 255, 255), QColor(255, 0, 0), QColor(192, 255, 192)};
-    for (int i = 0; i < 3; ++i)
+    // The markers have no text; a listener hears which key each one marks.
+    const char* const nomiSegni[3] = {"Segno bianco: insieme vuoto", "Segno rosso: aggiungi elementi",
+                                      "Segno verde: togli elementi"};
+    for (int i = 0; i < 3; ++i) {
         Label1[i] = place(makeLabel(QString(), font(), Qt::black, coloriSegni[i]), Frame1, segni[i],
                           Kind::Label, QStringLiteral("Label1[%1]").arg(i));
+        Label1[i]->setAccessibleName(QString::fromLatin1(nomiSegni[i]));
+    }
 
     Label5 = place(makeLabel(QStringLiteral("Realizzato dagli sviluppatori di Tarvello"),
                              makeFont("Arial", 21.75, true), QColor(128, 0, 0), Magenta,

@@ -3,6 +3,7 @@
 #include "app/frmfigure.h"
 #include "app/frminizio.h"
 #include "app/module1.h"
+#include "platform/accessibilita.h"
 #include "platform/controls.h"
 #include "platform/keys.h"
 #include "platform/pushkey.h"
@@ -84,8 +85,9 @@ frmOperativo::frmOperativo()
     Label2 = place(makeLabel(QString(), arial(14.25), Mattone), nullptr, QRectF(150, 495, 11850, 495),
                    Kind::Label, QStringLiteral("Label2"));
     costruisciInsiemi();
-    LblEsito = place(makeLabel(QString(), arial(48), Blu, std::nullopt, Qt::AlignCenter), nullptr,
+    LblEsito = place(makeLabel<Annuncio>(QString(), arial(48), Blu, std::nullopt, Qt::AlignCenter), nullptr,
                      QRectF(270, 4830, 5055, 975), Kind::Label, QStringLiteral("LblEsito"));
+    LblEsito->setAccessibleDescription(QStringLiteral("Esito della verifica"));
     costruisciPunteggio();
     costruisciTastierino();
     costruisciAiuto();
@@ -135,6 +137,14 @@ void frmOperativo::costruisciPunteggio()
                                  QString::fromLatin1(valori[i].second));
     LblTempoParziale->setToolTip(QStringLiteral("Secondi impiegati per ogni risposta"));
     LblTempoTotale->setToolTip(QStringLiteral("Secondi impiegati per ogni esercizio"));
+    // A bare number means nothing to a listener: each value is tagged with what it counts. A
+    // description, not a name, which would hide the number.
+    const std::pair<QLabel*, const char*> significati[5] = {
+        {LblOperazione, "Numero dell'esercizio"}, {lblRisEsatte, "Risposte esatte"},
+        {lblRisErrate, "Risposte errate"}, {LblTempoParziale, "Tempo parziale: secondi impiegati per ogni risposta"},
+        {LblTempoTotale, "Tempo totale: secondi impiegati per ogni esercizio"}};
+    for (const auto& [valore, significato] : significati)
+        valore->setAccessibleDescription(QString::fromUtf8(significato));
 }
 
 void frmOperativo::costruisciTastierino()
@@ -159,7 +169,7 @@ void frmOperativo::costruisciAiuto()
 {
     fraAiuto = place(new Frame(Rosa, true), nullptr, QRectF(5385, 4815, 5670, 3510), Kind::Frame,
                      QStringLiteral("fraAiuto"));
-    LblAiuto = place(makeLabel(QStringLiteral("Ti aiuto ?"), arial(21.75), Qt::black, Pesca, Qt::AlignCenter),
+    LblAiuto = place(makeLabel<Annuncio>(QStringLiteral("Ti aiuto ?"), arial(21.75), Qt::black, Pesca, Qt::AlignCenter),
                      fraAiuto, QRectF(195, 495, 5235, 720), Kind::Label, QStringLiteral("LblAiuto"));
     const QRectF posti[2] = {{120, 1575, 2700, 840}, {2865, 1575, 2700, 840}};
     const char* const risposte[2] = {"SI", "NO"};
@@ -180,7 +190,7 @@ void frmOperativo::costruisciIntervento()
 {
     fraIntervento = place(new Frame(Rosa, true), nullptr, QRectF(5385, 4815, 5685, 3525), Kind::Frame,
                           QStringLiteral("fraIntervento"));
-    lblIntervento = place(makeLabel(QStringLiteral("Intervengo io"), arial(27.75),
+    lblIntervento = place(makeLabel<Annuncio>(QStringLiteral("Intervengo io"), arial(27.75),
                                     palette().color(QPalette::WindowText), std::nullopt, Qt::AlignCenter),
                           fraIntervento, QRectF(690, 570, 4095, 1095), Kind::Label, QStringLiteral("lblIntervento"));
     optOK = place(tasto(QStringLiteral("OK"), Pesca, arial(20.25)), fraIntervento, QRectF(1110, 1872, 3330, 945),
@@ -297,24 +307,31 @@ void frmOperativo::mostra()
 {
     const Esercizio::Quadro& q = esercizio_.quadro();
     const Picture figura = FrmFigure::Image3(Module1::FiguraCorrente);
+    int figureS = 0;
+    int figureD = 0;
     for (int k = 1; k <= NumeroPosti; ++k) {
         for (auto [posto, mostrato] : {std::pair(Image1[k], q.postiS[k]), std::pair(Image2[k], q.postiD[k])}) {
             posto->setPicture(mostrato ? figura : Picture());
             posto->setVisible(mostrato);
-            posto->setAccessibleName(mostrato ? QStringLiteral("figura") : QString());
+            Accessibilita::nominaPosto(posto, mostrato);
         }
+        figureS += q.postiS[k];
+        figureD += q.postiD[k];
     }
+    Accessibilita::rinomina(FraSfondoS, Accessibilita::nomeInsieme(QStringLiteral("Primo insieme"), figureS));
+    Accessibilita::rinomina(FraSfondoD, Accessibilita::nomeInsieme(QStringLiteral("Secondo insieme"), figureD));
     for (int i = 0; i < NumeroTasti; ++i)
         Option1[i]->setEnabled(q.disponibili[i]);
-    if (q.davanti != davanti_) {
+    const bool nuovoRiquadro = q.davanti != davanti_;
+    if (nuovoRiquadro) {
         DisabilitaRiquadri();
         Frame* f = riquadro(q.davanti);
         f->setEnabled(true);
         f->raise();
         davanti_ = q.davanti;
     }
+    const bool nuovoEsito = q.esito != LblEsito->text();
     LblEsito->setText(q.esito);
-    LblEsito->setAccessibleName(q.esito);
     LblOperazione->setText(q.operazione);
     lblRisEsatte->setText(q.risEsatte);
     lblRisErrate->setText(q.risErrate);
@@ -339,6 +356,15 @@ void frmOperativo::mostra()
     case Esercizio::Fuoco::Invariato:
         break;
     }
+
+    // Read out once the focus has moved: a screen reader that follows the focus stops what it
+    // was reading to name the new key.
+    if (nuovoEsito)
+        LblEsito->annuncia();
+    if (nuovoRiquadro && davanti_ == Esercizio::Riquadro::Aiuto)
+        LblAiuto->annuncia();
+    if (nuovoRiquadro && davanti_ == Esercizio::Riquadro::Intervento)
+        lblIntervento->annuncia();
 }
 
 void frmOperativo::rilasciaTasti()

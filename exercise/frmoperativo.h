@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/esercizio.h"
+#include "platform/accessibilita.h"
 #include "platform/form.h"
 
 #include <array>
@@ -54,7 +55,7 @@ public:
     std::array<Shape*, 2> Shape1{};                     // 1 in FraSfondoS, 0 in FraSfondoD
     std::array<ImageBox*, NumeroPosti + 1> Image1{};   // places 1 to 15 of the given set
     std::array<ImageBox*, NumeroPosti + 1> Image2{};   // places 1 to 15 of the second set
-    QLabel* LblEsito;
+    Annuncio* LblEsito;
     Frame* frmElaborazione;
     std::array<QLabel*, 5> Label5{};
     QLabel* LblOperazione;
@@ -65,10 +66,10 @@ public:
     Frame* fraTastierino;
     std::array<PushKey*, NumeroTasti> Option1{};
     Frame* fraAiuto;
-    QLabel* LblAiuto;
+    Annuncio* LblAiuto;
     std::array<PushKey*, 2> Option3{};
     Frame* fraIntervento;
-    QLabel* lblIntervento;
+    Annuncio* lblIntervento;
     PushKey* optOK;
 
     // A held key or mouse button acts once: each latch holds from the press that set it to

@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include "platform/accessibilita.h"
+
 #include <QChildEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -20,12 +22,24 @@ void fillBackground(QWidget* w, const QColor& back)
     pal.setColor(QPalette::Window, back);
     w->setPalette(pal);
 }
+
+class WrappingLabel : public QLabel
+{
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(foregroundRole()));
+        QTextOption option(alignment());
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        p.drawText(QRectF(contentsRect()), text(), option);
+    }
+};
 } // namespace
 
-QLabel* makeLabel(const QString& text, const QFont& font, const QColor& textColor,
-                  std::optional<QColor> back, Qt::Alignment alignment)
+void styleLabel(QLabel* label, const QFont& font, const QColor& textColor, std::optional<QColor> back,
+                Qt::Alignment alignment)
 {
-    auto* label = new QLabel(text);
     label->setFont(font);
     label->setAlignment(alignment);
     label->setTextFormat(Qt::PlainText);
@@ -34,12 +48,20 @@ QLabel* makeLabel(const QString& text, const QFont& font, const QColor& textColo
     label->setPalette(pal);
     if (back)
         fillBackground(label, *back);
+}
+
+QLabel* makeWrappingLabel(const QFont& font, const QColor& textColor)
+{
+    QLabel* label = new WrappingLabel;
+    styleLabel(label, font, textColor, std::nullopt, Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
     return label;
 }
 
 Frame::Frame(const QColor& back, bool border, const QString& caption, QWidget* parent)
     : QWidget(parent), back_(back), border_(border), caption_(caption)
 {
+    Accessibilita::prepara();
     fillBackground(this, back);
     if (caption.isEmpty())
         return;
@@ -101,7 +123,10 @@ void Shape::paintEvent(QPaintEvent*)
     p.drawRoundedRect(r, radius_, radius_);
 }
 
-ImageBox::ImageBox(bool stretch, QWidget* parent) : QWidget(parent), stretch_(stretch) {}
+ImageBox::ImageBox(bool stretch, QWidget* parent) : QWidget(parent), stretch_(stretch)
+{
+    Accessibilita::prepara();
+}
 
 void ImageBox::setPicture(const Picture& picture)
 {

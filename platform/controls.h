@@ -12,10 +12,23 @@
 
 QFont makeFont(const QString& family, qreal points, bool bold = false);
 
-// A label: text colour, a back colour or none (transparent), alignment.
-QLabel* makeLabel(const QString& text, const QFont& font, const QColor& textColor,
-                  std::optional<QColor> back = std::nullopt,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+// Gives a label its look: font, text colour, a back colour or none (transparent), alignment.
+void styleLabel(QLabel* label, const QFont& font, const QColor& textColor, std::optional<QColor> back,
+                Qt::Alignment alignment);
+
+// A label (or a kind of label) with its look.
+template <class L = QLabel>
+L* makeLabel(const QString& text, const QFont& font, const QColor& textColor,
+             std::optional<QColor> back = std::nullopt, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto* label = new L(text);
+    styleLabel(label, font, textColor, back, alignment);
+    return label;
+}
+
+// A label that breaks a word too long for its width wherever it must, as a printer's name in
+// a narrow label: Qt's labels break only between words and cut such a word off.
+QLabel* makeWrappingLabel(const QFont& font, const QColor& textColor);
 
 // A frame: a back colour, optionally a border with a caption on its top edge. The caption
 // stays in front of the controls placed in the frame, which may reach up to it.

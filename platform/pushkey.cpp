@@ -1,5 +1,6 @@
 #include "platform/pushkey.h"
 
+#include "platform/accessibilita.h"
 #include "platform/keys.h"
 
 #include <QKeyEvent>
@@ -12,6 +13,10 @@ PushKey::PushKey(const QString& caption, const QColor& back, Acts acts, QWidget*
     : QAbstractButton(parent), back_(back), acts_(acts)
 {
     setText(caption);
+    // A key is read by its caption; one spaced out letter by letter is read as its word.
+    const QString parlata = Accessibilita::formaParlata(caption);
+    if (parlata != caption)
+        setAccessibleName(parlata);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     if (acts_ == Acts::OnPress) {

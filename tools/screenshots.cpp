@@ -1,50 +1,132 @@
 // Screenshots of every window of the program, for the README and for looking at them.
-// Run under an X server with a window manager (tools/screenshots.sh starts both):
+// Run under an X server with a window manager, with a print service whose queues the printer
+// choice lists (tools/screenshots.sh starts all three):
 //   tarvello-screenshots OUTDIR
+// The clock is fixed and the random numbers seeded: every run draws the same pictures.
 #include "app/avvio.h"
 #include "app/frmautore.h"
 #include "app/frminizio.h"
 #include "app/module1.h"
+#include "exercise/frmoperativo.h"
+#include "platform/clock.h"
 #include "platform/form.h"
+#include "platform/pushkey.h"
 #include "platform/random.h"
+#include "worksheets/frmstampante.h"
+#include "worksheets/frmstampaschede.h"
+#include "worksheets/schedaaggiungitogli.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 namespace {
 
-QString outDir;
+QString cartella;
+float orologio = 36000; // 10 o'clock
+bool riuscito = true;
 
-void wait(int ms)
+void attendi(int ms)
 {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
-void grab(const QString& name)
+// The window with its frame, as the screen shows it once it has settled.
+void foto(QWidget& finestra, const QString& nome)
 {
-    wait(400);
-    const QString file = QDir(outDir).filePath(name + ".png");
-    if (!QGuiApplication::primaryScreen()->grabWindow(0).save(file))
-        qWarning("cannot write %s", qPrintable(file));
-    else
+    attendi(500);
+    const QRect r = finestra.frameGeometry();
+    const QString file = QDir(cartella).filePath(nome + ".png");
+    const QPixmap schermo = finestra.screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
+    if (!finestra.isVisible() || !schermo.save(file)) {
+        qWarning("cannot take %s", qPrintable(file));
+        riuscito = false;
+    } else {
         qInfo("%s", qPrintable(file));
+    }
 }
 
-// Runs `inside` while a modal window opened by `open` is up, then closes it.
-void whileModal(const std::function<void()>& open, const std::function<void()>& inside)
+// Runs `dentro` while the modal window opened by `apri` is up, then closes it.
+void mentreModale(const std::function<void()>& apri, const std::function<void(QWidget&)>& dentro)
 {
-    QTimer::singleShot(0, [inside] {
-        inside();
-        if (QWidget* w = QApplication::activeModalWidget())
+    QTimer::singleShot(0, [dentro] {
+        attendi(300);
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            dentro(*w);
             w->close();
+        } else {
+            qWarning("no modal window came up");
+            riuscito = false;
+        }
     });
-    open();
+    apri();
+}
+
+// A pupil's seconds pass before the next step.
+void passano(float secondi) { orologio += secondi; }
+
+void esercizio(FrmInizio& inizio)
+{
+    // As the pupil starts it: "AGGIUNGI ELEMENTI (+)" on the start window.
+    inizio.AvviaScelta(Aggiungere);
+    frmOperativo& w = loadForm<frmOperativo>();
+    passano(6);
+    w.EseguiTasto(Esercizio::TastoAggiungi);
+    foto(w, "esercizio");
+
+    // One figure short: wrong, and help is offered.
+    passano(3);
+    w.EseguiTasto(Esercizio::TastoVerifica);
+    foto(w, "esercizio-aiuto");
+
+    // Three times "NO" to help, each after another wrong answer: the program steps in.
+    for (int no = 1; no <= 3; ++no) {
+        w.NoNo();
+        if (no < 3) {
+            passano(5);
+            w.EseguiTasto(Esercizio::TastoAggiungi);
+            w.EseguiTasto(Esercizio::TastoVerifica);
+        }
+    }
+    foto(w, "esercizio-intervento");
+
+    // "OK" shows the solution; the next exercise is built right.
+    w.SiSi();
+    w.EseguiTasto(Esercizio::TastoAvanti);
+    while (Module1::NumElementiD < Module1::NumElementiS + 1) {
+        passano(2);
+        w.EseguiTasto(Esercizio::TastoAggiungi);
+    }
+    w.EseguiTasto(Esercizio::TastoVerifica);
+    foto(w, "esercizio-esatto");
+    w.unload();
+}
+
+// A worksheet window from the start window's menu, with its four exercises made up.
+template <class F>
+void scheda(QAction* voce, const QString& nome)
+{
+    voce->trigger();
+    F* w = loadedForm<F>();
+    if (!w) {
+        qWarning("the worksheet window %s did not come up", qPrintable(nome));
+        riuscito = false;
+        return;
+    }
+    for (PushKey* k : w->CmdInsieme) {
+        passano(1);
+        k->click();
+    }
+    w->mostraParte(1);
+    foto(*w, nome);
 }
 
 } // namespace
@@ -54,17 +136,32 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     preparaApplicazione(app);
     Form::setOnLastUnloaded({});
-    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(outDir);
+    cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(cartella);
     Random::seed(2026);
+    Clock::setSource([] { return orologio; });
 
     FrmInizio& inizio = loadForm<FrmInizio>();
     inizio.showModeless();
-    wait(250);
-    grab("inizio-tendine");
-    wait(1500);
-    grab("inizio");
+    attendi(2000); // the curtains open
+    foto(inizio, "inizio");
 
-    whileModal([&] { inizio.mnuInfo->trigger(); }, [] { grab("autore"); });
-    return 0;
+    mentreModale([&] { inizio.mnuInfo->trigger(); }, [](QWidget& w) { foto(w, "autore"); });
+
+    esercizio(inizio);
+
+    scheda<frmStampaSchede>(inizio.MnuVuoto, "scheda-vuoto");
+    scheda<frmStampaSchede2>(inizio.mnuAggiungi, "scheda-aggiungi");
+    scheda<frmStampaSchede3>(inizio.mnuTogli, "scheda-togli");
+
+    // The printer choice, from the last worksheet window, once the PDF queue has been picked.
+    if (auto* w = loadedForm<frmStampaSchede3>())
+        mentreModale([w] { w->menuStampante->trigger(); }, [](QWidget& finestra) {
+            auto& f = static_cast<frmStampante&>(finestra);
+            const int pdf = f.Combo1->findText(QStringLiteral("PDF"));
+            f.Combo1->setCurrentIndex(pdf);
+            emit f.Combo1->activated(pdf);
+            foto(f, "stampante");
+        });
+    return riuscito ? 0 : 1;
 }

@@ -1,6 +1,21 @@
 #!/bin/sh
-# Screenshots of every window, under a private X server.
-#   tools/screenshots.sh BUILD_DIR OUTDIR
+# Screenshots of every window, under a private X server, with a private print service whose
+# queues the printer choice lists.
+#   tools/screenshots.sh BUILD_DIR OUTDIR [SCALE]
+# SCALE 2 takes them as on a screen of twice the density (QT_SCALE_FACTOR=2).
 set -eu
-here=$(dirname "$0")
-exec "$here/xrun.sh" "${1:-build}/tarvello-screenshots" "${2:-screenshots}"
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-build}" && pwd)
+out=${2:-screenshots}
+scale=${3:-1}
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+
+cups=$(mktemp -d)
+trap '"$here/../tests/print/cups-sandbox.sh" stop "$cups" >/dev/null 2>&1; rm -rf "$cups"' EXIT
+server=$("$here/../tests/print/cups-sandbox.sh" start "$cups" Aula_3 PDF)
+export CUPS_SERVER="${server#CUPS_SERVER=}" CUPS_SERVERROOT="$cups/etc" HOME="$cups/etc"
+unset PRINTER LPDEST
+
+export TARVELLO_SCREEN="$((1024 * scale))x$((768 * scale))x24" QT_SCALE_FACTOR="$scale"
+"$here/xrun.sh" "$build/tarvello-screenshots" "$out"

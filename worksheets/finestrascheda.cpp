@@ -33,6 +33,8 @@ FinestraScheda::FinestraScheda(const DisegnoScheda& d)
                    QStringLiteral("Label2"));
     Frame3 = place(new Frame(Rosa), nullptr, d.posFrame3, Kind::Frame, QStringLiteral("Frame3"));
     Frame4 = place(new Frame(Rosa), nullptr, d.posFrame4, Kind::Frame, QStringLiteral("Frame4"));
+    Frame3->setAccessibleName(QStringLiteral("Prima parte"));
+    Frame4->setAccessibleName(QStringLiteral("Seconda parte"));
 
     const char* const nomi[Esercizi] = {"CmdInsieme1", "cmdInsieme2", "cmdInsieme3", "cmdInsieme4"};
     for (int k = 1; k <= Esercizi; ++k) {

@@ -11,15 +11,19 @@ frmStampante::frmStampante()
            Layout::Fixed)
 {
     const QFont testo = makeFont("MS Sans Serif", 9.75, true);
-    Label1 = place(makeLabel(QString(), testo, Qt::black), nullptr, QRectF(432, 168, 1716, 1524), Kind::Label,
+    // Printers' names are long words: "HP_LaserJet_Professional_P1102".
+    Label1 = place(makeWrappingLabel(testo, Qt::black), nullptr, QRectF(432, 168, 1716, 1524), Kind::Label,
                    QStringLiteral("Label1"));
-    Label2 = place(makeLabel(QString(), testo, Qt::black), nullptr, QRectF(3276, 120, 1704, 1452), Kind::Label,
+    Label2 = place(makeWrappingLabel(testo, Qt::black), nullptr, QRectF(3276, 120, 1704, 1452), Kind::Label,
                    QStringLiteral("Label2"));
-    for (QLabel* l : {Label1, Label2})
-        l->setWordWrap(true);
+    // Label2 stays empty until a printer is picked: a listener still learns what it is for.
+    Label1->setAccessibleDescription(QStringLiteral("Stampante predefinita"));
+    Label2->setAccessibleDescription(QStringLiteral("Stampante scelta"));
     Combo1 = place(new QComboBox, nullptr, QRectF(612, 2400, 4632, 336), Kind::ComboBox, QStringLiteral("Combo1"));
     Combo1->setFont(testo);
     Combo1->setAccessibleName(QStringLiteral("Stampanti installate"));
+    // The caption "Form1" says nothing to a listener.
+    setAccessibleName(QStringLiteral("Scelta della stampante"));
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     Command2 = new PushKey(QStringLiteral("C H I U D I"), QColor(255, 255, 128), PushKey::Acts::OnClick);
     Command2->setFont(makeFont("MS Sans Serif", 13.5, true));

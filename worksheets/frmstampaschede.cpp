@@ -1,6 +1,7 @@
 #include "worksheets/frmstampaschede.h"
 
 #include "app/frmfigure.h"
+#include "platform/accessibilita.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
 #include "platform/random.h"
@@ -59,8 +60,9 @@ constexpr double Colonne[5] = {105, 975, 1830, 2685, 3540};
 constexpr double Righe[3] = {150, 1140, 2085};
 constexpr double LatoPosto = 795;
 
-// The frames of the four sets; the other four stay empty.
+// The frames of the four sets, and the empty frames beside them.
 constexpr int RiquadroInsieme[FinestraScheda::Esercizi] = {0, 1, 6, 7};
+constexpr int RiquadroAccanto[FinestraScheda::Esercizi] = {2, 3, 5, 4};
 
 } // namespace
 
@@ -79,6 +81,14 @@ frmStampaSchede::frmStampaSchede() : FinestraScheda(disegno())
             Image1[i] = place(posto, FraSfondoS[j], QRectF(Colonne[p % 5], Righe[p / 5], LatoPosto, LatoPosto),
                               Kind::Image, QStringLiteral("Image1[%1]").arg(i));
         }
+    }
+
+    // A set frame is read by its caption and what it holds; an empty frame by the set it stands beside.
+    for (int k = 1; k <= Esercizi; ++k) {
+        const QString insieme = FraSfondoS[RiquadroInsieme[k - 1]]->caption();
+        FraSfondoS[RiquadroInsieme[k - 1]]->setAccessibleName(Accessibilita::nomeInsieme(insieme, 0));
+        FraSfondoS[RiquadroAccanto[k - 1]]->setAccessibleName(
+            Accessibilita::nomeInsieme(QStringLiteral("Riquadro accanto al ") + insieme.toLower(), 0));
     }
 
     setTabOrder(CmdInsieme[0], CmdFine);
@@ -100,7 +110,7 @@ void frmStampaSchede::onLoad()
 void frmStampaSchede::mettiFigura(int posto, int figura)
 {
     Image1[posto]->setPicture(FrmFigure::Image3(figura));
-    Image1[posto]->setAccessibleName(figura == FrmFigure::Bianca ? QString() : QStringLiteral("figura"));
+    Accessibilita::nominaPosto(Image1[posto], figura != FrmFigure::Bianca);
 }
 
 void frmStampaSchede::disegna(int k)
@@ -127,6 +137,8 @@ void frmStampaSchede::disegna(int k)
     for (int i = primo; i < primo + Posti; ++i)
         if (std::find(estratti, estratti + NumElementiScheda, i) != estratti + NumElementiScheda)
             mettiFigura(i, FiguraScheda);
+    Frame* riquadro = FraSfondoS[RiquadroInsieme[k - 1]];
+    Accessibilita::rinomina(riquadro, Accessibilita::nomeInsieme(riquadro->caption(), NumElementiScheda));
 }
 
 PaginaScheda frmStampaSchede::pagina() const

@@ -1,6 +1,7 @@
 #include "worksheets/schedaaggiungitogli.h"
 
 #include "app/frmfigure.h"
+#include "platform/accessibilita.h"
 #include "platform/controls.h"
 
 namespace {
@@ -47,7 +48,14 @@ QRectF sfondo(double left, double top, double width = 4605) { return QRectF(left
 void mostra(ImageBox* posto, int figura)
 {
     posto->setPicture(FrmFigure::Image3(figura));
-    posto->setAccessibleName(figura == FrmFigure::Bianca ? QString() : QStringLiteral("figura"));
+    Accessibilita::nominaPosto(posto, figura != FrmFigure::Bianca);
+}
+
+// How a listener hears the first or second set of exercise k (1 to 4) holding so many figures.
+QString nomeInsieme(int k, const char* quale, int figure)
+{
+    return Accessibilita::nomeInsieme(QStringLiteral("Esercizio %1, %2 insieme").arg(k).arg(QLatin1String(quale)),
+                                      figure);
 }
 
 // Every way the two windows differ, side by side: the add window's value, then the remove
@@ -101,6 +109,8 @@ SchedaAggiungiTogli::SchedaAggiungiTogli(const VarianteScheda& v) : FinestraSche
                                QString::fromLatin1(NomiPrimi[k]));
         SfondoSecondo[k] = place(new Frame(Qt::white, true), parte, v.fraSecondi[k], Kind::Frame,
                                  QString::fromLatin1(NomiSecondi[k]));
+        SfondoPrimo[k]->setAccessibleName(nomeInsieme(k + 1, "primo", 0));
+        SfondoSecondo[k]->setAccessibleName(nomeInsieme(k + 1, "secondo", 0));
     }
     for (int i = 0; i < Posti; ++i) {
         const int k = i / EsercizioScheda::Posti;
@@ -133,6 +143,8 @@ void SchedaAggiungiTogli::disegna(int k)
         mostra(Image1[Estratto.PostiEstrattiScheda[i]], Estratto.FiguraScheda);
     for (int p = 0; p <= Estratto.UltimoPostoSecondo; ++p)
         mostra(Image2[base + p], Estratto.FiguraScheda);
+    Accessibilita::rinomina(SfondoPrimo[k - 1], nomeInsieme(k, "primo", Estratto.NumElementiScheda));
+    Accessibilita::rinomina(SfondoSecondo[k - 1], nomeInsieme(k, "secondo", Estratto.UltimoPostoSecondo + 1));
 }
 
 PaginaScheda SchedaAggiungiTogli::pagina() const

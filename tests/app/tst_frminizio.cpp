@@ -5,6 +5,9 @@
 #include "platform/controls.h"
 #include "platform/pushkey.h"
 #include "support/testsupport.h"
+#include "worksheets/frmstampante.h"
+#include "worksheets/frmstampaschede.h"
+#include "worksheets/schedaaggiungitogli.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -112,6 +115,11 @@ private slots:
         f.AvviaScelta(2);
         // A hidden window keeps a program alive unless it is unloaded too.
         loadedForm<frmOperativo>()->hideForm();
+        f.MnuVuoto->trigger();
+        f.mnuAggiungi->trigger();
+        f.mnuTogli->trigger();
+        QVERIFY(loadedForm<frmStampaSchede>() && loadedForm<frmStampaSchede2>() && loadedForm<frmStampaSchede3>());
+        loadForm<frmStampante>(); // loaded, never shown: as after "C H I U D I"
         FrmFigure::Image3(5);
         QVERIFY(FrmFigure::caricato());
         f.activateWindow();
@@ -128,6 +136,36 @@ private slots:
         QVERIFY(ended);
         QCOMPARE(Module1::TipoEsercizio, how == "close" ? qint16(2) : qint16(3));
         Form::setOnLastUnloaded({});
+    }
+
+    void worksheetMenuOpensEachWindowOnce_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::newRow("insieme vuoto") << 0;
+        QTest::newRow("aggiungi elementi") << 1;
+        QTest::newRow("togli elementi") << 2;
+    }
+
+    void worksheetMenuOpensEachWindowOnce()
+    {
+        QFETCH(int, entry);
+        FrmInizio& f = openStart();
+        QAction* actions[3] = {f.MnuVuoto, f.mnuAggiungi, f.mnuTogli};
+        auto opened = [&]() -> Form* {
+            switch (entry) {
+            case 0: return loadedForm<frmStampaSchede>();
+            case 1: return loadedForm<frmStampaSchede2>();
+            default: return loadedForm<frmStampaSchede3>();
+            }
+        };
+        actions[entry]->trigger();
+        Form* first = opened();
+        QVERIFY(first && first->isVisible());
+        f.activateWindow();
+        actions[entry]->trigger(); // the open one comes to the front, no second one
+        QCOMPARE(opened(), first);
+        QCOMPARE(Form::loadedForms().size(), 2);
+        QVERIFY(f.isVisible()); // the start window stays open behind
     }
 
     void digitsPickAButton_data()

@@ -1,0 +1,82 @@
+#include "platform/accessibilita.h"
+
+#include "platform/controls.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QRegularExpression>
+
+namespace {
+
+class AnnuncioAccessibile : public QAccessibleWidget
+{
+public:
+    explicit AnnuncioAccessibile(Annuncio* annuncio) : QAccessibleWidget(annuncio, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        // Like any label, it is named by its text while it has no name of its own.
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return Accessibilita::formaParlata(static_cast<const QLabel*>(widget())->text());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* fabbrica(const QString& classe, QObject* oggetto)
+{
+    // Offered each class of an object from the most derived up: a Frame is asked for as
+    // "Frame" before Qt's own factory is asked for it as a plain "QWidget".
+    if (classe == QLatin1String(Annuncio::staticMetaObject.className()))
+        return new AnnuncioAccessibile(static_cast<Annuncio*>(oggetto));
+    if (classe == QLatin1String(Frame::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(oggetto), QAccessible::Grouping);
+    if (classe == QLatin1String(ImageBox::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(oggetto), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
+void Accessibilita::prepara()
+{
+    static const bool pronta = (QAccessible::installFactory(fabbrica), true);
+    Q_UNUSED(pronta);
+}
+
+QString Accessibilita::formaParlata(const QString& testo)
+{
+    static const QRegularExpression spaziata(QStringLiteral(R"(^\S( \S)+ ?$)"));
+    if (!spaziata.match(testo).hasMatch())
+        return testo;
+    return QString(testo).remove(QLatin1Char(' '));
+}
+
+QString Accessibilita::nomeInsieme(const QString& quale, int figure)
+{
+    if (figure <= 0)
+        return quale + QStringLiteral(": vuoto");
+    if (figure == 1)
+        return quale + QStringLiteral(": 1 figura");
+    return quale + QStringLiteral(": %1 figure").arg(figure);
+}
+
+void Accessibilita::rinomina(QWidget* controllo, const QString& nome)
+{
+    if (controllo->accessibleName() != nome)
+        controllo->setAccessibleName(nome);
+}
+
+Annuncio::Annuncio(const QString& testo, QWidget* parent) : QLabel(testo, parent)
+{
+    Accessibilita::prepara();
+}
+
+void Annuncio::annuncia()
+{
+    if (text().isEmpty())
+        return;
+    // Qt 6.4 passes no alert on to AT-SPI; a notification that shows is what screen readers
+    // read out.
+    QAccessibleEvent evento(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&evento);
+}
