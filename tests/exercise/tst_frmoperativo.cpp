@@ -354,7 +354,7 @@ private slots:
     void aButtonHeldOverAKeyThatGoesAwayLeavesTheNextPressAlive()
     {
         QFETCH(bool, right);
-        frmOperativo& f = apri(0);
+        frmOperativo& f = apriEsercizio(0);
         QTest::mousePress(f.Option1[0], Qt::MiddleButton); // one figure, and the button stays down
         QCOMPARE(NumElementiD, qint16(1));
         buildByKeyboard(right ? NumElementiS + 1 : NumElementiS + 2);
@@ -385,7 +385,7 @@ private slots:
     void leavingGivesTheKeyboardBackToTheStartWindow()
     {
         QFETCH(QString, how);
-        frmOperativo& f = apri(1);
+        frmOperativo& f = apriEsercizio(1);
         FrmInizio* inizio = loadedForm<FrmInizio>();
         buildByMouse(f, NumElementiS + 1);
         clic(f.Option1[2]);
@@ -416,7 +416,7 @@ private slots:
     void countersStopAtTheTop()
     {
         QFETCH(bool, numero);
-        frmOperativo& f = apri(0);
+        frmOperativo& f = apriEsercizio(0);
         (numero ? NumOperazione : RisEsatte) = 32765;
         for (const char* atteso : {"32766", "32767", "32767"}) {
             buildByKeyboard(NumElementiS + 1);
@@ -449,7 +449,7 @@ private slots:
         QFETCH(QString, parziale);
         FakeClock orologio(inizio);
         TempoTotale = 0;
-        frmOperativo& f = apri(0);
+        frmOperativo& f = apriEsercizio(0);
         orologio.now = fine;
         buildByKeyboard(NumElementiS + 1);
         tapKey(Qt::Key_3);
