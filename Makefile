@@ -28,12 +28,14 @@ test: deps-run deps-test build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The whole suite again, built with AddressSanitizer, UndefinedBehaviorSanitizer and
-# LeakSanitizer: any error or leak of the program's own code fails it.
+# LeakSanitizer: any error or leak of the program's own code fails it. Strings are checked as
+# the C library reads them: strndup may copy from a buffer with no terminator (libxkbcommon
+# does, under Qt's X11 plug-in), which strict string checks would take for an overflow.
 sanitize: deps-run deps-test
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DTARVELLO_SANITIZE=ON
 	cmake --build $(BUILD)-asan -j $(JOBS)
 	cd $(BUILD)-asan && \
-	ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp \
 	ctest --output-on-failure -j $(JOBS)
