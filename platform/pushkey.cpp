@@ -117,6 +117,11 @@ void PushKey::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     event->accept();
+    letGo();
+}
+
+void PushKey::letGo()
+{
     held_ = false;
     update();
     if (onMouseUp)
@@ -186,12 +191,8 @@ void PushKey::changeEvent(QEvent* event)
     QAbstractButton::changeEvent(event);
     // A key that becomes unavailable, or whose frame does, never sees its release: its window
     // hears of it now, or its hold on the next press would never end.
-    if (event->type() == QEvent::EnabledChange && !isEnabled() && held_) {
-        held_ = false;
-        update();
-        if (onMouseUp)
-            onMouseUp();
-    }
+    if (event->type() == QEvent::EnabledChange && !isEnabled() && held_)
+        letGo();
 }
 
 bool PushKey::focusNextPrevChild(bool next)

@@ -51,6 +51,9 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // The mouse button is up, or can no longer come up on this key: the hold ends.
+    void letGo();
+
     QColor back_;
     Acts acts_;
     bool held_ = false;
