@@ -97,6 +97,7 @@ void FinestraScheda::Stampa()
     StampaScheda(pagina(), this, [this] {
         stampaInCorso_ = false;
         unsetCursor();
+        emit stampaConclusa();
     });
 }
 

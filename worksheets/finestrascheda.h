@@ -72,6 +72,10 @@ public:
     // The page as the places show it now: what "STAMPA" prints.
     virtual PaginaScheda pagina() const = 0;
 
+signals:
+    // The outcome of the page STAMPA sent is known; a page that did not print is told next.
+    void stampaConclusa();
+
 protected:
     explicit FinestraScheda(const DisegnoScheda& disegno);
 
