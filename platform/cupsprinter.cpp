@@ -32,10 +32,10 @@ public:
         int cancel = 0;
         const QDeadlineTimer connecting(std::min<qint64>(deadline_.remainingTime(), Printers::AnswerLimitMs));
         http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                             int(std::min<qint64>(deadline_.remainingTime(), Printers::AnswerLimitMs)), &cancel);
-        // No server at all (no socket, or nobody listening) is told apart from one that
-        // does not answer: a machine without a print service has no printers.
-        // A service that hangs lets the connection wait to its limit; a refusal comes at once.
+                             int(connecting.remainingTime()), &cancel);
+        // No server at all (no socket, or nobody listening) is told apart from one that does
+        // not answer: a machine without a print service has no printers. A refusal comes at
+        // once; a service that hangs lets the connection wait to its limit.
         refused_ = !http_ && connecting.remainingTime() > Printers::AnswerLimitMs / 2;
         if (http_)
             httpSetTimeout(http_, 0.25, stillWaiting, this);
@@ -59,6 +59,7 @@ public:
     bool refused() const { return refused_; }
     // A request was given up: the service did not answer in time.
     bool timedOut() const { return timedOut_; }
+    // A shorter deadline for the requests that follow.
     void limitTo(QDeadlineTimer whole) { whole_ = whole; }
 
 private:
