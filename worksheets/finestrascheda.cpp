@@ -84,12 +84,21 @@ void FinestraScheda::scambiaParte()
 
 void FinestraScheda::Stampa()
 {
+    // One press, one job: a page on its way is never sent twice.
+    if (stampaInCorso_)
+        return;
     for (bool generato : InsiemeGenerato)
         if (!generato) {
             MessageBox::show(completaLaScheda_);
             return;
         }
-    StampaScheda(pagina());
+    stampaInCorso_ = true;
+    setCursor(Qt::BusyCursor);
+    StampaScheda(pagina(), this, [this] {
+        stampaInCorso_ = false;
+        unsetCursor();
+        emit stampaConclusa();
+    });
 }
 
 void FinestraScheda::ChiudiScheda() { unload(); }

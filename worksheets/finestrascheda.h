@@ -60,8 +60,10 @@ public:
 
     // Makes up exercise k (1 to 4) anew and shows its part.
     void GeneraInsieme(int k);
-    // Prints the worksheet, or says what is missing.
+    // Prints the worksheet, or says what is missing. While a page is on its way the window
+    // answers as usual, but takes no second page until the first one's outcome is known.
     void Stampa();
+    bool stampaInCorso() const { return stampaInCorso_; }
     // Shows the start window again and unloads this one.
     void ChiudiScheda();
     // Shows part 1 (exercises 1 and 2) or part 2.
@@ -69,6 +71,10 @@ public:
     int parteVisibile() const;
     // The page as the places show it now: what "STAMPA" prints.
     virtual PaginaScheda pagina() const = 0;
+
+signals:
+    // The outcome of the page STAMPA sent is known; a page that did not print is told next.
+    void stampaConclusa();
 
 protected:
     explicit FinestraScheda(const DisegnoScheda& disegno);
@@ -81,6 +87,7 @@ private:
     void scambiaParte();
 
     QString completaLaScheda_;
+    bool stampaInCorso_ = false;
 };
 
 inline const QString VisualizzaPrima = QStringLiteral("Visualizza la prima parte");

@@ -3,6 +3,9 @@
 #include "platform/messagebox.h"
 #include "platform/printer.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+
 namespace {
 
 void StampaIntestazione(PrinterSurface& s, const QString& istruzione)
@@ -35,48 +38,58 @@ void insieme(PrinterSurface& s, int k, const PaginaScheda::Insieme& posti, bool 
 
 } // namespace
 
-void StampaScheda(PrinterSurface& s, const PaginaScheda& pagina)
+bool DisegnaScheda(PrinterSurface& s, const PaginaScheda& pagina)
 {
-    bool segnalato = false;
-    auto segnala = [&] {
-        if (!segnalato)
-            MessageBox::show(ProblemaDiStampa);
-        segnalato = true;
-    };
-    // A failed header is reported and the page goes on without it.
+    // A failed header is left out and the page goes on without it.
+    bool intestazione = true;
     try {
         StampaIntestazione(s, pagina.istruzione);
     } catch (const PrinterError&) {
-        segnala();
+        intestazione = false;
     }
-    try {
-        s.setDrawWidth(3);
-        for (int k = 1; k <= 4; ++k) {
-            riquadro(s, k, 500, 5500);
-            if (pagina.secondi) {
-                insieme(s, k, pagina.primi[k - 1], false);
-                riquadro(s, k, 6000, 11000);
-                insieme(s, k, (*pagina.secondi)[k - 1], true);
-            } else {
-                // The right box stays empty: the pupil draws the answer in it.
-                riquadro(s, k, 6000, 11000);
-                insieme(s, k, pagina.primi[k - 1], false);
-            }
+    s.setDrawWidth(3);
+    for (int k = 1; k <= 4; ++k) {
+        riquadro(s, k, 500, 5500);
+        if (pagina.secondi) {
+            insieme(s, k, pagina.primi[k - 1], false);
+            riquadro(s, k, 6000, 11000);
+            insieme(s, k, (*pagina.secondi)[k - 1], true);
+        } else {
+            // The right box stays empty: the pupil draws the answer in it.
+            riquadro(s, k, 6000, 11000);
+            insieme(s, k, pagina.primi[k - 1], false);
         }
-        s.endDoc();
-    } catch (const PrinterError&) {
-        segnala();
     }
+    return intestazione;
 }
 
-void StampaScheda(const PaginaScheda& pagina)
+void StampaScheda(PrinterSurface& s, const PaginaScheda& pagina)
 {
-    std::unique_ptr<PrinterSurface> printer;
+    bool riuscita = false;
     try {
-        printer = Printers::open(QStringLiteral("Tarvello - scheda"));
+        riuscita = DisegnaScheda(s, pagina);
+        s.endDoc();
     } catch (const PrinterError&) {
-        MessageBox::show(ProblemaDiStampa);
-        return;
+        riuscita = false;
     }
-    StampaScheda(*printer, pagina);
+    if (!riuscita)
+        MessageBox::show(ProblemaDiStampa);
+}
+
+void StampaScheda(const PaginaScheda& pagina, QObject* contesto, std::function<void()> fatto)
+{
+    auto intestazione = std::make_shared<bool>(true);
+    PrintDocument documento;
+    documento.title = QStringLiteral("Tarvello - scheda");
+    documento.paintPage = [pagina, intestazione](PrinterSurface& s, int) {
+        *intestazione = DisegnaScheda(s, pagina) && *intestazione;
+    };
+    // The outcome is told even when the window has been closed meanwhile.
+    Printers::print(documento, QCoreApplication::instance(),
+                    [intestazione, c = QPointer<QObject>(contesto), fatto = std::move(fatto)](const PrintOutcome& esito) {
+                        if (c && fatto)
+                            fatto();
+                        if (!esito.taken || !*intestazione)
+                            MessageBox::show(ProblemaDiStampa);
+                    });
 }

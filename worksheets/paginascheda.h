@@ -5,9 +5,11 @@
 #include <QPointF>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 class PrinterSurface;
+class QObject;
 
 // One printed worksheet: a line for the pupil's name, one instruction, and four rows of two
 // boxes, in twips on the page. The left box of a row holds the first set as the window's
@@ -33,8 +35,13 @@ struct PaginaScheda
 
 inline const QString ProblemaDiStampa = QStringLiteral("Problema di stampa nella stampante utilizzata.");
 
-// Prints the page on the current printer, in one document. Any printer failure is reported
-// once with the printer message; the program and the worksheet go on as they were.
-void StampaScheda(const PaginaScheda& pagina);
-// The same on a given printer.
+// Paints the page on a printer's page; false when its header failed, which leaves the header
+// out and the rest of the page as it is. Any other printer failure is thrown.
+bool DisegnaScheda(PrinterSurface& printer, const PaginaScheda& pagina);
+
+// Prints the page on the current printer, as one document, without waiting for the print
+// service: `fatto` is called once its outcome is known. A page that did not reach the printer
+// is reported once with the printer message; the program and the worksheet go on as they were.
+void StampaScheda(const PaginaScheda& pagina, QObject* contesto, std::function<void()> fatto);
+// The same on a given printer, at once.
 void StampaScheda(PrinterSurface& printer, const PaginaScheda& pagina);
