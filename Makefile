@@ -6,8 +6,11 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # To build and run the program.
+# Qt's translation tools (lupdate, lrelease) and their CMake functions build the program's
+# translations; Qt's own texts come translated in qt6-translations-l10n.
 PACKAGES_RUN := build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
-	libgl-dev libcups2-dev fonts-liberation2 fontconfig qt6-translations-l10n
+	libgl-dev libcups2-dev fonts-liberation2 fontconfig qt6-translations-l10n \
+	qt6-l10n-tools qt6-tools-dev
 # To run the tests: a private print service and the tools that read what it printed; the
 # checkers of the desktop entry and of the package; the accessibility bus, a client of it for
 # Debian's Python, and a private X server with a window manager, where the program is played

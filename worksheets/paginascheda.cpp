@@ -10,7 +10,7 @@ void StampaIntestazione(PrinterSurface& s, const QString& istruzione)
     s.setCurrentX(1000);
     s.setCurrentY(1000);
     s.setFontSize(14);
-    s.print(QStringLiteral("Nome e Cognome   "));
+    s.print(QCoreApplication::translate("PaginaScheda", "Nome e Cognome   "));
     s.setCurrentX(1000);
     s.setCurrentY(1500);
     s.setFontSize(12);
@@ -73,7 +73,7 @@ void StampaScheda(const PaginaScheda& pagina)
 {
     std::unique_ptr<PrinterSurface> printer;
     try {
-        printer = Printers::open(QStringLiteral("Tarvello - scheda"));
+        printer = Printers::open(QCoreApplication::translate("PaginaScheda", "Tarvello - scheda"));
     } catch (const PrinterError&) {
         MessageBox::show(ProblemaDiStampa);
         return;

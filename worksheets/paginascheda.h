@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/picture.h"
+#include "platform/testo.h"
 
 #include <QPointF>
 #include <QString>
@@ -31,7 +32,8 @@ struct PaginaScheda
     }
 };
 
-inline const QString ProblemaDiStampa = QStringLiteral("Problema di stampa nella stampante utilizzata.");
+inline const Testo ProblemaDiStampa{"PaginaScheda",
+                                    QT_TRANSLATE_NOOP("PaginaScheda", "Problema di stampa nella stampante utilizzata.")};
 
 // Prints the page on the current printer, in one document. Any printer failure is reported
 // once with the printer message; the program and the worksheet go on as they were.
