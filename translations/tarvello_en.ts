@@ -209,10 +209,6 @@
         <translation>In the box beside it remove elements to make the set that comes after</translation>
     </message>
     <message>
-        <source>VISUALIZZAZIONE SCHEDA</source>
-        <translation>WORKSHEET PREVIEW</translation>
-    </message>
-    <message>
         <source>Seleziona  stampante</source>
         <translation>Select  printer</translation>
     </message>
@@ -251,6 +247,14 @@
     <message>
         <source>secondo</source>
         <translation>second</translation>
+    </message>
+    <message>
+        <source>VISUALIZZAZIONE SCHEDA         </source>
+        <translation>WORKSHEET PREVIEW         </translation>
+    </message>
+    <message>
+        <source>VISUALIZZAZIONE SCHEDA          </source>
+        <translation>WORKSHEET PREVIEW          </translation>
     </message>
 </context>
 <context>

@@ -79,7 +79,8 @@ VarianteScheda variante(bool togli)
         scegli(std::array{sfondo(60, 195), sfondo(60, 3390), sfondo(75, 195), sfondo(75, 3375)},
                std::array{sfondo(4680, 285), sfondo(4680, 3405), sfondo(4680, 180), sfondo(4725, 3315)})};
     DisegnoScheda& d = v.disegno;
-    d.titolo = QCoreApplication::translate("SchedaAggiungiTogli", "VISUALIZZAZIONE SCHEDA") + QString(scegli(9, 10), QLatin1Char(' '));
+    d.titolo = scegli(QCoreApplication::translate("SchedaAggiungiTogli", "VISUALIZZAZIONE SCHEDA         "),
+                      QCoreApplication::translate("SchedaAggiungiTogli", "VISUALIZZAZIONE SCHEDA          "));
     d.menuStampante = scegli(QCoreApplication::translate("SchedaAggiungiTogli", "Seleziona  stampante"),
                              QCoreApplication::translate("SchedaAggiungiTogli", "Selezione stampante"));
     d.label1 = scegli(QCoreApplication::translate("SchedaAggiungiTogli", " SCHEDA: COSTRUIRE L'INSIEME CHE VIENE DOPO"),
