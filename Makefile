@@ -69,11 +69,13 @@ deps-x:
 
 # Pictures of every window for the README, under a private X server and print service:
 # docs/screenshots/*.png. `make screenshots SCALE=2` takes them at twice the density, into
-# $(BUILD)/screenshots-x2, for looking at.
+# $(BUILD)/screenshots-x2, for looking at; `make screenshots LINGUA=en` in English, into
+# docs/screenshots/en.
 SCALE ?= 1
-SCREENSHOTS = $(if $(filter 1,$(SCALE)),docs/screenshots,$(BUILD)/screenshots-x$(SCALE))
+LINGUA ?= it
+SCREENSHOTS = $(if $(filter 1,$(SCALE)),docs/screenshots,$(BUILD)/screenshots-x$(SCALE))$(if $(filter-out it,$(LINGUA)),/$(LINGUA))
 screenshots: deps-run deps-test deps-x build
-	tools/screenshots.sh $(BUILD) $(SCREENSHOTS) $(SCALE)
+	tools/screenshots.sh $(BUILD) $(SCREENSHOTS) $(SCALE) $(LINGUA)
 
 # A Debian package of the program, in the build folder.
 package: deps-run deps-test build

@@ -435,14 +435,17 @@ void frmOperativo::aiutoKeyDown(int indice, int& codice)
 {
     if (TastoAiutoInCorso)
         return;
+    // The letter keys are the answers' initials in the pupil's language: S and N in Italian.
+    if (codice == Option3[0]->text().front().toUpper().unicode())
+        codice = Keys::Digit1;
+    else if (codice == Option3[1]->text().front().toUpper().unicode())
+        codice = Keys::Digit1 + 1;
     switch (codice) {
-    case 'S':
     case Keys::Digit1:
     case Keys::Keypad1:
         TastoAiutoInCorso = true;
         Option3[0]->setFocus();
         break;
-    case 'N':
     case Keys::Digit1 + 1:
     case Keys::Keypad1 + 1:
         TastoAiutoInCorso = true;

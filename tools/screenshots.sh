@@ -8,6 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 out=${2:-screenshots}
 scale=${3:-1}
+lingua=${4:-it}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
@@ -18,4 +19,4 @@ export CUPS_SERVER="${server#CUPS_SERVER=}" CUPS_SERVERROOT="$cups/etc" HOME="$c
 unset PRINTER LPDEST
 
 export TARVELLO_SCREEN="$((1024 * scale))x$((768 * scale))x24" QT_SCALE_FACTOR="$scale"
-"$here/xrun.sh" "$build/tarvello-screenshots" "$out"
+"$here/xrun.sh" "$build/tarvello-screenshots" "$out" "$lingua"

@@ -125,6 +125,8 @@ void clic(QWidget* w)
 // "VERIFICA" on a second set of so many figures.
 void rispondi(frmOperativo& f, int figure)
 {
+    if (NumElementiD == figure) // "VERIFICA" waits for a change
+        clic(f.Option1[Esercizio::TastoTogli]);
     for (int i = 0; i < 12 && NumElementiD != figure; ++i)
         clic(f.Option1[NumElementiD < figure ? Esercizio::TastoAggiungi : Esercizio::TastoTogli]);
     clic(f.Option1[Esercizio::TastoVerifica]);
@@ -186,6 +188,11 @@ private slots:
         for (int no = 0; no < 3; ++no) {
             rispondi(f, NumElementiS + 2);
             percorri(&f); // "Shall I help ?"
+            // The answers' initials move between them.
+            for (const auto& [tasto, risposta] : {std::pair{Qt::Key_N, 1}, std::pair{Qt::Key_Y, 0}}) {
+                tapKey(tasto);
+                QCOMPARE(QApplication::focusWidget(), f.Option3[risposta]);
+            }
             clic(f.Option3[1]);
         }
         QVERIFY(f.fraIntervento->isEnabled());
