@@ -14,6 +14,8 @@
 #include <QAccessible>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
+#include <QSet>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -63,13 +65,13 @@ struct Catalogo
     bool ammette(const QString& testo) const
     {
         static const QRegularExpression numero(QStringLiteral(R"(^[\s\d-]*$)"));
-        if (numero.match(testo).hasMatch() || Printers::installed().contains(testo) ||
-            QStringList{QStringLiteral(TARVELLO_SITO), QStringLiteral(TARVELLO_EMAIL),
-                        QString::fromLatin1(FrmInizio::Versione)}
-                .contains(testo))
-            return true;
-        return std::any_of(inglese.begin(), inglese.end(),
-                           [&](const QRegularExpression& e) { return e.match(testo).hasMatch(); });
+        return numero.match(testo).hasMatch() ||
+               std::any_of(inglese.begin(), inglese.end(),
+                           [&](const QRegularExpression& e) { return e.match(testo).hasMatch(); }) ||
+               QStringList{QStringLiteral(TARVELLO_SITO), QStringLiteral(TARVELLO_EMAIL),
+                           QString::fromLatin1(FrmInizio::Versione)}
+                   .contains(testo) ||
+               Printers::installed().contains(testo); // asks the print service: last
     }
 };
 
@@ -153,19 +155,48 @@ private slots:
         QVERIFY2(stranieri.isEmpty(), qPrintable(QStringLiteral("Not English:\n") + stranieri.join(u'\n')));
     }
 
-    void startAndAbout()
+    // The start window and every window a menu entry opens from it or from the windows it
+    // opens, modal ones included: a window added to a menu is walked with no word here.
+    void everyWindowTheMenusOpen()
     {
         FrmInizio& inizio = loadForm<FrmInizio>();
         inizio.showModeless();
-        percorri(&inizio);
         QCOMPARE(inizio.Option1[3]->text(), QStringLiteral("E X I T "));
-        QTimer::singleShot(0, [] {
-            frmAutore* autore = loadedForm<frmAutore>();
-            QVERIFY(autore);
-            percorri(autore);
-            autore->Command1->click();
-        });
-        inizio.mnuInfo->trigger();
+        QSet<QString> percorse;
+        const auto percorriAperte = [&percorse] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<Form*>(w) && w->isVisible()) {
+                    percorri(w);
+                    percorse.insert(QString::fromLatin1(w->metaObject()->className()));
+                }
+        };
+        percorriAperte();
+        QList<QMenuBar*> menu{inizio.menuBar()};
+        while (!menu.isEmpty()) {
+            QList<QAction*> voci = menu.takeFirst()->actions();
+            while (!voci.isEmpty()) {
+                QAction* voce = voci.takeFirst();
+                if (voce->menu()) {
+                    voci += voce->menu()->actions();
+                    continue;
+                }
+                const QList<QWidget*> prima = QApplication::topLevelWidgets();
+                QTimer::singleShot(0, [&] {
+                    percorriAperte();
+                    if (QWidget* modale = QApplication::activeModalWidget())
+                        modale->close();
+                });
+                voce->trigger();
+                percorriAperte();
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* nuova = qobject_cast<Form*>(w); nuova && !prima.contains(w) && nuova->menuBar() &&
+                                                              nuova->menuBar()->actions().size())
+                        menu.append(nuova->menuBar());
+            }
+        }
+        for (const char* finestra : {"frmAutore", "frmStampaSchede", "frmStampaSchede2", "frmStampaSchede3",
+                                     "frmStampante"})
+            QVERIFY2(percorse.contains(QLatin1String(finestra)), finestra);
     }
 
     void exerciseInEveryState_data()
