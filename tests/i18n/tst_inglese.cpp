@@ -1,5 +1,4 @@
 #include "app/avvio.h"
-#include "app/frmautore.h"
 #include "app/frminizio.h"
 #include "app/module1.h"
 #include "exercise/frmoperativo.h"
