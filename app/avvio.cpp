@@ -49,8 +49,8 @@ void impostaLingua(QApplication& app, const QString& lingua)
     QTranslator* programma = traduttore(app, "tarvello");
     if (lingua != Italiano && programma->load(QStringLiteral("tarvello_") + lingua, Traduzioni))
         QApplication::installTranslator(programma);
-    // Qt's own texts (the buttons of a message box, the menu of a text field, --help) follow.
-    // Its sources are English: there is nothing to load for English.
+    // Qt's own texts (the buttons of a message box, the menu of a text field, --help) follow;
+    // they are written in English, so English needs no more than Qt's plural forms.
     QTranslator* qt = traduttore(app, "qtbase");
     if (qt->load(QStringLiteral("qtbase_") + lingua, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qt);
