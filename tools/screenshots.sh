@@ -1,8 +1,9 @@
 #!/bin/sh
 # Screenshots of every window, under a private X server, with a private print service whose
 # queues the printer choice lists.
-#   tools/screenshots.sh BUILD_DIR OUTDIR [SCALE]
-# SCALE 2 takes them as on a screen of twice the density (QT_SCALE_FACTOR=2).
+#   tools/screenshots.sh BUILD_DIR OUTDIR [SCALE] [LANGUAGE]
+# SCALE 2 takes them as on a screen of twice the density (QT_SCALE_FACTOR=2); LANGUAGE (it, en)
+# is the program's language, Italian unless told.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
