@@ -59,24 +59,25 @@ with tempfile.TemporaryDirectory() as scratch:
                         "obsolete": "is no longer in the sources"}[kind]
                 faults.append(f"{ts.name}: {context} \"{text_of(message.find('source'))}\" {what}")
 
-    # The English translation's texts for the desktop entry and the AppStream summary.
-    english = {(c, text_of(m.find("source"))): text_of(m.find("translation"))
-               for c, m in messages(source / "translations" / "tarvello_en.ts")}
+    # The desktop entry and the AppStream summary: Italian as [it] / xml:lang="it", English as
+    # the entries without a language, every other translation under its own code.
     desktop = (source / "packaging" / "org.example.Tarvello.desktop").read_text()
     entries = dict(re.findall(r"^([A-Za-z]+(?:\[[a-z_A-Z]+\])?)=(.*)$", desktop, re.M))
-    for key, italian in (("GenericName", "Esercizi sugli insiemi"),
-                         ("Comment", "Costruisci l'insieme che viene dopo: esercizi e schede per la scuola primaria")):
-        if entries.get(f"{key}[it]") != italian:
-            faults.append(f"the desktop entry's {key}[it] is not \"{italian}\"")
-        if entries.get(key) != english.get(("Desktop", italian)):
-            faults.append(f"the desktop entry's {key} is not the English translation of \"{italian}\"")
     metainfo = ET.parse(source / "packaging" / "org.example.Tarvello.metainfo.xml").getroot()
     summaries = {s.get("{http://www.w3.org/XML/1998/namespace}lang"): s.text for s in metainfo.iter("summary")}
-    summary = "Esercizi sull'insieme che viene dopo un insieme dato"
-    if summaries.get("it") != summary:
-        faults.append(f"the AppStream summary in Italian is not \"{summary}\"")
-    if summaries.get(None) != english.get(("Avvio", summary)):
-        faults.append(f"the AppStream summary is not the English translation of \"{summary}\"")
+    texts = (("Desktop", "Esercizi sugli insiemi", "GenericName"),
+             ("Desktop", "Costruisci l'insieme che viene dopo: esercizi e schede per la scuola primaria", "Comment"),
+             ("Avvio", "Esercizi sull'insieme che viene dopo un insieme dato", None))
+    languages = [("it", None)] + [(ts.stem.split("_", 1)[1], ts) for ts in translations]
+    for code, ts in languages:
+        said = {(c, text_of(m.find("source"))): text_of(m.find("translation")) for c, m in messages(ts)} if ts else {}
+        suffix = "" if code == "en" else f"[{code}]"
+        for context, italian, key in texts:
+            expected = said.get((context, italian), italian)
+            found = entries.get(key + suffix) if key else summaries.get(None if code == "en" else code)
+            if found != expected:
+                where = f"the desktop entry's {key}{suffix}" if key else f"the AppStream summary ({code})"
+                faults.append(f"{where} is \"{found}\", not \"{expected}\"")
 
 for fault in faults:
     print(fault)
