@@ -6,8 +6,11 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # To build and run the program.
+# Qt's translation tools (lupdate, lrelease) and their CMake functions build the program's
+# translations; Qt's own texts come translated in qt6-translations-l10n.
 PACKAGES_RUN := build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
-	libgl-dev libcups2-dev fonts-liberation2 fontconfig qt6-translations-l10n
+	libgl-dev libcups2-dev fonts-liberation2 fontconfig qt6-translations-l10n \
+	qt6-l10n-tools qt6-tools-dev
 # To run the tests: a private print service and the tools that read what it printed; the
 # checkers of the desktop entry and of the package; the accessibility bus, a client of it for
 # Debian's Python, and a private X server with a window manager, where the program is played
@@ -66,11 +69,13 @@ deps-x:
 
 # Pictures of every window for the README, under a private X server and print service:
 # docs/screenshots/*.png. `make screenshots SCALE=2` takes them at twice the density, into
-# $(BUILD)/screenshots-x2, for looking at.
+# $(BUILD)/screenshots-x2, for looking at; `make screenshots LINGUA=en` in English, into
+# docs/screenshots/en.
 SCALE ?= 1
-SCREENSHOTS = $(if $(filter 1,$(SCALE)),docs/screenshots,$(BUILD)/screenshots-x$(SCALE))
+LINGUA ?= it
+SCREENSHOTS = $(if $(filter 1,$(SCALE)),docs/screenshots,$(BUILD)/screenshots-x$(SCALE))$(if $(filter-out it,$(LINGUA)),/$(LINGUA))
 screenshots: deps-run deps-test deps-x build
-	tools/screenshots.sh $(BUILD) $(SCREENSHOTS) $(SCALE)
+	tools/screenshots.sh $(BUILD) $(SCREENSHOTS) $(SCALE) $(LINGUA)
 
 # A Debian package of the program, in the build folder.
 package: deps-run deps-test build

@@ -5,10 +5,14 @@
 #include "platform/stile.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDirIterator>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <cstdio>
 
 namespace {
 // The icon drawn here from its SVG at the sizes desktops ask for. Handing Qt the file instead
@@ -22,21 +26,101 @@ QIcon iconaProgramma()
         icona.addPixmap(disegno.pixmap(QSize(lato, lato), 1.0));
     return icona;
 }
+
+const QString Italiano = QStringLiteral("it");
+// The translations CMake builds from translations/tarvello_*.ts and puts among the resources.
+const QString Traduzioni = QStringLiteral(":/i18n");
+
+// The program's translator and Qt's, replaced when the language is set again.
+QTranslator* traduttore(QApplication& app, const char* nome)
+{
+    const QString oggetto = QString::fromLatin1(nome);
+    if (auto* esistente = app.findChild<QTranslator*>(oggetto, Qt::FindDirectChildrenOnly)) {
+        QApplication::removeTranslator(esistente);
+        delete esistente;
+    }
+    auto* t = new QTranslator(&app);
+    t->setObjectName(oggetto);
+    return t;
+}
+
+void impostaLingua(QApplication& app, const QString& lingua)
+{
+    QTranslator* programma = traduttore(app, "tarvello");
+    if (lingua != Italiano && programma->load(QStringLiteral("tarvello_") + lingua, Traduzioni))
+        QApplication::installTranslator(programma);
+    // Qt's own texts (the buttons of a message box, the menu of a text field, --help) follow;
+    // they are written in English, so English needs no more than Qt's plural forms.
+    QTranslator* qt = traduttore(app, "qtbase");
+    if (qt->load(QStringLiteral("qtbase_") + lingua, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qt);
+    QLocale::setDefault(QLocale(lingua));
+}
 } // namespace
 
-void preparaApplicazione(QApplication& app)
+QStringList lingueDisponibili()
+{
+    QStringList lingue{Italiano};
+    QDirIterator file(Traduzioni, {QStringLiteral("tarvello_*.qm")}, QDir::Files);
+    while (file.hasNext()) {
+        const QString nome = file.nextFileInfo().completeBaseName();
+        lingue.append(nome.mid(nome.indexOf(QLatin1Char('_')) + 1));
+    }
+    return lingue;
+}
+
+QString linguaPreferita(const QStringList& preferite)
+{
+    const QStringList lingue = lingueDisponibili();
+    for (const QString& preferita : preferite) {
+        // "en-GB" and "en_GB" are English; "C" and "POSIX" are no language at all.
+        const QString lingua = preferita.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        if (lingue.contains(lingua))
+            return lingua;
+    }
+    return Italiano;
+}
+
+void preparaApplicazione(QApplication& app, const QString& lingua)
 {
     QApplication::setApplicationName(QStringLiteral("Tarvello"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELLO_VERSIONE));
     QApplication::setStyle(new Stile);
     QApplication::setWindowIcon(iconaProgramma());
-    // Qt's own texts (the buttons of a message box, the menu of a text field) in Italian, like
-    // the program's.
-    auto* qtItaliano = new QTranslator(&app);
-    if (qtItaliano->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(qtItaliano);
+    impostaLingua(app, lingua.isEmpty() ? linguaPreferita(QLocale::system().uiLanguages()) : lingua);
     // The program ends when its last window is unloaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     Form::setOnLastUnloaded([] { QCoreApplication::quit(); });
+}
+
+bool preparaDaRigaDiComando(QApplication& app)
+{
+    const QStringList lingue = lingueDisponibili();
+    const auto opzioneLingua = [&lingue] {
+        return QCommandLineOption(QStringLiteral("lingua"),
+                                  QCoreApplication::translate("Avvio", "La lingua del programma: %1.")
+                                      .arg(lingue.join(QStringLiteral(", "))),
+                                  QStringLiteral("lingua"));
+    };
+    // The language first, so that help and errors are told in it.
+    QCommandLineParser soloLingua;
+    soloLingua.addOption(opzioneLingua());
+    soloLingua.parse(app.arguments());
+    const QString lingua = soloLingua.value(QStringLiteral("lingua")).toLower();
+    preparaApplicazione(app, lingue.contains(lingua) ? lingua : QString());
+
+    QCommandLineParser riga;
+    riga.setApplicationDescription(
+        QCoreApplication::translate("Avvio", "Esercizi sull'insieme che viene dopo un insieme dato"));
+    riga.addHelpOption();
+    riga.addVersionOption();
+    riga.addOption(opzioneLingua());
+    riga.process(app);
+    if (!lingua.isEmpty() && !lingue.contains(lingua)) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("Avvio", "Lingua sconosciuta: %1. Lingue disponibili: %2.")
+                                    .arg(lingua, lingue.join(QStringLiteral(", ")))));
+        return false;
+    }
+    return true;
 }

@@ -1,7 +1,24 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 class QApplication;
 
-// What the program sets up before its first window: its name and icon, Qt's own texts in
-// Italian, and the rule that it ends when its last window is unloaded.
-void preparaApplicazione(QApplication& app);
+// The languages the program speaks: Italian, the language of its sources, and every language
+// whose translation is built in.
+QStringList lingueDisponibili();
+
+// The language for a list of preferred languages, best first, as the system gives them
+// ("en-GB", "de", "C"): the first the program speaks, Italian when it speaks none of them.
+QString linguaPreferita(const QStringList& preferite);
+
+// What the program sets up before its first window: its name and icon, its texts and Qt's in
+// the language given (the system's when none is), and the rule that it ends when its last
+// window is unloaded.
+void preparaApplicazione(QApplication& app, const QString& lingua = QString());
+
+// Sets the program up as its command line asks: `--lingua it|en`, `--help`, `--version`.
+// Help, the version and a wrong command line are told and end the program at once; a language
+// the program does not speak is told and returns false.
+bool preparaDaRigaDiComando(QApplication& app);

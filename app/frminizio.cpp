@@ -20,17 +20,18 @@ const QColor Magenta(255, 128, 255);
 const QColor Blu(0, 0, 255);
 
 const char* const Didascalie[FrmInizio::NumeroModi] = {
-    "INSIEME VUOTO (  )", "AGGIUNGI ELEMENTI (+)", "TOGLI ELEMENTI (-)", "E S C I "};
+    QT_TRANSLATE_NOOP("FrmInizio", "INSIEME VUOTO (  )"), QT_TRANSLATE_NOOP("FrmInizio", "AGGIUNGI ELEMENTI (+)"),
+    QT_TRANSLATE_NOOP("FrmInizio", "TOGLI ELEMENTI (-)"), QT_TRANSLATE_NOOP("FrmInizio", "E S C I ")};
 
 const char* const Situazioni[3] = {
-    "Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi",
-    "Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi",
-    "Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi",
+    QT_TRANSLATE_NOOP("FrmInizio", "Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi"),
+    QT_TRANSLATE_NOOP("FrmInizio", "Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi"),
+    QT_TRANSLATE_NOOP("FrmInizio", "Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi"),
 };
 } // namespace
 
 FrmInizio::FrmInizio()
-    : Form(QStringLiteral("GLI INSIEMI"), QSizeF(11910, 8280), Rosa, Placement::Maximized,
+    : Form(tr("GLI INSIEMI"), QSizeF(11910, 8280), Rosa, Placement::Maximized,
            Layout::Proportional)
 {
     // Listed front to back.
@@ -47,7 +48,7 @@ FrmInizio::FrmInizio()
                       QStringLiteral("frmTitolo"));
     Label2 = place(makeLabel(QString(), makeFont("Arial", 12), Blu), frmTitolo,
                    QRectF(9090, 480, 1995, 375), Kind::Label, QStringLiteral("Label2"));
-    Label4 = place(makeLabel(QStringLiteral("TARVELLO"), makeFont("Arial", 36, true), Blu, Rosa,
+    Label4 = place(makeLabel(tr("TARVELLO"), makeFont("Arial", 36, true), Blu, Rosa,
                              Qt::AlignHCenter | Qt::AlignTop),
                    frmTitolo, QRectF(525, 240, 7470, 765), Kind::Label, QStringLiteral("Label4"));
     Shape2 = place(new Shape(Rosa, Magenta, 1, 12), frmTitolo, QRectF(210, 120, 8250, 1185),
@@ -64,7 +65,7 @@ FrmInizio::FrmInizio()
     const QRectF posti[NumeroModi] = {{405, 150, 4620, 795}, {420, 1110, 4620, 795},
                                       {420, 2055, 4620, 795}, {120, 3000, 4935, 795}};
     for (int i : {1, 0, 2, 3}) {
-        auto* key = new PushKey(QString::fromLatin1(Didascalie[i]), Rosa);
+        auto* key = new PushKey(tr(Didascalie[i]), Rosa);
         key->setFont(makeFont("Arial", 15.75, true));
         Option1[i] = place(key, Frame1, posti[i], Kind::OptionButton, QStringLiteral("Option1[%1]").arg(i));
         key->onGotFocus = [key] { key->setBackColor(Magenta); };
@@ -79,22 +80,22 @@ FrmInizio::FrmInizio()
     const QRectF segni[3] = {{0, 195, 330, 705}, {15, 1155, 330, 705}, {0, 2100, 330, 705}};
     const QColor coloriSegni[3] = {QColor(255, 255, 255), QColor(255, 0, 0), QColor(192, 255, 192)};
     // The markers have no text; a listener hears which key each one marks.
-    const char* const nomiSegni[3] = {"Segno bianco: insieme vuoto", "Segno rosso: aggiungi elementi",
-                                      "Segno verde: togli elementi"};
+    const char* const nomiSegni[3] = {QT_TR_NOOP("Segno bianco: insieme vuoto"), QT_TR_NOOP("Segno rosso: aggiungi elementi"),
+                                      QT_TR_NOOP("Segno verde: togli elementi")};
     for (int i = 0; i < 3; ++i) {
         Label1[i] = place(makeLabel(QString(), font(), Qt::black, coloriSegni[i]), Frame1, segni[i],
                           Kind::Label, QStringLiteral("Label1[%1]").arg(i));
-        Label1[i]->setAccessibleName(QString::fromLatin1(nomiSegni[i]));
+        Label1[i]->setAccessibleName(tr(nomiSegni[i]));
     }
 
-    Label5 = place(makeLabel(QStringLiteral("Realizzato dagli sviluppatori di Tarvello"),
+    Label5 = place(makeLabel(tr("Realizzato dagli sviluppatori di Tarvello"),
                              makeFont("Arial", 21.75, true), QColor(128, 0, 0), Magenta,
                              Qt::AlignHCenter | Qt::AlignTop),
                    nullptr, QRectF(0, 7425, 12030, 465), Kind::Label, QStringLiteral("Label5"));
     Image1 = place(new ImageBox(true), nullptr, QRectF(60, 2625, 5985, 3870), Kind::Image,
                    QStringLiteral("Image1"));
     Image1->setPicture(Picture::fromSvg(QStringLiteral(":/assets/inizio.svg")));
-    Image1->setAccessibleName(QStringLiteral("Un insieme di dieci alberi"));
+    Image1->setAccessibleName(tr("Un insieme di dieci alberi"));
     stackInListOrder();
 
     for (int i = 0; i + 1 < NumeroModi; ++i)
@@ -104,19 +105,19 @@ FrmInizio::FrmInizio()
 
 void FrmInizio::buildMenu()
 {
-    QMenu* schede = menuBar()->addMenu(QStringLiteral("Stampa schede"));
+    QMenu* schede = menuBar()->addMenu(tr("Stampa schede"));
     mnuStampaSchede = schede->menuAction();
     mnuStampaSchede->setObjectName(QStringLiteral("mnuStampaSchede"));
-    MnuVuoto = schede->addAction(QStringLiteral("insieme vuoto"));
+    MnuVuoto = schede->addAction(tr("insieme vuoto"));
     MnuVuoto->setObjectName(QStringLiteral("MnuVuoto"));
     connect(MnuVuoto, &QAction::triggered, this, [] { loadForm<frmStampaSchede>().showModeless(); });
-    mnuAggiungi = schede->addAction(QStringLiteral("aggiungi elementi"));
+    mnuAggiungi = schede->addAction(tr("aggiungi elementi"));
     mnuAggiungi->setObjectName(QStringLiteral("mnuAggiungi"));
-    mnuTogli = schede->addAction(QStringLiteral("togli elementi"));
+    mnuTogli = schede->addAction(tr("togli elementi"));
     mnuTogli->setObjectName(QStringLiteral("mnuTogli"));
     connect(mnuAggiungi, &QAction::triggered, this, [] { loadForm<frmStampaSchede2>().showModeless(); });
     connect(mnuTogli, &QAction::triggered, this, [] { loadForm<frmStampaSchede3>().showModeless(); });
-    mnuInfo = menuBar()->addAction(QStringLiteral("About"));
+    mnuInfo = menuBar()->addAction(tr("About"));
     mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
     connect(mnuInfo, &QAction::triggered, this, [] { loadForm<frmAutore>().showModal(); });
 }
@@ -162,7 +163,7 @@ void FrmInizio::AvviaScelta(qint16 indice)
     if (indice >= InsiemeVuoto && indice <= Togliere) {
         frmOperativo& esercizio = loadForm<frmOperativo>();
         esercizio.showModeless();
-        esercizio.Label2->setText(QString::fromLatin1(Situazioni[indice]));
+        esercizio.Label2->setText(tr(Situazioni[indice]));
     } else if (indice == Uscita) {
         ChiudiTutto();
     }

@@ -6,7 +6,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    preparaApplicazione(app);
+    if (!preparaDaRigaDiComando(app))
+        return 1;
     loadForm<FrmInizio>().showModeless();
     return QApplication::exec();
 }

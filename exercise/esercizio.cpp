@@ -11,8 +11,8 @@
 
 using namespace Module1;
 
-const QString Esercizio::Esatto = QStringLiteral("E s a t t o");
-const QString Esercizio::Errato = QStringLiteral("E r r a t o");
+const Testo Esercizio::Esatto{"Esercizio", QT_TRANSLATE_NOOP("Esercizio", "E s a t t o")};
+const Testo Esercizio::Errato{"Esercizio", QT_TRANSLATE_NOOP("Esercizio", "E r r a t o")};
 
 namespace {
 
@@ -47,11 +47,11 @@ std::optional<QString> Esercizio::Istruzione(int tipo)
 {
     switch (tipo) {
     case InsiemeVuoto:
-        return QStringLiteral("Secondo insieme vuoto - Inserisci elementi");
+        return QCoreApplication::translate("Esercizio", "Secondo insieme vuoto - Inserisci elementi");
     case Aggiungere:
-        return QStringLiteral("Secondo insieme suvvalente - Aggiungi elementi");
+        return QCoreApplication::translate("Esercizio", "Secondo insieme suvvalente - Aggiungi elementi");
     case Togliere:
-        return QStringLiteral("Secondo insieme prevalente - Togli elementi");
+        return QCoreApplication::translate("Esercizio", "Secondo insieme prevalente - Togli elementi");
     default:
         return std::nullopt;
     }

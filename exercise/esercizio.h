@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/testo.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -24,8 +26,9 @@ public:
     // Where a step wants the keyboard focus to go.
     enum class Fuoco { Invariato, Aggiungi, Avanti, Si, Ok };
 
-    static const QString Esatto;
-    static const QString Errato;
+    // The outcome as shown, in the pupil's language.
+    static const Testo Esatto;
+    static const Testo Errato;
 
     // What the window shows. Places and keys are indexed as on screen: places 1 to 15, keys 0 to 4.
     struct Quadro

@@ -31,13 +31,18 @@ constexpr QPointF PostiD[Esercizio::NumeroPosti] = {
     {255, 2025},  {1095, 2040}, {1920, 2040}, {2760, 2040}, {3600, 2040}};
 constexpr double LatoPosto = 735;
 
-const char* const Tasti[Esercizio::NumeroTasti] = {"AGGIUNGI (+)", "TOGLI (-)", "VERIFICA", "AVANTI >>>", "ESCI"};
+const char* const Tasti[Esercizio::NumeroTasti] = {
+    QT_TRANSLATE_NOOP("frmOperativo", "AGGIUNGI (+)"), QT_TRANSLATE_NOOP("frmOperativo", "TOGLI (-)"),
+    QT_TRANSLATE_NOOP("frmOperativo", "VERIFICA"), QT_TRANSLATE_NOOP("frmOperativo", "AVANTI >>>"),
+    QT_TRANSLATE_NOOP("frmOperativo", "ESCI")};
 constexpr QRectF PostiTasti[Esercizio::NumeroTasti] = {
     {105, 270, 2625, 930}, {2805, 270, 2625, 915}, {105, 1305, 2625, 930}, {2805, 1305, 2625, 915},
     {105, 2370, 5325, 930}};
 
-const char* const Intestazioni[5] = {"Oper", " Risposte esatte", " Risposte errate", "Tempo parziale",
-                                     "Tempo totale"};
+const char* const Intestazioni[5] = {
+    QT_TRANSLATE_NOOP("frmOperativo", "Oper"), QT_TRANSLATE_NOOP("frmOperativo", " Risposte esatte"),
+    QT_TRANSLATE_NOOP("frmOperativo", " Risposte errate"), QT_TRANSLATE_NOOP("frmOperativo", "Tempo parziale"),
+    QT_TRANSLATE_NOOP("frmOperativo", "Tempo totale")};
 constexpr double SinistraIntestazioni[5] = {45, 990, 1935, 2880, 3825};
 constexpr double SinistraValori[5] = {105, 1035, 1965, 2910, 3870};
 
@@ -77,17 +82,17 @@ PushKey* tasto(const QString& didascalia, const QColor& colore, const QFont& fon
 } // namespace
 
 frmOperativo::frmOperativo()
-    : Form(QStringLiteral("Costruisci l'insieme consecutivo maggiore       "), QSizeF(11910, 8580), Rosa,
+    : Form(tr("Costruisci l'insieme consecutivo maggiore       "), QSizeF(11910, 8580), Rosa,
            Placement::Maximized, Layout::Proportional)
 {
-    Label1 = place(makeLabel(QStringLiteral("COSTRUISCI L'INSIEME CHE VIENE DOPO"), arial(20.25), Mattone),
+    Label1 = place(makeLabel(tr("COSTRUISCI L'INSIEME CHE VIENE DOPO"), arial(20.25), Mattone),
                    nullptr, QRectF(150, 0, 11850, 495), Kind::Label, QStringLiteral("Label1"));
     Label2 = place(makeLabel(QString(), arial(14.25), Mattone), nullptr, QRectF(150, 495, 11850, 495),
                    Kind::Label, QStringLiteral("Label2"));
     costruisciInsiemi();
     LblEsito = place(makeLabel<Annuncio>(QString(), arial(48), Blu, std::nullopt, Qt::AlignCenter), nullptr,
                      QRectF(270, 4830, 5055, 975), Kind::Label, QStringLiteral("LblEsito"));
-    LblEsito->setAccessibleDescription(QStringLiteral("Esito della verifica"));
+    LblEsito->setAccessibleDescription(tr("Esito della verifica"));
     costruisciPunteggio();
     costruisciTastierino();
     costruisciAiuto();
@@ -122,7 +127,7 @@ void frmOperativo::costruisciPunteggio()
     frmElaborazione = place(new Frame(Rosa, true), nullptr, QRectF(300, 6300, 4890, 1695), Kind::Frame,
                             QStringLiteral("frmElaborazione"));
     for (int i = 0; i < 5; ++i) {
-        QLabel* l = makeLabel(QString::fromLatin1(Intestazioni[i]), arial(8.25), QColor(192, 0, 0), std::nullopt,
+        QLabel* l = makeLabel(tr(Intestazioni[i]), arial(8.25), QColor(192, 0, 0), std::nullopt,
                               Qt::AlignHCenter | Qt::AlignTop);
         l->setWordWrap(true);
         Label5[i] = place(l, frmElaborazione, QRectF(SinistraIntestazioni[i], 300, 930, 555), Kind::Label,
@@ -135,16 +140,17 @@ void frmOperativo::costruisciPunteggio()
         *valori[i].first = place(makeLabel(QString(), arial(14.25), Blu, std::nullopt, Qt::AlignCenter),
                                  frmElaborazione, QRectF(SinistraValori[i], 960, 810, 480), Kind::Label,
                                  QString::fromLatin1(valori[i].second));
-    LblTempoParziale->setToolTip(QStringLiteral("Secondi impiegati per ogni risposta"));
-    LblTempoTotale->setToolTip(QStringLiteral("Secondi impiegati per ogni esercizio"));
+    LblTempoParziale->setToolTip(tr("Secondi impiegati per ogni risposta"));
+    LblTempoTotale->setToolTip(tr("Secondi impiegati per ogni esercizio"));
     // A bare number means nothing to a listener: each value is tagged with what it counts. A
     // description, not a name, which would hide the number.
     const std::pair<QLabel*, const char*> significati[5] = {
-        {LblOperazione, "Numero dell'esercizio"}, {lblRisEsatte, "Risposte esatte"},
-        {lblRisErrate, "Risposte errate"}, {LblTempoParziale, "Tempo parziale: secondi impiegati per ogni risposta"},
-        {LblTempoTotale, "Tempo totale: secondi impiegati per ogni esercizio"}};
+        {LblOperazione, QT_TR_NOOP("Numero dell'esercizio")}, {lblRisEsatte, QT_TR_NOOP("Risposte esatte")},
+        {lblRisErrate, QT_TR_NOOP("Risposte errate")},
+        {LblTempoParziale, QT_TR_NOOP("Tempo parziale: secondi impiegati per ogni risposta")},
+        {LblTempoTotale, QT_TR_NOOP("Tempo totale: secondi impiegati per ogni esercizio")}};
     for (const auto& [valore, significato] : significati)
-        valore->setAccessibleDescription(QString::fromUtf8(significato));
+        valore->setAccessibleDescription(tr(significato));
 }
 
 void frmOperativo::costruisciTastierino()
@@ -152,7 +158,7 @@ void frmOperativo::costruisciTastierino()
     fraTastierino = place(new Frame(Rosa, true), nullptr, QRectF(5385, 4815, 5670, 3510), Kind::Frame,
                           QStringLiteral("fraTastierino"));
     for (int i = 0; i < NumeroTasti; ++i) {
-        PushKey* k = tasto(QString::fromLatin1(Tasti[i]), Rosa, fontTasti());
+        PushKey* k = tasto(tr(Tasti[i]), Rosa, fontTasti());
         Option1[i] = place(k, fraTastierino, PostiTasti[i], Kind::OptionButton, QStringLiteral("Option1[%1]").arg(i));
         k->onGotFocus = [k] { k->setBackColor(Magenta); };
         k->onLostFocus = [k] { k->setBackColor(Rosa); };
@@ -169,12 +175,12 @@ void frmOperativo::costruisciAiuto()
 {
     fraAiuto = place(new Frame(Rosa, true), nullptr, QRectF(5385, 4815, 5670, 3510), Kind::Frame,
                      QStringLiteral("fraAiuto"));
-    LblAiuto = place(makeLabel<Annuncio>(QStringLiteral("Ti aiuto ?"), arial(21.75), Qt::black, Pesca, Qt::AlignCenter),
+    LblAiuto = place(makeLabel<Annuncio>(tr("Ti aiuto ?"), arial(21.75), Qt::black, Pesca, Qt::AlignCenter),
                      fraAiuto, QRectF(195, 495, 5235, 720), Kind::Label, QStringLiteral("LblAiuto"));
     const QRectF posti[2] = {{120, 1575, 2700, 840}, {2865, 1575, 2700, 840}};
-    const char* const risposte[2] = {"SI", "NO"};
+    const char* const risposte[2] = {QT_TR_NOOP("SI"), QT_TR_NOOP("NO")};
     for (int i = 0; i < 2; ++i) {
-        PushKey* k = tasto(QString::fromLatin1(risposte[i]), Pesca, arial(20.25));
+        PushKey* k = tasto(tr(risposte[i]), Pesca, arial(20.25));
         Option3[i] = place(k, fraAiuto, posti[i], Kind::OptionButton, QStringLiteral("Option3[%1]").arg(i));
         k->onGotFocus = [k] { k->setBackColor(PescaScuro); };
         k->onLostFocus = [k] { k->setBackColor(Pesca); };
@@ -190,10 +196,10 @@ void frmOperativo::costruisciIntervento()
 {
     fraIntervento = place(new Frame(Rosa, true), nullptr, QRectF(5385, 4815, 5685, 3525), Kind::Frame,
                           QStringLiteral("fraIntervento"));
-    lblIntervento = place(makeLabel<Annuncio>(QStringLiteral("Intervengo io"), arial(27.75),
+    lblIntervento = place(makeLabel<Annuncio>(tr("Intervengo io"), arial(27.75),
                                     palette().color(QPalette::WindowText), std::nullopt, Qt::AlignCenter),
                           fraIntervento, QRectF(690, 570, 4095, 1095), Kind::Label, QStringLiteral("lblIntervento"));
-    optOK = place(tasto(QStringLiteral("OK"), Pesca, arial(20.25)), fraIntervento, QRectF(1110, 1872, 3330, 945),
+    optOK = place(tasto(tr("OK"), Pesca, arial(20.25)), fraIntervento, QRectF(1110, 1872, 3330, 945),
                   Kind::OptionButton, QStringLiteral("optOK"));
     optOK->onGotFocus = [this] { optOK->setBackColor(PescaScuro); };
     optOK->onLostFocus = [this] { optOK->setBackColor(Pesca); };
@@ -318,8 +324,8 @@ void frmOperativo::mostra()
         figureS += q.postiS[k];
         figureD += q.postiD[k];
     }
-    Accessibilita::rinomina(FraSfondoS, Accessibilita::nomeInsieme(QStringLiteral("Primo insieme"), figureS));
-    Accessibilita::rinomina(FraSfondoD, Accessibilita::nomeInsieme(QStringLiteral("Secondo insieme"), figureD));
+    Accessibilita::rinomina(FraSfondoS, Accessibilita::nomeInsieme(tr("Primo insieme"), figureS));
+    Accessibilita::rinomina(FraSfondoD, Accessibilita::nomeInsieme(tr("Secondo insieme"), figureD));
     for (int i = 0; i < NumeroTasti; ++i)
         Option1[i]->setEnabled(q.disponibili[i]);
     const bool nuovoRiquadro = q.davanti != davanti_;
@@ -429,14 +435,17 @@ void frmOperativo::aiutoKeyDown(int indice, int& codice)
 {
     if (TastoAiutoInCorso)
         return;
+    // The letter keys are the answers' initials in the pupil's language: S and N in Italian.
+    if (codice == Option3[0]->text().front().toUpper().unicode())
+        codice = Keys::Digit1;
+    else if (codice == Option3[1]->text().front().toUpper().unicode())
+        codice = Keys::Digit1 + 1;
     switch (codice) {
-    case 'S':
     case Keys::Digit1:
     case Keys::Keypad1:
         TastoAiutoInCorso = true;
         Option3[0]->setFocus();
         break;
-    case 'N':
     case Keys::Digit1 + 1:
     case Keys::Keypad1 + 1:
         TastoAiutoInCorso = true;

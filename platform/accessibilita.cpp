@@ -54,10 +54,10 @@ QString Accessibilita::formaParlata(const QString& testo)
 QString Accessibilita::nomeInsieme(const QString& quale, int figure)
 {
     if (figure <= 0)
-        return quale + QStringLiteral(": vuoto");
+        return QCoreApplication::translate("Accessibilita", "%1: vuoto").arg(quale);
     if (figure == 1)
-        return quale + QStringLiteral(": 1 figura");
-    return quale + QStringLiteral(": %1 figure").arg(figure);
+        return QCoreApplication::translate("Accessibilita", "%1: 1 figura").arg(quale);
+    return QCoreApplication::translate("Accessibilita", "%1: %2 figure").arg(quale).arg(figure);
 }
 
 void Accessibilita::rinomina(QWidget* controllo, const QString& nome)

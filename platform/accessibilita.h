@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QString>
 
@@ -28,7 +29,7 @@ void rinomina(QWidget* controllo, const QString& nome);
 // A place is read "figura" while it shows a figure, and nothing while it is empty.
 inline void nominaPosto(QWidget* posto, bool figura)
 {
-    rinomina(posto, figura ? QStringLiteral("figura") : QString());
+    rinomina(posto, figura ? QCoreApplication::translate("Accessibilita", "figura") : QString());
 }
 
 } // namespace Accessibilita

@@ -134,7 +134,8 @@ void scheda(QAction* voce, const QString& nome)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    preparaApplicazione(app);
+    // The pictures are the same on every machine: in the language asked for, Italian unless told.
+    preparaApplicazione(app, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("it"));
     Form::setOnLastUnloaded({});
     cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(cartella);

@@ -1,13 +1,15 @@
 #!/bin/sh
 # Screenshots of every window, under a private X server, with a private print service whose
 # queues the printer choice lists.
-#   tools/screenshots.sh BUILD_DIR OUTDIR [SCALE]
-# SCALE 2 takes them as on a screen of twice the density (QT_SCALE_FACTOR=2).
+#   tools/screenshots.sh BUILD_DIR OUTDIR [SCALE] [LANGUAGE]
+# SCALE 2 takes them as on a screen of twice the density (QT_SCALE_FACTOR=2); LANGUAGE (it, en)
+# is the program's language, Italian unless told.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 out=${2:-screenshots}
 scale=${3:-1}
+lingua=${4:-it}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
@@ -18,4 +20,4 @@ export CUPS_SERVER="${server#CUPS_SERVER=}" CUPS_SERVERROOT="$cups/etc" HOME="$c
 unset PRINTER LPDEST
 
 export TARVELLO_SCREEN="$((1024 * scale))x$((768 * scale))x24" QT_SCALE_FACTOR="$scale"
-"$here/xrun.sh" "$build/tarvello-screenshots" "$out"
+"$here/xrun.sh" "$build/tarvello-screenshots" "$out" "$lingua"

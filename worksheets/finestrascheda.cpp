@@ -33,8 +33,8 @@ FinestraScheda::FinestraScheda(const DisegnoScheda& d)
                    QStringLiteral("Label2"));
     Frame3 = place(new Frame(Rosa), nullptr, d.posFrame3, Kind::Frame, QStringLiteral("Frame3"));
     Frame4 = place(new Frame(Rosa), nullptr, d.posFrame4, Kind::Frame, QStringLiteral("Frame4"));
-    Frame3->setAccessibleName(QStringLiteral("Prima parte"));
-    Frame4->setAccessibleName(QStringLiteral("Seconda parte"));
+    Frame3->setAccessibleName(tr("Prima parte"));
+    Frame4->setAccessibleName(tr("Seconda parte"));
 
     const char* const nomi[Esercizi] = {"CmdInsieme1", "cmdInsieme2", "cmdInsieme3", "cmdInsieme4"};
     for (int k = 1; k <= Esercizi; ++k) {
@@ -42,10 +42,10 @@ FinestraScheda::FinestraScheda(const DisegnoScheda& d)
         CmdInsieme[k - 1] = place(key, nullptr, d.posBottoni[k - 1], Kind::CommandButton, QString::fromLatin1(nomi[k - 1]));
         connect(key, &PushKey::clicked, this, [this, k] { GeneraInsieme(k); });
     }
-    Command1 = place(comando(QStringLiteral("STAMPA"), Magenta), nullptr, d.posStampa, Kind::CommandButton,
+    Command1 = place(comando(tr("STAMPA"), Magenta), nullptr, d.posStampa, Kind::CommandButton,
                      QStringLiteral("Command1"));
     connect(Command1, &PushKey::clicked, this, &FinestraScheda::Stampa);
-    CmdFine = place(comando(QStringLiteral("ESCI"), Magenta), nullptr, d.posFine, Kind::CommandButton,
+    CmdFine = place(comando(tr("ESCI"), Magenta), nullptr, d.posFine, Kind::CommandButton,
                     QStringLiteral("CmdFine"));
     connect(CmdFine, &PushKey::clicked, this, &FinestraScheda::ChiudiScheda);
     Command2 = place(comando(VisualizzaPrima, d.coloreParte.value_or(palette().color(QPalette::Button))),

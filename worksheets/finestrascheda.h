@@ -90,5 +90,6 @@ private:
     bool stampaInCorso_ = false;
 };
 
-inline const QString VisualizzaPrima = QStringLiteral("Visualizza la prima parte");
-inline const QString VisualizzaSeconda = QStringLiteral("Visualizza la seconda parte");
+inline const Testo VisualizzaPrima{"FinestraScheda", QT_TRANSLATE_NOOP("FinestraScheda", "Visualizza la prima parte")};
+inline const Testo VisualizzaSeconda{"FinestraScheda",
+                                     QT_TRANSLATE_NOOP("FinestraScheda", "Visualizza la seconda parte")};

@@ -8,7 +8,7 @@
 #include <QLabel>
 
 frmStampante::frmStampante()
-    : Form(QStringLiteral("Form1"), QSizeF(6060, 5460), QColor(255, 255, 192), Placement::Centred,
+    : Form(tr("Form1"), QSizeF(6060, 5460), QColor(255, 255, 192), Placement::Centred,
            Layout::Fixed)
 {
     const QFont testo = makeFont("MS Sans Serif", 9.75, true);
@@ -18,15 +18,15 @@ frmStampante::frmStampante()
     Label2 = place(makeWrappingLabel(testo, Qt::black), nullptr, QRectF(3276, 120, 1704, 1452), Kind::Label,
                    QStringLiteral("Label2"));
     // Label2 stays empty until a printer is picked: a listener still learns what it is for.
-    Label1->setAccessibleDescription(QStringLiteral("Stampante predefinita"));
-    Label2->setAccessibleDescription(QStringLiteral("Stampante scelta"));
+    Label1->setAccessibleDescription(tr("Stampante predefinita"));
+    Label2->setAccessibleDescription(tr("Stampante scelta"));
     Combo1 = place(new QComboBox, nullptr, QRectF(612, 2400, 4632, 336), Kind::ComboBox, QStringLiteral("Combo1"));
     Combo1->setFont(testo);
-    Combo1->setAccessibleName(QStringLiteral("Stampanti installate"));
+    Combo1->setAccessibleName(tr("Stampanti installate"));
     // The caption "Form1" says nothing to a listener.
-    setAccessibleName(QStringLiteral("Scelta della stampante"));
+    setAccessibleName(tr("Scelta della stampante"));
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-    Command2 = new PushKey(QStringLiteral("C H I U D I"), QColor(255, 255, 128), PushKey::Acts::OnClick);
+    Command2 = new PushKey(tr("C H I U D I"), QColor(255, 255, 128), PushKey::Acts::OnClick);
     Command2->setFont(makeFont("MS Sans Serif", 13.5, true));
     place(Command2, nullptr, QRectF(1128, 4188, 3168, 648), Kind::CommandButton, QStringLiteral("Command2"));
     connect(Command2, &PushKey::clicked, this, &Form::hideForm);
@@ -89,7 +89,7 @@ void frmStampante::mostraStampanti(const PrinterList& elenco)
     if (corrente.isEmpty())
         scrivi(Label1, tr("Nessuna stampante predefinita"));
     else
-        scrivi(Label1, tr("La stampante predefinita è ") + QStringLiteral("\r\n") + corrente);
+        scrivi(Label1, tr("La stampante predefinita è \r\n%1").arg(corrente));
 }
 
 void frmStampante::Combo1_Click()
@@ -105,7 +105,7 @@ void frmStampante::Combo1_Click()
             break;
         }
     Combo1->setToolTip(Combo1->currentText());
-    scrivi(Label2, tr("La stampante scelta è ") + QStringLiteral("\r\n") + Printers::current());
+    scrivi(Label2, tr("La stampante scelta è \r\n%1").arg(Printers::current()));
 }
 
 void frmStampante::scrivi(QLabel* label, const QString& testo)

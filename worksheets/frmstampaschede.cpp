@@ -15,19 +15,19 @@ const QColor Bianco(255, 255, 255);
 DisegnoScheda disegno()
 {
     DisegnoScheda d;
-    d.titolo = QStringLiteral("VISUALIZZAZIONE SCHEDA          ");
+    d.titolo = QCoreApplication::translate("frmStampaSchede", "VISUALIZZAZIONE SCHEDA          ");
     d.altezzaInterna = 8430;
     d.nomeMenuStampante = QStringLiteral("mnuStampante");
-    d.menuStampante = QStringLiteral("Seleziona stampante");
-    d.label1 = QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME CHE VIENE DOPO");
+    d.menuStampante = QCoreApplication::translate("frmStampaSchede", "Seleziona stampante");
+    d.label1 = QCoreApplication::translate("frmStampaSchede", " SCHEDA: COSTRUIRE L'INSIEME CHE VIENE DOPO");
     d.posLabel1 = QRectF(0, 0, 12000, 405);
-    d.label2 = QStringLiteral(" situazione iniziale: secondo insieme vuoto");
+    d.label2 = QCoreApplication::translate("frmStampaSchede", " situazione iniziale: secondo insieme vuoto");
     d.posLabel2 = QRectF(0, 390, 12000, 390);
     d.fontLabel2 = makeFont(QStringLiteral("Arial"), 20.25, true);
     d.testoLabel2 = QColor(192, 0, 0);
     d.posFrame3 = QRectF(210, 840, 9405, 6450);
     d.posFrame4 = QRectF(210, 795, 9405, 6525);
-    d.didascaliaBottone = QStringLiteral("VISUALIZZA %1° INSIEME");
+    d.didascaliaBottone = QCoreApplication::translate("frmStampaSchede", "VISUALIZZA %1° INSIEME");
     d.posBottoni = {QRectF(9645, 1725, 2145, 645), QRectF(9660, 2400, 2145, 645),
                     QRectF(9660, 3090, 2145, 645), QRectF(9660, 3795, 2145, 645)};
     d.posStampa = QRectF(9675, 5925, 2145, 645);
@@ -35,7 +35,7 @@ DisegnoScheda disegno()
     d.posParte = QRectF(795, 7395, 3405, 600);
     d.fontParte = makeFont(QStringLiteral("MS Sans Serif"), 9.75, true);
     d.coloreParte = QColor(255, 128, 255);
-    d.completaLaScheda = QStringLiteral("Completa la scheda ");
+    d.completaLaScheda = QCoreApplication::translate("frmStampaSchede", "Completa la scheda ");
     return d;
 }
 
@@ -48,9 +48,12 @@ struct Riquadro
     const char* didascalia;
 };
 constexpr Riquadro Disposizione[frmStampaSchede::Riquadri] = {
-    {1, 90, 90, "Primo Insieme"},    {1, 75, 3225, "Secondo insieme"}, {1, 4710, 90, nullptr},
+    {1, 90, 90, QT_TRANSLATE_NOOP("frmStampaSchede", "Primo Insieme")},
+    {1, 75, 3225, QT_TRANSLATE_NOOP("frmStampaSchede", "Secondo insieme")},
+    {1, 4710, 90, nullptr},
     {1, 4710, 3225, nullptr},        {2, 4710, 3390, nullptr},         {2, 4710, 255, nullptr},
-    {2, 90, 255, "Terzo insieme"},   {2, 75, 3390, "Quarto insieme"},
+    {2, 90, 255, QT_TRANSLATE_NOOP("frmStampaSchede", "Terzo insieme")},
+    {2, 75, 3390, QT_TRANSLATE_NOOP("frmStampaSchede", "Quarto insieme")},
 };
 constexpr double LarghezzaRiquadro = 4605;
 constexpr double AltezzaRiquadro = 3075;
@@ -70,7 +73,7 @@ frmStampaSchede::frmStampaSchede() : FinestraScheda(disegno())
 {
     for (int j = 0; j < Riquadri; ++j) {
         const Riquadro& r = Disposizione[j];
-        const QString didascalia = r.didascalia ? QString::fromUtf8(r.didascalia) : QString();
+        const QString didascalia = r.didascalia ? tr(r.didascalia) : QString();
         FraSfondoS[j] = place(new Frame(Bianco, true, didascalia), r.parte == 1 ? Frame3 : Frame4,
                               QRectF(r.sinistra, r.alto, LarghezzaRiquadro, AltezzaRiquadro), Kind::Frame,
                               QStringLiteral("FraSfondoS[%1]").arg(j));
@@ -88,7 +91,7 @@ frmStampaSchede::frmStampaSchede() : FinestraScheda(disegno())
         const QString insieme = FraSfondoS[RiquadroInsieme[k - 1]]->caption();
         FraSfondoS[RiquadroInsieme[k - 1]]->setAccessibleName(Accessibilita::nomeInsieme(insieme, 0));
         FraSfondoS[RiquadroAccanto[k - 1]]->setAccessibleName(
-            Accessibilita::nomeInsieme(QStringLiteral("Riquadro accanto al ") + insieme.toLower(), 0));
+            Accessibilita::nomeInsieme(tr("Riquadro accanto al %1").arg(insieme.toLower()), 0));
     }
 
     setTabOrder(CmdInsieme[0], CmdFine);
@@ -144,7 +147,7 @@ void frmStampaSchede::disegna(int k)
 PaginaScheda frmStampaSchede::pagina() const
 {
     PaginaScheda p;
-    p.istruzione = QStringLiteral("Nel riquadro accanto disegna l'insieme equipotente");
+    p.istruzione = tr("Nel riquadro accanto disegna l'insieme equipotente");
     for (int k = 1; k <= Esercizi; ++k)
         for (int q = 0; q < Posti; ++q)
             p.primi[k - 1][q] = Image1[primoPosto(k) + q]->picture();

@@ -13,7 +13,7 @@ void StampaIntestazione(PrinterSurface& s, const QString& istruzione)
     s.setCurrentX(1000);
     s.setCurrentY(1000);
     s.setFontSize(14);
-    s.print(QStringLiteral("Nome e Cognome   "));
+    s.print(QCoreApplication::translate("PaginaScheda", "Nome e Cognome   "));
     s.setCurrentX(1000);
     s.setCurrentY(1500);
     s.setFontSize(12);
@@ -80,7 +80,7 @@ void StampaScheda(const PaginaScheda& pagina, QObject* contesto, std::function<v
 {
     auto intestazione = std::make_shared<bool>(true);
     PrintDocument documento;
-    documento.title = QStringLiteral("Tarvello - scheda");
+    documento.title = QCoreApplication::translate("PaginaScheda", "Tarvello - scheda");
     documento.paintPage = [pagina, intestazione](PrinterSurface& s, int) {
         *intestazione = DisegnaScheda(s, pagina) && *intestazione;
     };

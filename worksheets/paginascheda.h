@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/picture.h"
+#include "platform/testo.h"
 
 #include <QPointF>
 #include <QString>
@@ -33,7 +34,8 @@ struct PaginaScheda
     }
 };
 
-inline const QString ProblemaDiStampa = QStringLiteral("Problema di stampa nella stampante utilizzata.");
+inline const Testo ProblemaDiStampa{"PaginaScheda",
+                                    QT_TRANSLATE_NOOP("PaginaScheda", "Problema di stampa nella stampante utilizzata.")};
 
 // Paints the page on a printer's page; false when its header failed, which leaves the header
 // out and the rest of the page as it is. Any other printer failure is thrown.

@@ -33,7 +33,7 @@ DisegnoScheda disegnoComune()
     d.posLabel1 = QRectF(0, 0, 12000, 450);
     d.fontLabel2 = makeFont(QStringLiteral("Arial"), 14.25);
     d.testoLabel2 = QColor(0, 0, 255);
-    d.didascaliaBottone = QStringLiteral("VISUALIZZA %1° ESERCIZIO");
+    d.didascaliaBottone = QCoreApplication::translate("SchedaAggiungiTogli", "VISUALIZZA %1° ESERCIZIO");
     d.posBottoni = {QRectF(9660, 1725, 2145, 645), QRectF(9660, 2415, 2145, 645), QRectF(9660, 3090, 2145, 645),
                     QRectF(9660, 3810, 2145, 645)};
     d.posStampa = QRectF(9675, 5925, 2145, 645);
@@ -54,7 +54,9 @@ void mostra(ImageBox* posto, int figura)
 // How a listener hears the first or second set of exercise k (1 to 4) holding so many figures.
 QString nomeInsieme(int k, const char* quale, int figure)
 {
-    return Accessibilita::nomeInsieme(QStringLiteral("Esercizio %1, %2 insieme").arg(k).arg(QLatin1String(quale)),
+    return Accessibilita::nomeInsieme(QCoreApplication::translate("SchedaAggiungiTogli", "Esercizio %1, %2 insieme")
+                                          .arg(k)
+                                          .arg(QCoreApplication::translate("SchedaAggiungiTogli", quale)),
                                       figure);
 }
 
@@ -65,25 +67,33 @@ VarianteScheda variante(bool togli)
     const auto scegli = [togli](auto aggiungi, auto rimuovi) { return togli ? rimuovi : aggiungi; };
     VarianteScheda v{
         disegnoComune(), scegli(SecondoInsieme::Suvvalente, SecondoInsieme::Prevalente),
-        scegli(QStringLiteral("Nel riquadro accanto aggiungi elementi per rendere l'insieme consecutivo maggiore"),
-               QStringLiteral("Nel riquadro accanto togli elementi per rendere l'insieme consecutivo maggiore")),
+        scegli(QCoreApplication::translate(
+                   "SchedaAggiungiTogli",
+                   "Nel riquadro accanto aggiungi elementi per rendere l'insieme consecutivo maggiore"),
+               QCoreApplication::translate(
+                   "SchedaAggiungiTogli",
+                   "Nel riquadro accanto togli elementi per rendere l'insieme consecutivo maggiore")),
         // The add window shows the first sets on the right, the remove window on the left.
         scegli(std::array{sfondo(4710, 195), sfondo(4710, 3390), sfondo(4725, 195, 4560), sfondo(4725, 3375, 4560)},
                std::array{sfondo(45, 270), sfondo(45, 3405), sfondo(60, 180), sfondo(60, 3315)}),
         scegli(std::array{sfondo(60, 195), sfondo(60, 3390), sfondo(75, 195), sfondo(75, 3375)},
                std::array{sfondo(4680, 285), sfondo(4680, 3405), sfondo(4680, 180), sfondo(4725, 3315)})};
     DisegnoScheda& d = v.disegno;
-    d.titolo = QStringLiteral("VISUALIZZAZIONE SCHEDA") + QString(scegli(9, 10), QLatin1Char(' '));
-    d.menuStampante = scegli(QStringLiteral("Seleziona  stampante"), QStringLiteral("Selezione stampante"));
-    d.label1 = scegli(QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME CHE VIENE DOPO"),
-                      QStringLiteral(" SCHEDA: costruire l'insieme  consecutivo maggiore - "));
-    d.label2 = scegli(QStringLiteral(" situazione iniziale: secondo  insieme suvvalente"),
-                      QStringLiteral(" situazione iniziale: secondo insieme prevalente"));
+    d.titolo = scegli(QCoreApplication::translate("SchedaAggiungiTogli", "VISUALIZZAZIONE SCHEDA         "),
+                      QCoreApplication::translate("SchedaAggiungiTogli", "VISUALIZZAZIONE SCHEDA          "));
+    d.menuStampante = scegli(QCoreApplication::translate("SchedaAggiungiTogli", "Seleziona  stampante"),
+                             QCoreApplication::translate("SchedaAggiungiTogli", "Selezione stampante"));
+    d.label1 = scegli(QCoreApplication::translate("SchedaAggiungiTogli", " SCHEDA: COSTRUIRE L'INSIEME CHE VIENE DOPO"),
+                      QCoreApplication::translate("SchedaAggiungiTogli",
+                                                  " SCHEDA: costruire l'insieme  consecutivo maggiore - "));
+    d.label2 = scegli(QCoreApplication::translate("SchedaAggiungiTogli", " situazione iniziale: secondo  insieme suvvalente"),
+                      QCoreApplication::translate("SchedaAggiungiTogli", " situazione iniziale: secondo insieme prevalente"));
     d.posLabel2 = QRectF(0, 450, 12000, scegli(360, 375));
     d.posFrame3 = QRectF(scegli(90, 108), 825, 9360, 6525);
     d.posFrame4 = scegli(QRectF(108, 825, 9348, 6525), QRectF(105, 825, 9330, 6525));
     d.coloreParte = scegli(std::optional<QColor>(), std::optional<QColor>(QColor(255, 128, 255)));
-    d.completaLaScheda = scegli(QStringLiteral("Completa la scheda"), QStringLiteral(" Completa la scheda"));
+    d.completaLaScheda = scegli(QCoreApplication::translate("SchedaAggiungiTogli", "Completa la scheda"),
+                                QCoreApplication::translate("SchedaAggiungiTogli", " Completa la scheda"));
     return v;
 }
 
@@ -109,8 +119,8 @@ SchedaAggiungiTogli::SchedaAggiungiTogli(const VarianteScheda& v) : FinestraSche
                                QString::fromLatin1(NomiPrimi[k]));
         SfondoSecondo[k] = place(new Frame(Qt::white, true), parte, v.fraSecondi[k], Kind::Frame,
                                  QString::fromLatin1(NomiSecondi[k]));
-        SfondoPrimo[k]->setAccessibleName(nomeInsieme(k + 1, "primo", 0));
-        SfondoSecondo[k]->setAccessibleName(nomeInsieme(k + 1, "secondo", 0));
+        SfondoPrimo[k]->setAccessibleName(nomeInsieme(k + 1, QT_TRANSLATE_NOOP("SchedaAggiungiTogli", "primo"), 0));
+        SfondoSecondo[k]->setAccessibleName(nomeInsieme(k + 1, QT_TRANSLATE_NOOP("SchedaAggiungiTogli", "secondo"), 0));
     }
     for (int i = 0; i < Posti; ++i) {
         const int k = i / EsercizioScheda::Posti;
@@ -143,8 +153,8 @@ void SchedaAggiungiTogli::disegna(int k)
         mostra(Image1[Estratto.PostiEstrattiScheda[i]], Estratto.FiguraScheda);
     for (int p = 0; p <= Estratto.UltimoPostoSecondo; ++p)
         mostra(Image2[base + p], Estratto.FiguraScheda);
-    Accessibilita::rinomina(SfondoPrimo[k - 1], nomeInsieme(k, "primo", Estratto.NumElementiScheda));
-    Accessibilita::rinomina(SfondoSecondo[k - 1], nomeInsieme(k, "secondo", Estratto.UltimoPostoSecondo + 1));
+    Accessibilita::rinomina(SfondoPrimo[k - 1], nomeInsieme(k, QT_TRANSLATE_NOOP("SchedaAggiungiTogli", "primo"), Estratto.NumElementiScheda));
+    Accessibilita::rinomina(SfondoSecondo[k - 1], nomeInsieme(k, QT_TRANSLATE_NOOP("SchedaAggiungiTogli", "secondo"), Estratto.UltimoPostoSecondo + 1));
 }
 
 PaginaScheda SchedaAggiungiTogli::pagina() const

@@ -340,7 +340,8 @@ def main():
                                            "object:property-change:accessible-name")
     env = print_service_environment()
     env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-    proc = subprocess.Popen([program], env=env)
+    # The program in Italian, whatever language the machine speaks: the keys are found by name.
+    proc = subprocess.Popen([program, "--lingua", "it"], env=env)
     app = None
     try:
         app = wait_for("Tarvello on the accessibility bus", lambda: find_program(proc.pid), 30)

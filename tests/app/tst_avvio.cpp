@@ -12,16 +12,49 @@ class TestAvvio : public QObject
     Q_OBJECT
 
 private slots:
-    void qtSpeaksItalian()
+    // The program's texts and Qt's own (the buttons Qt itself labels, as a message box shows
+    // them) in one language.
+    void oneLanguageForProgramAndQt_data()
     {
-        preparaApplicazione(*qApp);
-        // The buttons Qt itself labels, as a message box shows them.
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Close"), QStringLiteral("Chiudi"));
+        QTest::addColumn<QString>("lingua");
+        QTest::addColumn<QString>("esci");
+        QTest::addColumn<QString>("annulla");
+        QTest::newRow("Italian") << "it" << "E S C I " << "Annulla";
+        QTest::newRow("English") << "en" << "E X I T " << "Cancel";
+        QTest::newRow("the system's (C)") << "" << "E S C I " << "Annulla";
+    }
+    void oneLanguageForProgramAndQt()
+    {
+        QFETCH(QString, lingua);
+        QFETCH(QString, esci);
+        QFETCH(QString, annulla);
+        preparaApplicazione(*qApp, lingua);
+        QCOMPARE(QCoreApplication::translate("FrmInizio", "E S C I "), esci);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), annulla);
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Tarvello"));
         QVERIFY(!QApplication::windowIcon().isNull());
         QVERIFY(!QApplication::quitOnLastWindowClosed());
         Form::setOnLastUnloaded({});
+    }
+
+    void languageFromTheSystemsList_data()
+    {
+        QTest::addColumn<QStringList>("preferite");
+        QTest::addColumn<QString>("lingua");
+        QTest::newRow("C") << QStringList{"C"} << "it";
+        QTest::newRow("POSIX") << QStringList{"POSIX"} << "it";
+        QTest::newRow("none") << QStringList{} << "it";
+        QTest::newRow("English of Britain") << QStringList{"en-GB", "en"} << "en";
+        QTest::newRow("English as a locale name") << QStringList{"en_US"} << "en";
+        QTest::newRow("German, then English") << QStringList{"de-DE", "de", "en"} << "en";
+        QTest::newRow("French alone") << QStringList{"fr-FR", "fr"} << "it";
+        QTest::newRow("Italian before English") << QStringList{"it-CH", "en"} << "it";
+    }
+    void languageFromTheSystemsList()
+    {
+        QFETCH(QStringList, preferite);
+        QFETCH(QString, lingua);
+        QCOMPARE(linguaPreferita(preferite), lingua);
     }
 
     // Loading Qt's image plugins (every one of them, to ask each about a file) was a good part

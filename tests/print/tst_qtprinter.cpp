@@ -1,6 +1,7 @@
 #include "app/frmfigure.h"
 #include "platform/printer.h"
 #include "support/printservice.h"
+#include "support/testsupport.h"
 
 #include <QImage>
 #include <QTest>
@@ -9,13 +10,9 @@
 
 namespace {
 
-// What the program does, waited for here with the event loop running.
 PrinterList elenco()
 {
-    std::optional<PrinterList> l;
-    Printers::list(qApp, [&](const PrinterList& r) { l = r; });
-    QTest::qWaitFor([&] { return l.has_value(); }, 30000);
-    return l.value_or(PrinterList{});
+    return readPrinters();
 }
 
 PrintOutcome stampa(std::function<void(PrinterSurface&)> pagina)

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <optional>
+
 // Collects the messages the program shows instead of opening message boxes.
 class MessageRecorder
 {
@@ -48,6 +50,15 @@ public:
 inline bool finishPrinting(int timeoutMs = 30000)
 {
     return QTest::qWaitFor([] { return Printers::runsInProgress() == 0; }, timeoutMs);
+}
+
+// The service's printers as the program reads them, waited for with the event loop running.
+inline PrinterList readPrinters()
+{
+    std::optional<PrinterList> l;
+    Printers::list(qApp, [&](const PrinterList& r) { l = r; });
+    QTest::qWaitFor([&] { return l.has_value(); }, 30000);
+    return l.value_or(PrinterList{});
 }
 
 inline void quietOffscreenPlatform()

@@ -1,0 +1,484 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="it_IT">
+<context>
+    <name>Accessibilita</name>
+    <message>
+        <source>%1: vuoto</source>
+        <translation>%1: empty</translation>
+    </message>
+    <message>
+        <source>%1: 1 figura</source>
+        <translation>%1: 1 figure</translation>
+    </message>
+    <message>
+        <source>%1: %2 figure</source>
+        <translation>%1: %2 figures</translation>
+    </message>
+    <message>
+        <source>figura</source>
+        <translation>figure</translation>
+    </message>
+</context>
+<context>
+    <name>Avvio</name>
+    <message>
+        <source>La lingua del programma: %1.</source>
+        <translation>The language of the program: %1.</translation>
+    </message>
+    <message>
+        <source>Esercizi sull&apos;insieme che viene dopo un insieme dato</source>
+        <translation>Exercises on the set that comes after a given set</translation>
+    </message>
+    <message>
+        <source>Lingua sconosciuta: %1. Lingue disponibili: %2.</source>
+        <translation>Unknown language: %1. Languages available: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Esercizi sugli insiemi</source>
+        <translation>Set theory exercises</translation>
+    </message>
+    <message>
+        <source>Costruisci l&apos;insieme che viene dopo: esercizi e schede per la scuola primaria</source>
+        <translation>Build the set that comes after a given set: exercises and worksheets for primary school</translation>
+    </message>
+</context>
+<context>
+    <name>Esercizio</name>
+    <message>
+        <source>E s a t t o</source>
+        <translation>R i g h t</translation>
+    </message>
+    <message>
+        <source>E r r a t o</source>
+        <translation>W r o n g</translation>
+    </message>
+    <message>
+        <source>Secondo insieme vuoto - Inserisci elementi</source>
+        <translation>Second set empty - Insert elements</translation>
+    </message>
+    <message>
+        <source>Secondo insieme suvvalente - Aggiungi elementi</source>
+        <translation>Second set too small - Add elements</translation>
+    </message>
+    <message>
+        <source>Secondo insieme prevalente - Togli elementi</source>
+        <translation>Second set too big - Remove elements</translation>
+    </message>
+</context>
+<context>
+    <name>FinestraScheda</name>
+    <message>
+        <source>Prima parte</source>
+        <translation>First part</translation>
+    </message>
+    <message>
+        <source>Seconda parte</source>
+        <translation>Second part</translation>
+    </message>
+    <message>
+        <source>STAMPA</source>
+        <translation>PRINT</translation>
+    </message>
+    <message>
+        <source>ESCI</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>Visualizza la prima parte</source>
+        <translation>Show the first part</translation>
+    </message>
+    <message>
+        <source>Visualizza la seconda parte</source>
+        <translation>Show the second part</translation>
+    </message>
+</context>
+<context>
+    <name>FrmInizio</name>
+    <message>
+        <source>INSIEME VUOTO (  )</source>
+        <translation>EMPTY SET (  )</translation>
+    </message>
+    <message>
+        <source>AGGIUNGI ELEMENTI (+)</source>
+        <translation>ADD ELEMENTS (+)</translation>
+    </message>
+    <message>
+        <source>TOGLI ELEMENTI (-)</source>
+        <translation>REMOVE ELEMENTS (-)</translation>
+    </message>
+    <message>
+        <source>E S C I </source>
+        <translation>E X I T </translation>
+    </message>
+    <message>
+        <source>Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi</source>
+        <translation>Starting point: second  set empty - You must insert elements</translation>
+    </message>
+    <message>
+        <source>Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi</source>
+        <translation>Starting point: second  set too small - You must add elements</translation>
+    </message>
+    <message>
+        <source>Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi</source>
+        <translation>Starting point: second  set too big - You must remove elements</translation>
+    </message>
+    <message>
+        <source>GLI INSIEMI</source>
+        <translation>SETS</translation>
+    </message>
+    <message>
+        <source>TARVELLO</source>
+        <translation>TARVELLO</translation>
+    </message>
+    <message>
+        <source>Segno bianco: insieme vuoto</source>
+        <translation>White mark: empty set</translation>
+    </message>
+    <message>
+        <source>Segno rosso: aggiungi elementi</source>
+        <translation>Red mark: add elements</translation>
+    </message>
+    <message>
+        <source>Segno verde: togli elementi</source>
+        <translation>Green mark: remove elements</translation>
+    </message>
+    <message>
+        <source>Realizzato dagli sviluppatori di Tarvello</source>
+        <translation>Made by the developers of Tarvello</translation>
+    </message>
+    <message>
+        <source>Un insieme di dieci alberi</source>
+        <translation>A set of ten trees</translation>
+    </message>
+    <message>
+        <source>Stampa schede</source>
+        <translation>Print worksheets</translation>
+    </message>
+    <message>
+        <source>insieme vuoto</source>
+        <translation>empty set</translation>
+    </message>
+    <message>
+        <source>aggiungi elementi</source>
+        <translation>add elements</translation>
+    </message>
+    <message>
+        <source>togli elementi</source>
+        <translation>remove elements</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>PaginaScheda</name>
+    <message>
+        <source>Nome e Cognome   </source>
+        <translation>Name and Surname   </translation>
+    </message>
+    <message>
+        <source>Tarvello - scheda</source>
+        <translation>Tarvello - worksheet</translation>
+    </message>
+    <message>
+        <source>Problema di stampa nella stampante utilizzata.</source>
+        <translation>Printing problem on the printer in use.</translation>
+    </message>
+</context>
+<context>
+    <name>SchedaAggiungiTogli</name>
+    <message>
+        <source>VISUALIZZA %1° ESERCIZIO</source>
+        <translation>SHOW EXERCISE %1</translation>
+    </message>
+    <message>
+        <source>Esercizio %1, %2 insieme</source>
+        <translation>Exercise %1, %2 set</translation>
+    </message>
+    <message>
+        <source>Nel riquadro accanto aggiungi elementi per rendere l&apos;insieme consecutivo maggiore</source>
+        <translation>In the box beside it add elements to make the set that comes after</translation>
+    </message>
+    <message>
+        <source>Nel riquadro accanto togli elementi per rendere l&apos;insieme consecutivo maggiore</source>
+        <translation>In the box beside it remove elements to make the set that comes after</translation>
+    </message>
+    <message>
+        <source>Seleziona  stampante</source>
+        <translation>Select  printer</translation>
+    </message>
+    <message>
+        <source>Selezione stampante</source>
+        <translation>Printer selection</translation>
+    </message>
+    <message>
+        <source> SCHEDA: COSTRUIRE L&apos;INSIEME CHE VIENE DOPO</source>
+        <translation> WORKSHEET: BUILD THE SET THAT COMES AFTER</translation>
+    </message>
+    <message>
+        <source> SCHEDA: costruire l&apos;insieme  consecutivo maggiore - </source>
+        <translation> WORKSHEET: build the set  that comes after - </translation>
+    </message>
+    <message>
+        <source> situazione iniziale: secondo  insieme suvvalente</source>
+        <translation> starting point: second  set too small</translation>
+    </message>
+    <message>
+        <source> situazione iniziale: secondo insieme prevalente</source>
+        <translation> starting point: second set too big</translation>
+    </message>
+    <message>
+        <source>Completa la scheda</source>
+        <translation>Complete the worksheet</translation>
+    </message>
+    <message>
+        <source> Completa la scheda</source>
+        <translation> Complete the worksheet</translation>
+    </message>
+    <message>
+        <source>primo</source>
+        <translation>first</translation>
+    </message>
+    <message>
+        <source>secondo</source>
+        <translation>second</translation>
+    </message>
+    <message>
+        <source>VISUALIZZAZIONE SCHEDA         </source>
+        <translation>WORKSHEET PREVIEW         </translation>
+    </message>
+    <message>
+        <source>VISUALIZZAZIONE SCHEDA          </source>
+        <translation>WORKSHEET PREVIEW          </translation>
+    </message>
+</context>
+<context>
+    <name>frmAutore</name>
+    <message>
+        <source>Autore</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>Sito dell&apos;autore:</source>
+        <translation>Author&apos;s website:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Email:</translation>
+    </message>
+    <message>
+        <source>C h i u d i</source>
+        <translation>C l o s e</translation>
+    </message>
+</context>
+<context>
+    <name>frmOperativo</name>
+    <message>
+        <source>AGGIUNGI (+)</source>
+        <translation>ADD (+)</translation>
+    </message>
+    <message>
+        <source>TOGLI (-)</source>
+        <translation>REMOVE (-)</translation>
+    </message>
+    <message>
+        <source>VERIFICA</source>
+        <translation>CHECK</translation>
+    </message>
+    <message>
+        <source>AVANTI &gt;&gt;&gt;</source>
+        <translation>NEXT &gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>ESCI</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>Oper</source>
+        <translation>Ex.</translation>
+    </message>
+    <message>
+        <source> Risposte esatte</source>
+        <translation> Right answers</translation>
+    </message>
+    <message>
+        <source> Risposte errate</source>
+        <translation> Wrong answers</translation>
+    </message>
+    <message>
+        <source>Tempo parziale</source>
+        <translation>Last time</translation>
+    </message>
+    <message>
+        <source>Tempo totale</source>
+        <translation>Total time</translation>
+    </message>
+    <message>
+        <source>Costruisci l&apos;insieme consecutivo maggiore       </source>
+        <translation>Build the set that comes after       </translation>
+    </message>
+    <message>
+        <source>COSTRUISCI L&apos;INSIEME CHE VIENE DOPO</source>
+        <translation>BUILD THE SET THAT COMES AFTER</translation>
+    </message>
+    <message>
+        <source>Esito della verifica</source>
+        <translation>Result of the check</translation>
+    </message>
+    <message>
+        <source>Secondi impiegati per ogni risposta</source>
+        <translation>Seconds taken for each answer</translation>
+    </message>
+    <message>
+        <source>Secondi impiegati per ogni esercizio</source>
+        <translation>Seconds taken for each exercise</translation>
+    </message>
+    <message>
+        <source>Numero dell&apos;esercizio</source>
+        <translation>Number of the exercise</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <translation>Right answers</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <translation>Wrong answers</translation>
+    </message>
+    <message>
+        <source>Tempo parziale: secondi impiegati per ogni risposta</source>
+        <translation>Last time: seconds taken for each answer</translation>
+    </message>
+    <message>
+        <source>Tempo totale: secondi impiegati per ogni esercizio</source>
+        <translation>Total time: seconds taken for each exercise</translation>
+    </message>
+    <message>
+        <source>Ti aiuto ?</source>
+        <translation>Shall I help ?</translation>
+    </message>
+    <message>
+        <source>SI</source>
+        <translation>YES</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>Intervengo io</source>
+        <translation>Let me help</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Primo insieme</source>
+        <translation>First set</translation>
+    </message>
+    <message>
+        <source>Secondo insieme</source>
+        <translation>Second set</translation>
+    </message>
+</context>
+<context>
+    <name>frmStampaSchede</name>
+    <message>
+        <source>VISUALIZZAZIONE SCHEDA          </source>
+        <translation>WORKSHEET PREVIEW          </translation>
+    </message>
+    <message>
+        <source>Seleziona stampante</source>
+        <translation>Select printer</translation>
+    </message>
+    <message>
+        <source> SCHEDA: COSTRUIRE L&apos;INSIEME CHE VIENE DOPO</source>
+        <translation> WORKSHEET: BUILD THE SET THAT COMES AFTER</translation>
+    </message>
+    <message>
+        <source> situazione iniziale: secondo insieme vuoto</source>
+        <translation> starting point: second set empty</translation>
+    </message>
+    <message>
+        <source>VISUALIZZA %1° INSIEME</source>
+        <translation>SHOW SET %1</translation>
+    </message>
+    <message>
+        <source>Completa la scheda </source>
+        <translation>Complete the worksheet </translation>
+    </message>
+    <message>
+        <source>Primo Insieme</source>
+        <translation>First Set</translation>
+    </message>
+    <message>
+        <source>Secondo insieme</source>
+        <translation>Second set</translation>
+    </message>
+    <message>
+        <source>Terzo insieme</source>
+        <translation>Third set</translation>
+    </message>
+    <message>
+        <source>Quarto insieme</source>
+        <translation>Fourth set</translation>
+    </message>
+    <message>
+        <source>Riquadro accanto al %1</source>
+        <translation>Box beside the %1</translation>
+    </message>
+    <message>
+        <source>Nel riquadro accanto disegna l&apos;insieme equipotente</source>
+        <translation>In the box beside it draw a set with as many elements</translation>
+    </message>
+</context>
+<context>
+    <name>frmStampante</name>
+    <message>
+        <source>Form1</source>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Stampante predefinita</source>
+        <translation>Default printer</translation>
+    </message>
+    <message>
+        <source>Stampante scelta</source>
+        <translation>Chosen printer</translation>
+    </message>
+    <message>
+        <source>Stampanti installate</source>
+        <translation>Installed printers</translation>
+    </message>
+    <message>
+        <source>Scelta della stampante</source>
+        <translation>Choice of the printer</translation>
+    </message>
+    <message>
+        <source>C H I U D I</source>
+        <translation>C L O S E</translation>
+    </message>
+    <message>
+        <source>Nessuna stampante installata</source>
+        <translation>No printer installed</translation>
+    </message>
+    <message>
+        <source>La stampante predefinita è <byte value="xd"/>
+%1</source>
+        <translation>The default printer is <byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>La stampante scelta è <byte value="xd"/>
+%1</source>
+        <translation>The chosen printer is <byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+</TS>
