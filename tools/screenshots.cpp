@@ -6,7 +6,7 @@
 #include "app/avvio.h"
 #include "app/frmautore.h"
 #include "app/frminizio.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/clock.h"
 #include "platform/form.h"

@@ -1,6 +1,5 @@
 #include "worksheets/finestrascheda.h"
 
-#include "app/frminizio.h"
 #include "platform/controls.h"
 #include "platform/messagebox.h"
 #include "platform/pushkey.h"
@@ -94,8 +93,3 @@ void FinestraScheda::Stampa()
 
 void FinestraScheda::ChiudiScheda() { unload(); }
 
-void FinestraScheda::onUnload()
-{
-    if (FrmInizio* inizio = loadedForm<FrmInizio>())
-        inizio->showModeless();
-}

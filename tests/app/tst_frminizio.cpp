@@ -1,6 +1,6 @@
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 #include "app/frminizio.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"

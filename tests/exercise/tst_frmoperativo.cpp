@@ -1,5 +1,5 @@
 #include "app/frminizio.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"

@@ -1,4 +1,4 @@
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 #include "app/frminizio.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
