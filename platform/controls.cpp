@@ -158,13 +158,26 @@ void ImageBox::growToPicture()
         resize(wanted);
 }
 
-void ImageBox::paintEvent(QPaintEvent*)
+QRect ImageBox::pictureRect() const
 {
     if (picture_.isNull())
+        return QRect();
+    if (stretch_)
+        return rect();
+    QSize drawn = picture_.size();
+    if (drawn.width() > width() || drawn.height() > height())
+        drawn.scale(size(), Qt::KeepAspectRatio);
+    return QRect(QPoint(0, 0), drawn);
+}
+
+void ImageBox::paintEvent(QPaintEvent*)
+{
+    const QRect r = pictureRect();
+    if (r.isEmpty())
         return;
+    // Drawn from the drawing at the size it is shown at, so a smaller figure stays crisp.
     QPainter p(this);
-    const QSize size = stretch_ ? this->size() : picture_.size();
-    p.drawPixmap(0, 0, picture_.pixmap(size, devicePixelRatioF()));
+    p.drawPixmap(r.topLeft(), picture_.pixmap(r.size(), devicePixelRatioF()));
 }
 
 ColourBox::ColourBox(const QColor& colour, QWidget* parent) : QWidget(parent)
