@@ -59,6 +59,11 @@ QFont PushKey::captionFont() const
     if (!oneLine_ || text().isEmpty())
         return f;
     const qreal room = captionRect().width();
+    if (room == fittedRoom_ && text() == fittedText_ && f == fittedFrom_)
+        return fitted_;
+    fittedFrom_ = f;
+    fittedText_ = text();
+    fittedRoom_ = room;
     // Down a quarter of a point at a time: widths do not shrink exactly with the size. Below
     // six points a caption is no longer read, and wraps instead.
     for (qreal points = f.pointSizeF(); points >= 6; points -= 0.25) {
@@ -66,6 +71,7 @@ QFont PushKey::captionFont() const
         if (QFontMetricsF(f).horizontalAdvance(text()) <= room)
             break;
     }
+    fitted_ = f;
     return f;
 }
 

@@ -65,5 +65,10 @@ private:
     QColor back_;
     Acts acts_;
     bool oneLine_ = false;
+    // The caption's font as last fitted, with what it was fitted to: paints are many, sizes few.
+    mutable QFont fitted_;
+    mutable QFont fittedFrom_;
+    mutable QString fittedText_;
+    mutable qreal fittedRoom_ = -1;
     bool held_ = false;
 };
