@@ -10,6 +10,10 @@
 #include <QLocale>
 #include <QTranslator>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 // The icon drawn here from its SVG at the sizes desktops ask for. Handing Qt the file instead
 // loads its SVG icon engine and every image format plugin before the first window shows: a
@@ -26,6 +30,13 @@ QIcon iconaProgramma()
 
 void preparaApplicazione(QApplication& app)
 {
+#ifdef __GLIBC__
+    // A window's pictures and backing store are buffers of megabytes, of a new size at every
+    // step of a drag. Once the first is freed, glibc raises the size from which a buffer gets
+    // a mapping of its own, and the following ones pile up in the heap, which never shrinks
+    // back: a fixed threshold gives every such buffer back to the system when it is freed.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     QApplication::setApplicationName(QStringLiteral("Tarvello"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELLO_VERSIONE));
     QApplication::setStyle(new Stile);

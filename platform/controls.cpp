@@ -133,6 +133,7 @@ void ImageBox::setPicture(const Picture& picture)
     if (picture == picture_)
         return;
     picture_ = picture;
+    stretched_ = QPixmap();
     growToPicture();
     update();
 }
@@ -177,7 +178,14 @@ void ImageBox::paintEvent(QPaintEvent*)
         return;
     // Drawn from the drawing at the size it is shown at, so a smaller figure stays crisp.
     QPainter p(this);
-    p.drawPixmap(r.topLeft(), picture_.pixmap(r.size(), devicePixelRatioF()));
+    const qreal ratio = devicePixelRatioF();
+    if (stretch_) {
+        if (stretched_.deviceIndependentSize().toSize() != r.size() || stretched_.devicePixelRatio() != ratio)
+            stretched_ = picture_.render(r.size(), ratio);
+        p.drawPixmap(r.topLeft(), stretched_);
+    } else {
+        p.drawPixmap(r.topLeft(), picture_.pixmap(r.size(), ratio));
+    }
 }
 
 ColourBox::ColourBox(const QColor& colour, QWidget* parent) : QWidget(parent)

@@ -105,6 +105,9 @@ private:
     Picture picture_;
     bool stretch_;
     bool grows_ = false;
+    // A stretched picture at the size in use, the only one kept: a window dragged through
+    // hundreds of sizes would otherwise leave one of each behind.
+    mutable QPixmap stretched_;
 };
 
 // A plain area in one colour (a picture box without picture).

@@ -53,7 +53,16 @@ QPixmap Picture::pixmap(QSize logicalSize, qreal dpr) const
     QPixmap pm;
     if (QPixmapCache::find(key, &pm))
         return pm;
-    pm = QPixmap(logicalSize * dpr);
+    pm = render(logicalSize, dpr);
+    QPixmapCache::insert(key, pm);
+    return pm;
+}
+
+QPixmap Picture::render(QSize logicalSize, qreal dpr) const
+{
+    if (!d_ || logicalSize.isEmpty())
+        return QPixmap();
+    QPixmap pm(logicalSize * dpr);
     pm.fill(Qt::transparent);
     {
         QPainter p(&pm);
@@ -61,6 +70,5 @@ QPixmap Picture::pixmap(QSize logicalSize, qreal dpr) const
         d_->renderer->render(&p, QRectF(QPointF(0, 0), QSizeF(logicalSize * dpr)));
     }
     pm.setDevicePixelRatio(dpr);
-    QPixmapCache::insert(key, pm);
     return pm;
 }

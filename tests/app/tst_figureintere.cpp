@@ -2,6 +2,7 @@
 // show sets, at the sizes a maximized window gets on small laptops and at the design size;
 // and memory that stays put while a window is dragged through hundreds of sizes. The suite
 // runs this once at the usual density and once at QT_SCALE_FACTOR=2.
+#include "app/avvio.h"
 #include "app/frminizio.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
@@ -139,6 +140,7 @@ int main(int argc, char* argv[])
     f.close();
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + schermo).toLocal8Bit());
     QApplication app(argc, argv);
+    preparaApplicazione(app); // as the program starts
     TestFigureIntere test;
     return QTest::qExec(&test, argc, argv);
 }
