@@ -1,11 +1,12 @@
-// Figures on the screens schools have: every figure whole in every place of the windows that
-// show sets, at the sizes a maximized window gets on small laptops and at the design size;
-// and memory that stays put while a window is dragged through hundreds of sizes. The suite
-// runs this once at the usual density and once at QT_SCALE_FACTOR=2.
+// The screens schools have: every figure whole in every place of the windows that show sets,
+// at the sizes a maximized window gets on small laptops and at the design size; the worksheet
+// windows' command captions on one line; and memory that stays put while a window is dragged
+// through hundreds of sizes. The suite runs this at the usual density and at QT_SCALE_FACTOR=2.
 #include "app/avvio.h"
 #include "app/frminizio.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
+#include "platform/pushkey.h"
 #include "platform/twips.h"
 #include "state/frmfigure.h"
 #include "support/testsupport.h"
@@ -13,6 +14,7 @@
 #include "worksheets/schedaaggiungitogli.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -102,6 +104,47 @@ private slots:
         // What the places show is what was measured: a place of the exercise window at its smallest.
         w.repaint();
         QVERIFY(!w.grab().isNull());
+    }
+
+    // In the toolkit's regular font (smaller where the desktop's font is too wide for the
+    // button), at the design size and maximized on a 1024x768 screen (inner size under the menu).
+    void commandCaptionsOnOneLine_data()
+    {
+        QTest::addColumn<int>("finestra");
+        QTest::addColumn<QSize>("interno"); // empty: the design size
+        const char* nomi[] = {"empty second set", "elements to add", "elements to remove"};
+        for (int f = 0; f < 3; ++f) {
+            QTest::addRow("%s, design size", nomi[f]) << f << QSize();
+            QTest::addRow("%s, maximized at 1024x768", nomi[f]) << f << QSize(1024, 768);
+        }
+    }
+
+    void commandCaptionsOnOneLine()
+    {
+        QFETCH(int, finestra);
+        QFETCH(QSize, interno);
+        const std::function<FinestraScheda&()> apri[] = {
+            [] () -> FinestraScheda& { return loadForm<frmStampaSchede>(); },
+            [] () -> FinestraScheda& { return loadForm<frmStampaSchede2>(); },
+            [] () -> FinestraScheda& { return loadForm<frmStampaSchede3>(); }};
+        FinestraScheda& w = apri[finestra]();
+        w.showModeless();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        interno = interno.isEmpty() ? Twips::toPixels(w.designInnerSize())
+                                    : interno - QSize(0, w.size().height() - w.client()->height());
+        QVERIFY(dimensiona(w, interno));
+        QList<PushKey*> comandi(w.CmdInsieme.begin(), w.CmdInsieme.end());
+        comandi << w.Command1 << w.CmdFine;
+        for (PushKey* b : comandi) {
+            const QFont scritta = b->captionFont();
+            QVERIFY2(!scritta.bold(), qPrintable(b->text()));
+            QCOMPARE(scritta.family(), QApplication::font().family());
+            const QFontMetricsF fm(scritta);
+            QVERIFY2(fm.horizontalAdvance(b->text()) <= b->captionRect().width() &&
+                         fm.height() <= b->captionRect().height(),
+                     qPrintable(QStringLiteral("\"%1\" needs %2 px, the button gives %3")
+                                    .arg(b->text()).arg(fm.horizontalAdvance(b->text())).arg(b->captionRect().width())));
+        }
     }
 
     // The start window, not maximized, dragged through 400 sizes, its picture drawn at each
