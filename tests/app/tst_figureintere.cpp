@@ -166,6 +166,11 @@ private slots:
         trascina(20, 400);
         const long dopo = residente();
         qInfo("resident memory: %ld kB before, %ld kB after 400 sizes", prima, dopo);
+#if defined(__SANITIZE_ADDRESS__)
+        // AddressSanitizer keeps freed memory aside on purpose: resident memory says nothing
+        // there, and LeakSanitizer looks for what is never freed instead.
+        QSKIP("resident memory is not measured under AddressSanitizer");
+#endif
         QVERIFY2(dopo - prima < 10 * 1024,
                  qPrintable(QStringLiteral("%1 MB more after 400 sizes").arg((dopo - prima) / 1024.0, 0, 'f', 1)));
     }
