@@ -13,6 +13,9 @@
 #include <QTranslator>
 
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 // The icon drawn here from its SVG at the sizes desktops ask for. Handing Qt the file instead
@@ -83,6 +86,13 @@ QString linguaPreferita(const QStringList& preferite)
 
 void preparaApplicazione(QApplication& app, const QString& lingua)
 {
+#ifdef __GLIBC__
+    // A window's pictures and backing store are buffers of megabytes, of a new size at every
+    // step of a drag. Once the first is freed, glibc raises the size from which a buffer gets
+    // a mapping of its own, and the following ones pile up in the heap, which never shrinks
+    // back: a fixed threshold gives every such buffer back to the system when it is freed.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     QApplication::setApplicationName(QStringLiteral("Tarvello"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELLO_VERSIONE));
     QApplication::setStyle(new Stile);

@@ -14,8 +14,8 @@ QStringList lingueDisponibili();
 QString linguaPreferita(const QStringList& preferite);
 
 // What the program sets up before its first window: its name and icon, its texts and Qt's in
-// the language given (the system's when none is), and the rule that it ends when its last
-// window is unloaded.
+// the language given (the system's when none is), the rule that it ends when its last window
+// is unloaded, and large buffers that go back to the system when freed.
 void preparaApplicazione(QApplication& app, const QString& lingua = QString());
 
 // Sets the program up as its command line asks: `--lingua it|en`, `--help`, `--version`.

@@ -1,6 +1,6 @@
 #include "app/finestre.h"
 
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 #include "platform/form.h"
 
 void ChiudiTutto()

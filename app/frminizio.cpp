@@ -2,7 +2,7 @@
 
 #include "app/finestre.h"
 #include "app/frmautore.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/keys.h"
@@ -110,13 +110,13 @@ void FrmInizio::buildMenu()
     mnuStampaSchede->setObjectName(QStringLiteral("mnuStampaSchede"));
     MnuVuoto = schede->addAction(tr("insieme vuoto"));
     MnuVuoto->setObjectName(QStringLiteral("MnuVuoto"));
-    connect(MnuVuoto, &QAction::triggered, this, [] { loadForm<frmStampaSchede>().showModeless(); });
+    connect(MnuVuoto, &QAction::triggered, this, [this] { loadForm<frmStampaSchede>().showModeless(this); });
     mnuAggiungi = schede->addAction(tr("aggiungi elementi"));
     mnuAggiungi->setObjectName(QStringLiteral("mnuAggiungi"));
     mnuTogli = schede->addAction(tr("togli elementi"));
     mnuTogli->setObjectName(QStringLiteral("mnuTogli"));
-    connect(mnuAggiungi, &QAction::triggered, this, [] { loadForm<frmStampaSchede2>().showModeless(); });
-    connect(mnuTogli, &QAction::triggered, this, [] { loadForm<frmStampaSchede3>().showModeless(); });
+    connect(mnuAggiungi, &QAction::triggered, this, [this] { loadForm<frmStampaSchede2>().showModeless(this); });
+    connect(mnuTogli, &QAction::triggered, this, [this] { loadForm<frmStampaSchede3>().showModeless(this); });
     mnuInfo = menuBar()->addAction(tr("About"));
     mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
     connect(mnuInfo, &QAction::triggered, this, [] { loadForm<frmAutore>().showModal(); });
@@ -162,7 +162,7 @@ void FrmInizio::AvviaScelta(qint16 indice)
     Module1::TipoEsercizio = indice;
     if (indice >= InsiemeVuoto && indice <= Togliere) {
         frmOperativo& esercizio = loadForm<frmOperativo>();
-        esercizio.showModeless();
+        esercizio.showModeless(this);
         esercizio.Label2->setText(tr(Situazioni[indice]));
     } else if (indice == Uscita) {
         ChiudiTutto();

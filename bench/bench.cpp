@@ -3,7 +3,7 @@
 //   tarvello-bench [RUNS]
 #include "app/avvio.h"
 #include "app/frminizio.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "app/tendine.h"
 #include "bench/misure.h"
 #include "bench/xtest.h"

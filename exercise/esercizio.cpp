@@ -1,6 +1,6 @@
 #include "exercise/esercizio.h"
 
-#include "app/module1.h"
+#include "state/module1.h"
 #include "platform/clock.h"
 #include "platform/random.h"
 

@@ -1,8 +1,7 @@
 #include "exercise/frmoperativo.h"
 
-#include "app/frmfigure.h"
-#include "app/frminizio.h"
-#include "app/module1.h"
+#include "state/frmfigure.h"
+#include "state/module1.h"
 #include "platform/accessibilita.h"
 #include "platform/controls.h"
 #include "platform/keys.h"
@@ -216,14 +215,7 @@ void frmOperativo::costruisciIntervento()
 
 void frmOperativo::onLoad() { Avvia(); }
 
-void frmOperativo::onUnload()
-{
-    Esci();
-    // The start window is in front again, and has the keyboard: without a window manager
-    // nothing else hands it back, and a pupil on the keyboard would be left with no key.
-    if (FrmInizio* inizio = loadedForm<FrmInizio>())
-        inizio->showModeless();
-}
+void frmOperativo::onUnload() { Esci(); }
 
 void frmOperativo::Avvia()
 {

@@ -150,6 +150,7 @@ void ImageBox::setPicture(const Picture& picture)
     if (picture == picture_)
         return;
     picture_ = picture;
+    stretched_ = QPixmap();
     growToPicture();
     update();
 }
@@ -175,13 +176,33 @@ void ImageBox::growToPicture()
         resize(wanted);
 }
 
-void ImageBox::paintEvent(QPaintEvent*)
+QRect ImageBox::pictureRect() const
 {
     if (picture_.isNull())
+        return QRect();
+    if (stretch_)
+        return rect();
+    QSize drawn = picture_.size();
+    if (drawn.width() > width() || drawn.height() > height())
+        drawn.scale(size(), Qt::KeepAspectRatio);
+    return QRect(QPoint(0, 0), drawn);
+}
+
+void ImageBox::paintEvent(QPaintEvent*)
+{
+    const QRect r = pictureRect();
+    if (r.isEmpty())
         return;
+    // Drawn from the drawing at the size it is shown at, so a smaller figure stays crisp.
     QPainter p(this);
-    const QSize size = stretch_ ? this->size() : picture_.size();
-    p.drawPixmap(0, 0, picture_.pixmap(size, devicePixelRatioF()));
+    const qreal ratio = devicePixelRatioF();
+    if (stretch_) {
+        if (stretched_.deviceIndependentSize().toSize() != r.size() || stretched_.devicePixelRatio() != ratio)
+            stretched_ = picture_.render(r.size(), ratio);
+        p.drawPixmap(r.topLeft(), stretched_);
+    } else {
+        p.drawPixmap(r.topLeft(), picture_.pixmap(r.size(), ratio));
+    }
 }
 
 ColourBox::ColourBox(const QColor& colour, QWidget* parent) : QWidget(parent)

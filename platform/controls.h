@@ -78,7 +78,8 @@ private:
 };
 
 // An image control: holds a picture and shows it at its own size from the top-left corner,
-// or stretched to the control.
+// or stretched to the control. A picture larger than its control is drawn smaller, in its own
+// proportions, so that it is always whole: a pupil counts figures, and a cut one is another.
 class ImageBox : public QWidget
 {
     Q_OBJECT
@@ -91,6 +92,8 @@ public:
     // An image control that is never smaller than its picture, whatever size the layout
     // gives it: a picture shown at its own size is then never cut off on a small screen.
     void setGrowsToPicture(bool grows);
+    // Where the picture is drawn, in the control's own pixels; empty without a picture.
+    QRect pictureRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -102,6 +105,9 @@ private:
     Picture picture_;
     bool stretch_;
     bool grows_ = false;
+    // A stretched picture at the size in use, the only one kept: a window dragged through
+    // hundreds of sizes would otherwise leave one of each behind.
+    mutable QPixmap stretched_;
 };
 
 // A plain area in one colour (a picture box without picture).

@@ -129,10 +129,15 @@ void Form::load()
     onLoad();
 }
 
-void Form::showModeless()
+void Form::showModeless(Form* opener)
 {
     if (!loaded_ || unloading_)
         return;
+    if (opener && opener != this)
+        opener_ = opener;
+    else if (!isVisible() && !opener_)
+        if (auto* active = qobject_cast<Form*>(QApplication::activeWindow()); active && active != this)
+            opener_ = active;
     if (!isVisible()) {
         if (placement_ == Placement::Maximized) {
             showMaximized();
@@ -194,6 +199,11 @@ void Form::unload()
     loaded().removeOne(this);
     hide();
     emit unloaded();
+    // The window that opened this one is in front again, and has the keyboard: without a
+    // window manager nothing else hands it back, and a pupil on the keyboard would be left
+    // with no key.
+    if (opener_ && opener_->isLoaded())
+        opener_->showModeless();
     // The request may come from a handler of one of this window's own controls.
     deleteLater();
     if (loaded().isEmpty() && lastUnloaded())

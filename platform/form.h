@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <QPointer>
 #include <QRectF>
 #include <QSizeF>
 #include <functional>
@@ -40,7 +41,9 @@ public:
     void load();
     bool isLoaded() const { return loaded_; }
     // Shows the window (maximized or centred the first time) and brings it to the front.
-    void showModeless();
+    // `opener` is the window that gets the keyboard back when this one is unloaded; without
+    // one, the window active when this one comes up is taken.
+    void showModeless(Form* opener = nullptr);
     // Shows the window modal: returns when it is hidden or unloaded.
     void showModal();
     void hideForm();
@@ -110,6 +113,7 @@ private:
     bool loaded_ = false;
     bool unloading_ = false;
     bool shownOnce_ = false;
+    QPointer<Form> opener_;
 };
 
 // The loaded instance of a window class, or null.

@@ -3,9 +3,32 @@
 #include <QEvent>
 #include <QKeyEvent>
 
+namespace {
+// The row of digits above the letters, by its place on the keyboard: X11 and Wayland number
+// keys as XKB does, 10 for the key 1 up to 18 for 9 and 19 for 0, whatever the layout.
+int digitRowKey(const QKeyEvent& e)
+{
+#ifdef Q_OS_LINUX
+    const quint32 scan = e.nativeScanCode();
+    if (scan >= 10 && scan <= 18)
+        return Qt::Key_1 + int(scan - 10);
+    if (scan == 19)
+        return Qt::Key_0;
+#else
+    Q_UNUSED(e);
+#endif
+    return 0;
+}
+} // namespace
+
 int Keys::code(const QKeyEvent& e)
 {
-    const int k = e.key();
+    int k = e.key();
+    // A key code belongs to the key, not to what it types: Shift+2 types `"` on an Italian
+    // keyboard (and a French keyboard types `é` without Shift), and it is the key 2 all the same.
+    if ((k < Qt::Key_0 || k > Qt::Key_9) && !(e.modifiers() & Qt::KeypadModifier))
+        if (const int digit = digitRowKey(e))
+            k = digit;
     if (k >= Qt::Key_0 && k <= Qt::Key_9)
         return (e.modifiers() & Qt::KeypadModifier) ? 96 + (k - Qt::Key_0) : k;
     if (k >= Qt::Key_A && k <= Qt::Key_Z)

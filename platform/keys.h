@@ -3,7 +3,7 @@
 class QKeyEvent;
 
 // Keyboard events as the windows' handlers see them: a key code on the way down and up
-// (digits 49-57, keypad digits 97-105, letters 65-90 whatever the Shift state, Enter 13,
+// (digits 49-57 and keypad digits 97-105, letters 65-90, all whatever the Shift state, Enter 13,
 // Tab 9, Space 32, F1-F12 112-123), and a character code for a key that types one.
 namespace Keys {
 

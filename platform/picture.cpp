@@ -1,35 +1,25 @@
 #include "platform/picture.h"
 
-#include <QHash>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
-
-namespace {
-struct CacheKey
-{
-    QSize size;
-    qreal ratio;
-    friend bool operator==(const CacheKey&, const CacheKey&) = default;
-    friend size_t qHash(const CacheKey& k, size_t seed = 0)
-    {
-        return qHashMulti(seed, k.size.width(), k.size.height(), k.ratio);
-    }
-};
-} // namespace
+#include <atomic>
 
 struct Picture::Data
 {
     int id = -1;
     std::unique_ptr<QSvgRenderer> renderer;
     QSize size;
-    // The drawing never changes, so a rendering per size and scale can be kept.
-    mutable QHash<CacheKey, QPixmap> cache;
+    // Names this drawing's renderings in the pixmap cache, and no other drawing's.
+    quint64 serial = 0;
 };
 
 Picture Picture::fromSvg(const QString& path, int id)
 {
     auto data = std::make_shared<Data>();
+    static std::atomic<quint64> serials{0};
     data->id = id;
+    data->serial = ++serials;
     data->renderer = std::make_unique<QSvgRenderer>(path);
     if (!data->renderer->isValid())
         return Picture();
@@ -53,10 +43,25 @@ QPixmap Picture::pixmap(QSize logicalSize, qreal dpr) const
 {
     if (!d_ || logicalSize.isEmpty())
         return QPixmap();
-    const CacheKey key{logicalSize, dpr};
-    auto it = d_->cache.constFind(key);
-    if (it != d_->cache.constEnd())
-        return *it;
+    // The drawing never changes, so its renderings can be kept; in Qt's pixmap cache, whose
+    // bound lets the sizes a window was dragged through go, instead of keeping each for ever.
+    const QString key = QStringLiteral("tarvello-picture:%1:%2x%3@%4")
+                            .arg(d_->serial)
+                            .arg(logicalSize.width())
+                            .arg(logicalSize.height())
+                            .arg(dpr);
+    QPixmap pm;
+    if (QPixmapCache::find(key, &pm))
+        return pm;
+    pm = render(logicalSize, dpr);
+    QPixmapCache::insert(key, pm);
+    return pm;
+}
+
+QPixmap Picture::render(QSize logicalSize, qreal dpr) const
+{
+    if (!d_ || logicalSize.isEmpty())
+        return QPixmap();
     QPixmap pm(logicalSize * dpr);
     pm.fill(Qt::transparent);
     {
@@ -65,6 +70,5 @@ QPixmap Picture::pixmap(QSize logicalSize, qreal dpr) const
         d_->renderer->render(&p, QRectF(QPointF(0, 0), QSizeF(logicalSize * dpr)));
     }
     pm.setDevicePixelRatio(dpr);
-    d_->cache.insert(key, pm);
     return pm;
 }

@@ -25,8 +25,11 @@ public:
     QSize size() const;
     // Draws the picture stretched to `target` (vector).
     void paint(QPainter& painter, const QRectF& target) const;
-    // A pixmap of `logicalSize` for a screen of the given pixel ratio; cached.
+    // A pixmap of `logicalSize` for a screen of the given pixel ratio; kept in Qt's pixmap
+    // cache, for the sizes that come back (a figure at its own size in every place).
     QPixmap pixmap(QSize logicalSize, qreal devicePixelRatio) const;
+    // The same, drawn anew and kept nowhere: for a size that follows the window's.
+    QPixmap render(QSize logicalSize, qreal devicePixelRatio) const;
 
     friend bool operator==(const Picture& a, const Picture& b) { return a.d_ == b.d_; }
 

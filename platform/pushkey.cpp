@@ -45,6 +45,36 @@ QSize PushKey::sizeHint() const
     return QSize(fm.horizontalAdvance(text()) + 24, fm.height() + 16);
 }
 
+QRectF PushKey::captionRect() const { return QRectF(rect()).adjusted(7, 5, -7, -5); }
+
+void PushKey::setCaptionOnOneLine(bool oneLine)
+{
+    oneLine_ = oneLine;
+    update();
+}
+
+QFont PushKey::captionFont() const
+{
+    QFont f = font();
+    if (!oneLine_ || text().isEmpty())
+        return f;
+    const qreal room = captionRect().width();
+    if (room == fittedRoom_ && text() == fittedText_ && f == fittedFrom_)
+        return fitted_;
+    fittedFrom_ = f;
+    fittedText_ = text();
+    fittedRoom_ = room;
+    // Down a quarter of a point at a time: widths do not shrink exactly with the size. Below
+    // six points a caption is no longer read, and wraps instead.
+    for (qreal points = f.pointSizeF(); points >= 6; points -= 0.25) {
+        f.setPointSizeF(points);
+        if (QFontMetricsF(f).horizontalAdvance(text()) <= room)
+            break;
+    }
+    fitted_ = f;
+    return f;
+}
+
 void PushKey::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -74,10 +104,10 @@ void PushKey::paintEvent(QPaintEvent*)
     p.setBrush(Qt::NoBrush);
     p.drawPath(shape);
 
-    QRectF text = r.adjusted(6, 4, -6, -4);
+    QRectF text = captionRect();
     if (sunk)
         text.translate(1, 1);
-    p.setFont(font());
+    p.setFont(captionFont());
     if (isEnabled()) {
         p.setPen(Qt::black);
         p.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, this->text());

@@ -38,6 +38,14 @@ public:
     std::function<void()> onMouseUp;
 
     QSize sizeHint() const override;
+    // Where the caption is written, in the key's own pixels (not yet pressed down).
+    QRectF captionRect() const;
+    // A key whose caption stays on one line: where the key is too narrow for it, the caption
+    // is written in the key's font made just small enough, and at full size again when the
+    // window grows.
+    void setCaptionOnOneLine(bool oneLine);
+    // The font the caption is written in now.
+    QFont captionFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,5 +64,11 @@ private:
 
     QColor back_;
     Acts acts_;
+    bool oneLine_ = false;
+    // The caption's font as last fitted, with what it was fitted to: paints are many, sizes few.
+    mutable QFont fitted_;
+    mutable QFont fittedFrom_;
+    mutable QString fittedText_;
+    mutable qreal fittedRoom_ = -1;
     bool held_ = false;
 };

@@ -6,7 +6,7 @@
 #include "app/avvio.h"
 #include "app/frmautore.h"
 #include "app/frminizio.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/clock.h"
 #include "platform/form.h"
@@ -81,6 +81,20 @@ void esercizio(FrmInizio& inizio)
     passano(6);
     w.EseguiTasto(Esercizio::TastoAggiungi);
     foto(w, "esercizio");
+
+    // As maximized on a 1366x768 laptop under a task bar, where the screen has room for it.
+    const QSize portatile(1362, 700);
+    const QSize cornice = w.frameGeometry().size() - w.client()->size();
+    if (w.screen()->availableSize().expandedTo(portatile + cornice) == w.screen()->availableSize()) {
+        w.showNormal();
+        w.resize(portatile + (w.size() - w.client()->size()));
+        attendi(300);
+        if (w.client()->size() == portatile)
+            foto(w, "esercizio-1362x700");
+        else
+            qWarning("the exercise window came out %dx%d", w.client()->width(), w.client()->height());
+        w.showMaximized();
+    }
 
     // One figure short: wrong, and help is offered.
     passano(3);

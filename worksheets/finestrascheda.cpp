@@ -1,6 +1,5 @@
 #include "worksheets/finestrascheda.h"
 
-#include "app/frminizio.h"
 #include "platform/controls.h"
 #include "platform/messagebox.h"
 #include "platform/pushkey.h"
@@ -12,12 +11,12 @@ namespace {
 const QColor Rosa(255, 192, 255);
 const QColor Magenta(255, 128, 255);
 
+// A command button in the toolkit's own font, regular, its caption on one line whatever
+// font the desktop gives: "VISUALIZZA 1° ESERCIZIO" split in two reads as two commands.
 PushKey* comando(const QString& didascalia, const QColor& colore)
 {
     auto* key = new PushKey(didascalia, colore, PushKey::Acts::OnClick);
-    QFont f = key->font();
-    f.setBold(true);
-    key->setFont(f);
+    key->setCaptionOnOneLine(true);
     return key;
 }
 } // namespace
@@ -103,8 +102,3 @@ void FinestraScheda::Stampa()
 
 void FinestraScheda::ChiudiScheda() { unload(); }
 
-void FinestraScheda::onUnload()
-{
-    if (FrmInizio* inizio = loadedForm<FrmInizio>())
-        inizio->showModeless();
-}

@@ -81,7 +81,6 @@ protected:
 
     // Draws exercise k into its places.
     virtual void disegna(int k) = 0;
-    void onUnload() override;
 
 private:
     void scambiaParte();

@@ -1,6 +1,6 @@
 #include "worksheets/frmstampaschede.h"
 
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 #include "platform/accessibilita.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"

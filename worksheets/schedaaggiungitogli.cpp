@@ -1,6 +1,6 @@
 #include "worksheets/schedaaggiungitogli.h"
 
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 #include "platform/accessibilita.h"
 #include "platform/controls.h"
 

@@ -1,6 +1,6 @@
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 #include "app/frminizio.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
@@ -176,6 +176,7 @@ private slots:
         for (int i = 0; i < 4; ++i) {
             QTest::addRow("digit %d", i + 1) << int(Qt::Key_1 + i) << int(Qt::NoModifier) << i;
             QTest::addRow("keypad %d", i + 1) << int(Qt::Key_1 + i) << int(Qt::KeypadModifier) << i;
+            QTest::addRow("Shift+%d", i + 1) << int(Qt::Key_1 + i) << int(Qt::ShiftModifier) << i;
         }
     }
 
@@ -187,7 +188,10 @@ private slots:
         FrmInizio& f = openStart();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.Option1[(index + 2) % 4]->setFocus();
-        tapKey(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (modifiers == Qt::ShiftModifier) // from an Italian keyboard: Shift+2 types `"`
+            tapShiftedDigit(key - Qt::Key_0);
+        else
+            tapKey(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(QApplication::focusWidget(), f.Option1[index]);
         QCOMPARE(f.Option1[index]->backColor(), Magenta);
         for (int i = 0; i < 4; ++i)

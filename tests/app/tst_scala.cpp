@@ -3,7 +3,7 @@
 // its place in proportion to its window.
 #include "app/frmautore.h"
 #include "app/frminizio.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/twips.h"

@@ -1,5 +1,5 @@
 #include "app/frminizio.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
@@ -245,6 +245,7 @@ private slots:
         QTest::addColumn<QString>("focus"); // where the focus is afterwards
         const int none = Qt::NoModifier;
         const int keypad = Qt::KeypadModifier;
+        const int shift = Qt::ShiftModifier;
         QTest::newRow("keypad: digit 2") << "Option1[0]" << int(Qt::Key_2) << none << "Option1[1]";
         QTest::newRow("keypad: 2 of the numeric pad") << "Option1[0]" << int(Qt::Key_2) << keypad << "Option1[0]";
         QTest::newRow("keypad: Tab") << "Option1[0]" << int(Qt::Key_Tab) << none << "Option1[0]";
@@ -254,6 +255,9 @@ private slots:
         QTest::newRow("help: 1 of the numeric pad") << "Option3[1]" << int(Qt::Key_1) << keypad << "Option3[0]";
         QTest::newRow("help: 2 of the numeric pad") << "Option3[0]" << int(Qt::Key_2) << keypad << "Option3[1]";
         QTest::newRow("help: digit 1") << "Option3[1]" << int(Qt::Key_1) << none << "Option3[0]";
+        // Shift with a digit, from an Italian keyboard: the key types `"`, and is the key 2.
+        QTest::newRow("keypad: Shift+2") << "Option1[0]" << int(Qt::Key_2) << shift << "Option1[1]";
+        QTest::newRow("help: Shift+1") << "Option3[1]" << int(Qt::Key_1) << shift << "Option3[0]";
         QTest::newRow("help: Tab") << "Option3[0]" << int(Qt::Key_Tab) << none << "Option3[0]";
         QTest::newRow("help: digit 3") << "Option3[0]" << int(Qt::Key_3) << none << "Option3[0]";
         QTest::newRow("OK: Space") << "optOK" << int(Qt::Key_Space) << none << "optOK";
@@ -279,7 +283,10 @@ private slots:
         auto* start = f.findChild<PushKey*>(group);
         start->setFocus();
         const int figures = NumElementiD;
-        tapKey(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (modifiers == Qt::ShiftModifier)
+            tapShiftedDigit(key - Qt::Key_0);
+        else
+            tapKey(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(::focus(), f.findChild<PushKey*>(focus));
         QCOMPARE(NumElementiD, qint16(figures)); // no key here performs anything
         QVERIFY(start->parentWidget()->isEnabled());

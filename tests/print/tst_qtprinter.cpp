@@ -1,4 +1,4 @@
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 #include "platform/printer.h"
 #include "support/printservice.h"
 #include "support/testsupport.h"

@@ -2,9 +2,9 @@
 #include "pupil.h"
 
 #include "app/frmautore.h"
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 #include "app/frminizio.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/printer.h"

@@ -3,7 +3,7 @@
 #include "app/finestre.h"
 #include "app/frmautore.h"
 #include "app/frminizio.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
@@ -181,6 +181,7 @@ Pupil::~Pupil()
 
 Outcome Pupil::play()
 {
+    wall_.start();
     start();
     while (!over())
         step();
@@ -288,11 +289,17 @@ void Pupil::step()
     nextPageReal_ = print && options_.realPageEvery > 0 && pagesPrinted_ % options_.realPageEvery == 0;
     if (nextPageReal_)
         realBefore_ = int(PrintService::outputs(Printers::current()).size());
+    // The program's handling of the event: what it does on the event and on the events that
+    // follow from it, without the pupil's own moves inside a modal window it opens.
+    const qint64 begin = wall_.nsecsElapsed();
+    const qint64 modalBefore = modalNs_;
     send(e);
     ++outcome_.events;
     if (!outcome_.failure.isEmpty())
         return;
     settle();
+    if (!print)
+        outcome_.handling.add(wall_.nsecsElapsed() - begin - (modalNs_ - modalBefore), line);
     // Compared before anything unloaded is let go.
     if (clicks_ != expectedClicks_) {
         auto names = [](const QList<QPointer<QAbstractButton>>& list) {
@@ -769,7 +776,11 @@ void Pupil::triggerModal(QAction* action)
             return;
         modalPending_ = false;
         ++depth_;
+        // Whatever the pupil does in there is not the handling of the event that opened it.
+        const qint64 begin = wall_.nsecsElapsed();
+        const qint64 modalBefore = modalNs_;
         driveModal();
+        modalNs_ = modalBefore + (wall_.nsecsElapsed() - begin);
         --depth_;
     });
     action->trigger();

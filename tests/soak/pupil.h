@@ -4,6 +4,7 @@
 #include "support/recordingprinter.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
@@ -171,6 +172,8 @@ private:
     Outcome outcome_;
     std::mt19937_64 random_;
     qint64 nowMs_ = 0;          // the pupil's time, since the session began
+    QElapsedTimer wall_;        // real time, to measure how long the program takes
+    qint64 modalNs_ = 0;        // real time spent in the pupil's loops inside modal windows
     qint64 clockStartMs_ = 0;   // the program's clock at that moment, since midnight
     int depth_ = 0;             // modal windows open, each driven from inside its own loop
     bool modalPending_ = false;

@@ -24,6 +24,47 @@ qint64 setting(const char* name, qint64 fallback)
     return ok ? v : fallback;
 }
 
+qint64 eventsPerSeed() { return setting("TARVELLO_SOAK_EVENTS", 4500); }
+
+// The seed being played, for the line that plays it again should Qt Test give up on it.
+quint64 currentSeed = 0;
+bool playing = false;
+bool onPaper = false;
+
+void printReplay(quint64 seed, qint64 events)
+{
+    // The same printers make the same session: with the private print service, through make.
+    if (onPaper)
+        std::fprintf(stderr, "play it again: make soak SOAK_SEED=%llu SOAK_EVENTS=%lld\n", seed, events);
+    else
+        std::fprintf(stderr, "play it again: TARVELLO_SOAK_SEED=%llu TARVELLO_SOAK_EVENTS=%lld %s\n", seed, events,
+                     qPrintable(QCoreApplication::applicationFilePath()));
+    std::fflush(stderr);
+}
+
+// A seed that Qt Test's time limit stops (or that dies on a fatal message) is named before the
+// process ends.
+QtMessageHandler nextHandler = nullptr;
+void handler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg && playing) {
+        std::fprintf(stderr, "soak: seed %llu did not finish: %s\n", currentSeed, qPrintable(message));
+        printReplay(currentSeed, eventsPerSeed());
+    }
+    if (nextHandler)
+        nextHandler(type, context, message);
+}
+
+} // namespace
+
+namespace {
+qint64 overAFrame(const Soak::Durations& d)
+{
+    qint64 n = 0;
+    for (int i = 160; i < Soak::Durations::Buckets; ++i)
+        n += d.counts[i];
+    return n;
+}
 } // namespace
 
 class TestSoak : public QObject
@@ -34,7 +75,9 @@ private slots:
     void initTestCase()
     {
         quietOffscreenPlatform();
+        nextHandler = qInstallMessageHandler(handler);
         paper_ = PrintService::usePrivatePrintService();
+        onPaper = paper_;
         if (!paper_) {
             // No private print service: nothing may reach this machine's own printers.
             QVERIFY(noService_.isValid());
@@ -63,21 +106,19 @@ private slots:
         QFETCH(quint64, seed);
         Soak::Options options;
         options.seed = seed;
-        options.events = setting("TARVELLO_SOAK_EVENTS", 4500);
+        options.events = eventsPerSeed();
         options.realPageEvery = paper_ ? int(setting("TARVELLO_SOAK_PAPER_EVERY", 25)) : 0;
+        currentSeed = seed;
+        playing = true;
         const Soak::Outcome r = Soak::play(options);
+        playing = false;
         seeds_.append(QString::number(seed));
         total_.add(r);
         if (!r.failure.isEmpty()) {
             std::fprintf(stderr, "soak: seed %llu broke a promise at %s\nthe last events:\n", seed, qPrintable(r.failure));
             for (const QString& line : r.trace)
                 std::fprintf(stderr, "  %s\n", qPrintable(line));
-            // The same printers make the same session: with the private print service, through make.
-            if (paper_)
-                std::fprintf(stderr, "play it again: make soak SOAK_SEED=%llu SOAK_EVENTS=%lld\n", seed, r.events);
-            else
-                std::fprintf(stderr, "play it again: TARVELLO_SOAK_SEED=%llu TARVELLO_SOAK_EVENTS=%lld %s\n", seed,
-                             r.events, qPrintable(QCoreApplication::applicationFilePath()));
+            printReplay(seed, r.events);
         }
         QVERIFY2(r.failure.isEmpty(), qPrintable(r.failure));
     }
@@ -94,6 +135,11 @@ private slots:
                     t.events, qint64(seeds_.size()), qPrintable(seeds_.join(QLatin1Char(' '))), t.checks,
                     clock_.elapsed() / 1000.0, t.runs, t.rightAnswers, t.wrongAnswers, t.interventions, t.pages,
                     t.realPages, qPrintable(opened.join(QStringLiteral(", "))));
+        // A frame is 16 ms: no event but a print run should take longer to handle.
+        std::printf("soak: handling an event (print runs aside): longest %.1f ms (%s), 99.9th percentile %.1f ms, "
+                    "over 16 ms: %lld of %lld\n",
+                    t.handling.longestNs / 1e6, qPrintable(t.handling.longest), t.handling.percentileMs(0.999),
+                    overAFrame(t.handling), t.handling.total);
         std::fflush(stdout);
     }
 
@@ -105,5 +151,15 @@ private:
     Soak::Outcome total_;
 };
 
-QTEST_MAIN(TestSoak)
+int main(int argc, char* argv[])
+{
+    // Qt Test gives up on a test function after five minutes; one session per seed is one test
+    // function, so its limit follows the events asked for: a minute, and 20 ms for each event
+    // (a session plays a thousand events a second, pages on paper included).
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(60000 + 20 * eventsPerSeed()));
+    QApplication app(argc, argv);
+    TestSoak test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_soak.moc"

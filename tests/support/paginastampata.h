@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 #include "worksheets/paginascheda.h"
 
 #include <QImage>

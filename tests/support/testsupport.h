@@ -104,6 +104,29 @@ inline void tapKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier
     releaseKey(key, modifiers);
 }
 
+// Shift and a digit of the row above the letters, as X11 sends them from an Italian keyboard:
+// the key names what Shift makes of the digit (`"` for 2), the scan code names the key.
+inline void tapShiftedDigit(int digit)
+{
+    static const Qt::Key shifted[] = {Qt::Key_Equal, Qt::Key_Exclam, Qt::Key_QuoteDbl, Qt::Key_sterling,
+                                      Qt::Key_Dollar, Qt::Key_Percent, Qt::Key_Ampersand, Qt::Key_Slash,
+                                      Qt::Key_ParenLeft, Qt::Key_ParenRight};
+    QWidget* w = focused();
+    QVERIFY2(w, "no widget has the keyboard focus");
+    const quint32 scan = digit == 0 ? 19 : quint32(9 + digit);
+    const Qt::Key key = shifted[digit];
+    const QString text = key == Qt::Key_sterling ? QStringLiteral("\u00a3") : QString(QChar(int(key)));
+    QKeyEvent shiftDown(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, 50, 0xffe1, 0);
+    QApplication::sendEvent(w, &shiftDown);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::ShiftModifier, scan, 0, 1, text);
+    QApplication::sendEvent(w, &press);
+    w = focused();
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::ShiftModifier, scan, 0, 1, text);
+    QApplication::sendEvent(w, &release);
+    QKeyEvent shiftUp(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier, 50, 0xffe1, 0);
+    QApplication::sendEvent(w, &shiftUp);
+}
+
 // The repeats a held key sends: on X11 each is a press and a release marked as repeats.
 inline void holdRepeats(Qt::Key key, int count, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {

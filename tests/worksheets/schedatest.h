@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/pushkey.h"

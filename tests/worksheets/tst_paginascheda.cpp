@@ -1,4 +1,4 @@
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 #include "support/recordingprinter.h"
 #include "support/testsupport.h"
 #include "worksheets/paginascheda.h"

@@ -1,4 +1,4 @@
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/pushkey.h"

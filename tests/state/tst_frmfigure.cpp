@@ -1,4 +1,4 @@
-#include "app/frmfigure.h"
+#include "state/frmfigure.h"
 
 #include <QGuiApplication>
 #include <QImage>
