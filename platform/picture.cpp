@@ -20,6 +20,7 @@ struct CacheKey
 struct Picture::Data
 {
     int id = -1;
+    QString path;
     std::unique_ptr<QSvgRenderer> renderer;
     QSize size;
     // The drawing never changes, so a rendering per size and scale can be kept.
@@ -30,6 +31,7 @@ Picture Picture::fromSvg(const QString& path, int id)
 {
     auto data = std::make_shared<Data>();
     data->id = id;
+    data->path = path;
     data->renderer = std::make_unique<QSvgRenderer>(path);
     if (!data->renderer->isValid())
         return Picture();
@@ -37,6 +39,11 @@ Picture Picture::fromSvg(const QString& path, int id)
     Picture p;
     p.d_ = std::move(data);
     return p;
+}
+
+Picture Picture::forAnotherThread() const
+{
+    return d_ ? fromSvg(d_->path, d_->id) : Picture();
 }
 
 int Picture::id() const { return d_ ? d_->id : -1; }

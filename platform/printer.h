@@ -34,7 +34,12 @@ public:
     virtual void line(QPointF from, QPointF to, const QColor& colour) = 0;
     // Draws a picture with its top-left corner at a point, at its own size.
     virtual void paintPicture(const Picture& picture, QPointF at) = 0;
-    // Sends the page to the printer.
+    // Ends the page and goes on with the next one of the same document. A printer that takes
+    // one page per document refuses.
+    virtual void newPage() { throw PrinterError("this printer takes one page per document"); }
+    // The height of the printable area, in twips; 0 when it is not known.
+    virtual double printableHeight() const { return 0; }
+    // Sends the document to the printer.
     virtual void endDoc() = 0;
 };
 

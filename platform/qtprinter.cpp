@@ -211,6 +211,18 @@ public:
         picture.paint(painter_, QRectF(at, QSizeF(picture.size()) * TwipsPerPixel));
     }
 
+    void newPage() override
+    {
+        check();
+        if (!printer_.newPage())
+            throw PrinterError("no room for another page");
+    }
+
+    double printableHeight() const override
+    {
+        return printer_.pageLayout().paintRect(QPageLayout::Point).height() * TwipsPerPoint;
+    }
+
     void endDoc() override
     {
         check();

@@ -35,6 +35,7 @@ struct DisegnoScheda
     QFont fontParte;
     std::optional<QColor> coloreParte; // none: the toolkit's own button colour
     QString completaLaScheda;          // the refusal while an exercise is missing
+    QString tipo;                      // the kind in the names of saved files
 };
 
 // A worksheet window: four exercises made up one by one, shown two at a time in two parts,
@@ -56,6 +57,8 @@ public:
     PushKey* CmdFine;  // "ESCI"
     PushKey* Command2; // switches between the parts
     QAction* menuStampante;
+    QAction* mnuStampaClasse; // "Stampa per la classe..."
+    QAction* mnuSalvaPdf;     // "Salva PDF..."
     std::array<bool, Esercizi> InsiemeGenerato{};
 
     // Makes up exercise k (1 to 4) anew and shows its part.
@@ -69,6 +72,17 @@ public:
     int parteVisibile() const;
     // The page as the places show it now: what "STAMPA" prints.
     virtual PaginaScheda pagina() const = 0;
+    // A page of new exercises made up by this window's rules; the window stays as it is.
+    virtual PaginaScheda paginaNuova() const = 0;
+    // A class set of `schede` pages: the page on screen, then new ones, each with its footer.
+    QList<PaginaScheda> schedeClasse(int schede) const;
+
+    // "Stampa per la classe...": asks how many worksheets, then prints or saves them.
+    void StampaClasse();
+    // "Salva PDF...": the page on screen, alone, as a PDF file.
+    void SalvaPdf();
+    // Asks where to save and writes the pages there; false when nothing was written.
+    bool salvaPagine(const QList<PaginaScheda>& pagine);
 
 protected:
     explicit FinestraScheda(const DisegnoScheda& disegno);
@@ -79,8 +93,11 @@ protected:
 
 private:
     void scambiaParte();
+    // False, after saying what is missing, while an exercise has not been made up.
+    bool completa();
 
     QString completaLaScheda_;
+    QString tipo_;
 };
 
 inline const QString VisualizzaPrima = QStringLiteral("Visualizza la prima parte");

@@ -3,8 +3,10 @@
 #include "platform/picture.h"
 
 #include <QPointF>
+#include <QList>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 class PrinterSurface;
@@ -21,6 +23,12 @@ struct PaginaScheda
     QString istruzione;
     std::array<Insieme, 4> primi;
     std::optional<std::array<Insieme, 4>> secondi;
+    // "Scheda k di K" on each page of a class set; a worksheet printed alone has none.
+    QString piede;
+
+    // The same pages with pictures of their own, to be drawn on another thread: one copy of
+    // each picture for all of them.
+    static QList<PaginaScheda> perUnAltroThread(const QList<PaginaScheda>& pagine);
 
     // Where things go on the page.
     static double alto(int esercizio) { return 2000 + 3500 * (esercizio - 1); }
@@ -29,6 +37,10 @@ struct PaginaScheda
     {
         return QPointF((destra ? 6830 : 830) + 800 * (p % 5), alto(esercizio) + 200 + 950 * (p / 5));
     }
+    // The footer's top-left corner: at the bottom of a printable area `altezza` twips high,
+    // never over the last row of boxes.
+    static QPointF piedeA(double altezza) { return QPointF(500, qMax(altezza - 240, basso(4) + 100)); }
+    static constexpr double PuntiPiede = 9;
 };
 
 inline const QString ProblemaDiStampa = QStringLiteral("Problema di stampa nella stampante utilizzata.");
@@ -38,3 +50,10 @@ inline const QString ProblemaDiStampa = QStringLiteral("Problema di stampa nella
 void StampaScheda(const PaginaScheda& pagina);
 // The same on a given printer.
 void StampaScheda(PrinterSurface& printer, const PaginaScheda& pagina);
+// Several pages as one document on the current printer: one job, reported as one.
+void StampaSchede(const QList<PaginaScheda>& pagine);
+void StampaSchede(PrinterSurface& printer, const QList<PaginaScheda>& pagine);
+// Draws one page, without ending it. A failed header goes to `intestazioneFallita`, and
+// the page goes on without it; any other failure is thrown.
+void DisegnaScheda(PrinterSurface& printer, const PaginaScheda& pagina,
+                   const std::function<void()>& intestazioneFallita);
