@@ -2,6 +2,7 @@
 
 #include "platform/printer.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEventLoop>
@@ -101,19 +102,25 @@ PdfFile::Failure writeNow(const QString& path, const QString& title, const std::
 {
     if (QFileInfo(path).isDir())
         return PdfFile::Failure::IsFolder;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return PdfFile::Failure::CannotCreate;
-    // On any failure the temporary file goes with `file`, never committed.
+    // The document is made in memory first: QPdfWriter does not tell when its device refuses
+    // a write, and a full disk would leave a short file that looks saved.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     try {
-        PdfSurface surface(&file, title);
+        PdfSurface surface(&pdf, title);
         draw(surface);
         surface.endDoc();
     } catch (const PrinterError&) {
         return PdfFile::Failure::CannotWrite;
     }
-    // A write that failed on the way (a full disk) is remembered by the file.
-    if (file.error() != QFileDevice::NoError)
+    const QByteArray bytes = pdf.data();
+
+    // Written whole into a temporary file beside the target, which takes its place only when
+    // every byte is there; on any failure the temporary file goes with `file`.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return PdfFile::Failure::CannotCreate;
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size())
         return PdfFile::Failure::CannotWrite;
     if (!file.commit())
         return file.error() == QFileDevice::RenameError ? PdfFile::Failure::CannotReplace
