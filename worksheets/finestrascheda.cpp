@@ -10,6 +10,7 @@
 #include "worksheets/frmschedeclasse.h"
 #include "worksheets/frmstampante.h"
 
+#include <QCloseEvent>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -170,6 +171,7 @@ bool FinestraScheda::salvaPagine(const QList<PaginaScheda>& pagine)
     cartellaSalvataggi() = QFileInfo(file).absolutePath();
 
     const QList<PaginaScheda> copie = PaginaScheda::perUnAltroThread(pagine);
+    salvando_ = true;
     const PdfFile::Failure esito = PdfFile::write(file, windowTitle().trimmed(), [&copie](PrinterSurface& s) {
         for (qsizetype i = 0; i < copie.size(); ++i) {
             if (i > 0)
@@ -177,6 +179,7 @@ bool FinestraScheda::salvaPagine(const QList<PaginaScheda>& pagine)
             DisegnaScheda(s, copie[i], [] { throw PrinterError("the header could not be written"); });
         }
     });
+    salvando_ = false;
     if (esito == PdfFile::Failure::None)
         return true;
     MessageBox::show(tr("Impossibile salvare il file %1.").arg(QDir::toNativeSeparators(file)) + QLatin1Char('\n') +
@@ -185,6 +188,16 @@ bool FinestraScheda::salvaPagine(const QList<PaginaScheda>& pagine)
 }
 
 void FinestraScheda::ChiudiScheda() { unload(); }
+
+void FinestraScheda::closeEvent(QCloseEvent* event)
+{
+    // The close box waits for the file being written: the window's handler is still under way.
+    if (salvando_) {
+        event->ignore();
+        return;
+    }
+    Form::closeEvent(event);
+}
 
 void FinestraScheda::onUnload()
 {

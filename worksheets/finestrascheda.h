@@ -90,6 +90,7 @@ protected:
     // Draws exercise k into its places.
     virtual void disegna(int k) = 0;
     void onUnload() override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void scambiaParte();
@@ -98,6 +99,7 @@ private:
 
     QString completaLaScheda_;
     QString tipo_;
+    bool salvando_ = false; // a file is being written, from this window's own handler
 };
 
 inline const QString VisualizzaPrima = QStringLiteral("Visualizza la prima parte");

@@ -6,8 +6,7 @@
 #include "support/printservice.h"
 #include "support/testsupport.h"
 #include "worksheets/frmschedeclasse.h"
-#include "worksheets/frmstampaschede.h"
-#include "worksheets/schedaaggiungitogli.h"
+#include "worksheets/classetest.h"
 
 #include <QAction>
 #include <QDate>
@@ -24,36 +23,9 @@
 // menus and the class window as a teacher does, and read back from the files written.
 namespace {
 
+using namespace Classe;
+
 using Word = PrintService::Word;
-
-// The three worksheet windows, by the kind their files are named after.
-FinestraScheda& apri(const QString& tipo)
-{
-    FinestraScheda* w = nullptr;
-    if (tipo == "vuoto")
-        w = &loadForm<frmStampaSchede>();
-    else if (tipo == "aggiungi")
-        w = &loadForm<frmStampaSchede2>();
-    else
-        w = &loadForm<frmStampaSchede3>();
-    w->showModeless();
-    return *w;
-}
-
-FinestraScheda& completa(const QString& tipo)
-{
-    FinestraScheda& w = apri(tipo);
-    for (int k = 2; k <= FinestraScheda::Esercizi; ++k)
-        w.CmdInsieme[k - 1]->click();
-    return w;
-}
-
-void treFinestre()
-{
-    QTest::addColumn<QString>("tipo");
-    for (const char* tipo : {"vuoto", "aggiungi", "togli"})
-        QTest::newRow(tipo) << QString::fromLatin1(tipo);
-}
 
 // Every place of a page: its figure, 0 for a blank place; first sets, then second sets.
 QList<int> figure(const PaginaScheda& p)
@@ -87,42 +59,6 @@ struct Salvataggio
     ~Salvataggio() { SaveDialog::setSink({}); }
     QStringList proposti;
 };
-
-// What the class window showed, and the keys pressed in it.
-struct Classe
-{
-    bool modale = false;
-    bool focoSulNumero = false;
-    int numero = 0;
-};
-
-// Opens the class window from the menu and, as a keyboard user, types `schede` and presses
-// the key `tasti` Tabs after the number.
-Classe perLaClasse(FinestraScheda& w, int schede, int tasti)
-{
-    Classe c;
-    QTimer dentro; // goes with this call, should the window never open
-    dentro.setSingleShot(true);
-    QObject::connect(&dentro, &QTimer::timeout, [&] {
-        frmSchedeClasse* f = loadedForm<frmSchedeClasse>();
-        if (!f)
-            return;
-        c.modale = f->isVisible() && f->isModal();
-        c.focoSulNumero = QTest::qWaitForWindowActive(f) && QApplication::focusWidget() == f->spnSchede;
-        c.numero = f->spnSchede->value();
-        f->spnSchede->setFocus();
-        f->spnSchede->selectAll();
-        QTest::keyClicks(f->spnSchede, QString::number(schede));
-        for (int i = 0; i < tasti; ++i)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        if (loadedForm<frmSchedeClasse>())
-            loadedForm<frmSchedeClasse>()->unload();
-    });
-    dentro.start(0);
-    w.mnuStampaClasse->trigger();
-    return c;
-}
 
 QString testo(const QList<Word>& parole)
 {
@@ -189,7 +125,7 @@ private slots:
         const QString file = dir_.filePath(tipo + "-classe.pdf");
         Salvataggio dialogo(file);
         const int schede = 4;
-        const Classe c = perLaClasse(w, schede, 2);
+        const Vista c = perLaClasse(w, schede, 2);
 
         QVERIFY(c.modale);
         QVERIFY(c.focoSulNumero);
