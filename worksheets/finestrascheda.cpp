@@ -170,9 +170,11 @@ bool FinestraScheda::salvaPagine(const QList<PaginaScheda>& pagine)
         file += QStringLiteral(".pdf");
     cartellaSalvataggi() = QFileInfo(file).absolutePath();
 
-    const QList<PaginaScheda> copie = PaginaScheda::perUnAltroThread(pagine);
     salvando_ = true;
-    const PdfFile::Failure esito = PdfFile::write(file, windowTitle().trimmed(), [&copie](PrinterSurface& s) {
+    const PdfFile::Failure esito = PdfFile::write(file, windowTitle().trimmed(), [&pagine](PrinterSurface& s) {
+        // The pictures' drawings are loaded again there, on the worker, as the window keeps
+        // painting its own.
+        const QList<PaginaScheda> copie = PaginaScheda::perUnAltroThread(pagine);
         for (qsizetype i = 0; i < copie.size(); ++i) {
             if (i > 0)
                 s.newPage();
