@@ -340,11 +340,13 @@ void classe(ServizioDiStampa& servizio, FinestraScheda& w, bool salva, const cha
         QTimer::singleShot(0, [&] {
             const qint64 inizio = adesso();
             const QList<PaginaScheda> pagine = w.schedeClasse(Schede);
-            if (salva)
+            if (salva) {
                 w.salvaPagine(pagine);
-            else
-                StampaSchede(pagine);
-            durata = (adesso() - inizio) / 1e6;
+                durata = (adesso() - inizio) / 1e6;
+            } else {
+                // Until the print service has given its outcome.
+                StampaSchede(pagine, &w, [&, inizio] { durata = (adesso() - inizio) / 1e6; });
+            }
         });
         attendiChe([&] { return durata >= 0; }, 30000);
         attendi(20);

@@ -32,7 +32,24 @@ protected:
         p.setPen(palette().color(foregroundRole()));
         QTextOption option(alignment());
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        p.drawText(QRectF(contentsRect()), text(), option);
+        const QRectF area(contentsRect());
+        // A text longer than the label has room for ends in "…", never cut with no mark:
+        // the longest beginning that fits with it.
+        QString shown = text();
+        auto fits = [&](const QString& t) { return p.boundingRect(area, t, option).height() <= area.height(); };
+        if (!fits(shown)) {
+            int lo = 0;
+            int hi = int(shown.size()) - 1;
+            while (lo < hi) {
+                const int mid = (lo + hi + 1) / 2;
+                if (fits(shown.left(mid) + QChar(0x2026)))
+                    lo = mid;
+                else
+                    hi = mid - 1;
+            }
+            shown = shown.left(lo) + QChar(0x2026);
+        }
+        p.drawText(area, shown, option);
     }
 };
 } // namespace

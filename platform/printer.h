@@ -3,12 +3,15 @@
 #include "platform/picture.h"
 
 #include <QColor>
+#include <QPageLayout>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
 #include <stdexcept>
+
+class QObject;
 
 // A failed printer operation.
 class PrinterError : public std::runtime_error
@@ -17,8 +20,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// One document on the current printer, in twips from the top-left corner of the printable
-// area. Every operation may throw PrinterError.
+// The pages of one document, in twips from the top-left corner of the printable area. Every
+// operation may throw PrinterError.
 class PrinterSurface
 {
 public:
@@ -34,35 +37,88 @@ public:
     virtual void line(QPointF from, QPointF to, const QColor& colour) = 0;
     // Draws a picture with its top-left corner at a point, at its own size.
     virtual void paintPicture(const Picture& picture, QPointF at) = 0;
-    // Ends the page and goes on with the next one of the same document. A printer that takes
-    // one page per document refuses.
-    virtual void newPage() { throw PrinterError("this printer takes one page per document"); }
+    // Ends the page and starts the next one of the same document.
+    virtual void newPage() = 0;
     // The height of the printable area, in twips; 0 when it is not known.
     virtual double printableHeight() const { return 0; }
-    // Sends the document to the printer.
+    // Ends the document: it goes to the printer.
     virtual void endDoc() = 0;
 };
 
-// The printing service: the installed printers and the program's current printer, which
-// starts as the system's default and holds for the whole run once chosen.
+// A whole document of one or more pages, handed over as one job and with one outcome. Its
+// pages are painted on the window's thread, once the printer has said what paper it has.
+struct PrintDocument
+{
+    QString title;
+    int pages = 1;
+    // Paints page `page` (0 to pages - 1). It may throw PrinterError, which loses the job.
+    std::function<void(PrinterSurface& surface, int page)> paintPage;
+};
+
+// How a print run ended.
+struct PrintOutcome
+{
+    // The print service took the document: it prints, has printed, or waits for its printer.
+    // A document the service gave a job number for is taken, unless the service itself says
+    // the job failed or was cancelled.
+    bool taken = false;
+    // When not taken: what went wrong, for the developer (the pupil sees one message).
+    QString why;
+    // The printer the document went to, or was meant for.
+    QString printer;
+};
+
+// The printers as the print service lists them.
+struct PrinterList
+{
+    // False when the service did not answer in time; the names are then unknown.
+    bool answered = false;
+    // Device names, in the order of the service's list.
+    QStringList names;
+    // The system's default printer; empty when there is none.
+    QString defaultName;
+};
+
+// The printing service. Nothing here waits on it on the window's thread: the list and a
+// print run are asked for, and their answer comes later through a function called on the
+// thread of a context object (never, if the context is gone by then).
 namespace Printers {
 
-// Device names, in the order of the printing service's list.
-QStringList installed();
-// The system's default printer; empty when there is none.
-QString defaultPrinter();
-// The current printer; empty when there is none.
-QString current();
-void setCurrent(const QString& deviceName);
-// A new document on the current printer. Throws PrinterError when there is no printer to
-// print on.
-std::unique_ptr<PrinterSurface> open(const QString& documentName);
+// How long the service may take to accept a connection and to answer one request, and how
+// long a whole print run may take from the press to its outcome.
+inline constexpr int AnswerLimitMs = 5000;
+inline constexpr int RunLimitMs = 15000;
+// How long a document the service took is followed for a failure that comes at once (a
+// filter or a device that cannot take it); a job still waiting after that has been taken.
+inline constexpr int FollowJobMs = 3000;
 
-// Tests may put a printer of their own where `open` finds the print service, so that a
-// window's "STAMPA" can be pressed thousands of times; an empty opener gives the service back.
-using Opener = std::function<std::unique_ptr<PrinterSurface>(const QString& documentName)>;
+// Reads the service's printers.
+void list(QObject* context, std::function<void(const PrinterList&)> done);
+
+// Prints a document on the current printer. The outcome comes exactly once.
+void print(const PrintDocument& document, QObject* context, std::function<void(const PrintOutcome&)> done);
+
+// Print runs handed over whose outcome has not come yet.
+int runsInProgress();
+
+// The current printer: the one chosen, or else the printer the service named last (its
+// default, or the first of its list when it has none); empty while none is known. A print
+// run with no printer chosen asks the service afresh.
+QString current();
+// Chooses the printer for the rest of the run; an empty name goes back to the service's own.
+void setCurrent(const QString& deviceName);
+// The printer chosen; empty when none was.
+QString chosen();
+
+// Paints a document into a PDF file on a page layout, on the calling thread; false, with
+// the reason, when the file could not be written.
+bool writePdf(const PrintDocument& document, const QString& fileName, const QPageLayout& layout, QString* why = nullptr);
+
+// Tests may put a printer of their own where a print run finds the print service, so that a
+// window's "STAMPA" can be pressed thousands of times: the run then paints on that surface,
+// ends it and gives its outcome at once, on the window's thread. An opener that returns
+// nothing lets that run go to the service; an empty opener gives the service back.
+using Opener = std::function<std::unique_ptr<PrinterSurface>(const PrintDocument& document)>;
 void setOpener(Opener opener);
-// A new document on the print service's current printer, whatever opener is set.
-std::unique_ptr<PrinterSurface> openOnService(const QString& documentName);
 
 } // namespace Printers

@@ -118,8 +118,19 @@ bool FinestraScheda::completa()
 
 void FinestraScheda::Stampa()
 {
-    if (completa())
-        StampaScheda(pagina());
+    // One press, one job: a page on its way is never sent twice.
+    if (!stampaInCorso_ && completa())
+        stampaPagine({pagina()});
+}
+
+void FinestraScheda::stampaPagine(const QList<PaginaScheda>& pagine)
+{
+    stampaInCorso_ = true;
+    setCursor(Qt::BusyCursor);
+    StampaSchede(pagine, this, [this] {
+        stampaInCorso_ = false;
+        unsetCursor();
+    });
 }
 
 QList<PaginaScheda> FinestraScheda::schedeClasse(int schede) const
@@ -135,12 +146,12 @@ QList<PaginaScheda> FinestraScheda::schedeClasse(int schede) const
 
 void FinestraScheda::StampaClasse()
 {
-    if (!completa())
+    if (stampaInCorso_ || !completa())
         return;
     int schede = frmSchedeClasse::PrimaVolta;
     switch (frmSchedeClasse::chiedi(schede)) {
     case frmSchedeClasse::Scelta::Stampa:
-        StampaSchede(schedeClasse(schede));
+        stampaPagine(schedeClasse(schede));
         break;
     case frmSchedeClasse::Scelta::SalvaPdf:
         salvaPagine(schedeClasse(schede));
@@ -178,7 +189,8 @@ bool FinestraScheda::salvaPagine(const QList<PaginaScheda>& pagine)
         for (qsizetype i = 0; i < copie.size(); ++i) {
             if (i > 0)
                 s.newPage();
-            DisegnaScheda(s, copie[i], [] { throw PrinterError("the header could not be written"); });
+            if (!DisegnaScheda(s, copie[i]))
+                throw PrinterError("the header could not be written");
         }
     });
     salvando_ = false;

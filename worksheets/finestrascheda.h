@@ -63,8 +63,10 @@ public:
 
     // Makes up exercise k (1 to 4) anew and shows its part.
     void GeneraInsieme(int k);
-    // Prints the worksheet, or says what is missing.
+    // Prints the worksheet, or says what is missing. While a page is on its way the window
+    // answers as usual, but takes no second page until the first one's outcome is known.
     void Stampa();
+    bool stampaInCorso() const { return stampaInCorso_; }
     // Shows the start window again and unloads this one.
     void ChiudiScheda();
     // Shows part 1 (exercises 1 and 2) or part 2.
@@ -96,9 +98,12 @@ private:
     void scambiaParte();
     // False, after saying what is missing, while an exercise has not been made up.
     bool completa();
+    // Hands pages to the printer; no second document while one is on its way.
+    void stampaPagine(const QList<PaginaScheda>& pagine);
 
     QString completaLaScheda_;
     QString tipo_;
+    bool stampaInCorso_ = false;
     bool salvando_ = false; // a file is being written, from this window's own handler
 };
 

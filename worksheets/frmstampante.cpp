@@ -5,6 +5,7 @@
 #include "platform/pushkey.h"
 
 #include <QComboBox>
+#include <QLabel>
 
 frmStampante::frmStampante()
     : Form(QStringLiteral("Form1"), QSizeF(6060, 5460), QColor(255, 255, 192), Placement::Centred,
@@ -36,19 +37,59 @@ frmStampante::frmStampante()
 void frmStampante::onLoad()
 {
     PrimoClick = false;
-    const QStringList stampanti = Printers::installed();
+    leggiStampanti();
+}
+
+void frmStampante::showEvent(QShowEvent* event)
+{
+    Form::showEvent(event);
+    // A list the service did not give is asked for again at each opening, however the window
+    // was closed.
+    if (!letto_ && !inLettura_)
+        leggiStampanti();
+}
+
+void frmStampante::leggiStampanti()
+{
+    inLettura_ = true;
+    setCursor(Qt::BusyCursor);
+    Printers::list(this, [this](const PrinterList& elenco) {
+        inLettura_ = false;
+        unsetCursor();
+        mostraStampanti(elenco);
+    });
+}
+
+void frmStampante::mostraStampanti(const PrinterList& elenco)
+{
+    letto_ = elenco.answered;
+    stampanti_ = elenco.names;
     {
         const QSignalBlocker quiet(Combo1);
-        Combo1->addItems(stampanti);
+        Combo1->clear();
+        for (const QString& nome : stampanti_) {
+            Combo1->addItem(nome);
+            Combo1->setItemData(Combo1->count() - 1, nome, Qt::ToolTipRole);
+        }
     }
-    if (stampanti.isEmpty()) {
-        Label1->setText(QStringLiteral("Nessuna stampante installata"));
+    if (!elenco.answered) {
+        scrivi(Label1, tr("Il servizio di stampa non risponde"));
+        return;
+    }
+    if (stampanti_.isEmpty()) {
+        scrivi(Label1, tr("Nessuna stampante installata"));
         return;
     }
     // Selecting the first entry raises the selection, which the load's own click ignores.
+    PrimoClick = false;
     Combo1->setCurrentIndex(0);
     Combo1_Click();
-    Label1->setText(QStringLiteral("La stampante predefinita è \r\n") + Printers::current());
+    // The printer the worksheets print on: the one chosen, or the system's default.
+    const QString corrente = Printers::chosen().isEmpty() ? elenco.defaultName : Printers::chosen();
+    if (corrente.isEmpty())
+        scrivi(Label1, tr("Nessuna stampante predefinita"));
+    else
+        scrivi(Label1, tr("La stampante predefinita è ") + QStringLiteral("\r\n") + corrente);
 }
 
 void frmStampante::Combo1_Click()
@@ -58,10 +99,19 @@ void frmStampante::Combo1_Click()
         return;
     }
     // Names are compared exactly; the first of two equal names wins.
-    for (const QString& nome : Printers::installed())
+    for (const QString& nome : std::as_const(stampanti_))
         if (nome == Combo1->currentText()) {
             Printers::setCurrent(nome);
             break;
         }
-    Label2->setText(QStringLiteral("La stampante scelta è \r\n") + Printers::current());
+    Combo1->setToolTip(Combo1->currentText());
+    scrivi(Label2, tr("La stampante scelta è ") + QStringLiteral("\r\n") + Printers::current());
+}
+
+void frmStampante::scrivi(QLabel* label, const QString& testo)
+{
+    // A long name may be cut short on the window: the tooltip has all of it, and so has what
+    // a screen reader hears, which is the label's text.
+    label->setText(testo);
+    label->setToolTip(QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
 }

@@ -2,6 +2,10 @@
 
 #include "platform/form.h"
 
+#include <QStringList>
+
+struct PrinterList;
+
 class PushKey;
 class QComboBox;
 class QLabel;
@@ -24,7 +28,22 @@ public:
 
     // A selection in the list, by the pupil or by the load itself.
     void Combo1_Click();
+    // The list is being read from the print service.
+    bool inLettura() const { return inLettura_; }
 
 protected:
     void onLoad() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Asks the print service for its printers; the window answers meanwhile.
+    void leggiStampanti();
+    void mostraStampanti(const PrinterList& elenco);
+    // A label's text, with the whole of it also in its tooltip.
+    static void scrivi(QLabel* label, const QString& testo);
+
+    // The printers as read at this opening: a selection looks here, not at the service.
+    QStringList stampanti_;
+    bool letto_ = false;
+    bool inLettura_ = false;
 };

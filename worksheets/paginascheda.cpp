@@ -3,7 +3,9 @@
 #include "platform/messagebox.h"
 #include "platform/printer.h"
 
+#include <QCoreApplication>
 #include <QHash>
+#include <QPointer>
 
 namespace {
 
@@ -37,12 +39,14 @@ void insieme(PrinterSurface& s, int k, const PaginaScheda::Insieme& posti, bool 
 
 } // namespace
 
-void DisegnaScheda(PrinterSurface& s, const PaginaScheda& pagina, const std::function<void()>& intestazioneFallita)
+bool DisegnaScheda(PrinterSurface& s, const PaginaScheda& pagina)
 {
+    // A failed header is left out and the page goes on without it.
+    bool intestazione = true;
     try {
         StampaIntestazione(s, pagina.istruzione);
     } catch (const PrinterError&) {
-        intestazioneFallita();
+        intestazione = false;
     }
     s.setDrawWidth(3);
     for (int k = 1; k <= 4; ++k) {
@@ -64,45 +68,45 @@ void DisegnaScheda(PrinterSurface& s, const PaginaScheda& pagina, const std::fun
         s.setFontSize(PaginaScheda::PuntiPiede);
         s.print(pagina.piede);
     }
+    return intestazione;
 }
 
-void StampaSchede(PrinterSurface& s, const QList<PaginaScheda>& pagine)
+void StampaScheda(PrinterSurface& s, const PaginaScheda& pagina)
 {
-    // One message at most for the whole document, however many pages fail.
-    bool segnalato = false;
-    auto segnala = [&] {
-        if (!segnalato)
-            MessageBox::show(ProblemaDiStampa);
-        segnalato = true;
-    };
+    bool riuscita = false;
     try {
-        for (qsizetype i = 0; i < pagine.size(); ++i) {
-            if (i > 0)
-                s.newPage();
-            DisegnaScheda(s, pagine[i], segnala);
-        }
+        riuscita = DisegnaScheda(s, pagina);
         s.endDoc();
     } catch (const PrinterError&) {
-        segnala();
+        riuscita = false;
     }
-}
-
-void StampaScheda(PrinterSurface& s, const PaginaScheda& pagina) { StampaSchede(s, {pagina}); }
-
-void StampaSchede(const QList<PaginaScheda>& pagine)
-{
-    std::unique_ptr<PrinterSurface> printer;
-    try {
-        printer = Printers::open(pagine.size() > 1 ? QStringLiteral("Tarvello - schede per la classe")
-                                                   : QStringLiteral("Tarvello - scheda"));
-    } catch (const PrinterError&) {
+    if (!riuscita)
         MessageBox::show(ProblemaDiStampa);
-        return;
-    }
-    StampaSchede(*printer, pagine);
 }
 
-void StampaScheda(const PaginaScheda& pagina) { StampaSchede({pagina}); }
+void StampaSchede(const QList<PaginaScheda>& pagine, QObject* contesto, std::function<void()> fatto)
+{
+    auto intestazione = std::make_shared<bool>(true);
+    PrintDocument documento;
+    documento.title = pagine.size() > 1 ? QStringLiteral("Tarvello - schede per la classe") : QStringLiteral("Tarvello - scheda");
+    documento.pages = int(pagine.size());
+    documento.paintPage = [pagine, intestazione](PrinterSurface& s, int pagina) {
+        *intestazione = DisegnaScheda(s, pagine[pagina]) && *intestazione;
+    };
+    // The outcome is told even when the window has been closed meanwhile.
+    Printers::print(documento, QCoreApplication::instance(),
+                    [intestazione, c = QPointer<QObject>(contesto), fatto = std::move(fatto)](const PrintOutcome& esito) {
+                        if (c && fatto)
+                            fatto();
+                        if (!esito.taken || !*intestazione)
+                            MessageBox::show(ProblemaDiStampa);
+                    });
+}
+
+void StampaScheda(const PaginaScheda& pagina, QObject* contesto, std::function<void()> fatto)
+{
+    StampaSchede({pagina}, contesto, std::move(fatto));
+}
 
 QList<PaginaScheda> PaginaScheda::perUnAltroThread(const QList<PaginaScheda>& pagine)
 {

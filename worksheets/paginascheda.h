@@ -10,6 +10,7 @@
 #include <optional>
 
 class PrinterSurface;
+class QObject;
 
 // One printed worksheet: a line for the pupil's name, one instruction, and four rows of two
 // boxes, in twips on the page. The left box of a row holds the first set as the window's
@@ -45,15 +46,15 @@ struct PaginaScheda
 
 inline const QString ProblemaDiStampa = QStringLiteral("Problema di stampa nella stampante utilizzata.");
 
-// Prints the page on the current printer, in one document. Any printer failure is reported
-// once with the printer message; the program and the worksheet go on as they were.
-void StampaScheda(const PaginaScheda& pagina);
-// The same on a given printer.
+// Paints the page on a printer's page; false when its header failed, which leaves the header
+// out and the rest of the page as it is. Any other printer failure is thrown.
+bool DisegnaScheda(PrinterSurface& printer, const PaginaScheda& pagina);
+
+// Prints the page on the current printer, as one document, without waiting for the print
+// service: `fatto` is called once its outcome is known. A page that did not reach the printer
+// is reported once with the printer message; the program and the worksheet go on as they were.
+void StampaScheda(const PaginaScheda& pagina, QObject* contesto, std::function<void()> fatto);
+// Several pages as one document, one job with one outcome, reported as one.
+void StampaSchede(const QList<PaginaScheda>& pagine, QObject* contesto, std::function<void()> fatto);
+// The same on a given printer, at once.
 void StampaScheda(PrinterSurface& printer, const PaginaScheda& pagina);
-// Several pages as one document on the current printer: one job, reported as one.
-void StampaSchede(const QList<PaginaScheda>& pagine);
-void StampaSchede(PrinterSurface& printer, const QList<PaginaScheda>& pagine);
-// Draws one page, without ending it. A failed header goes to `intestazioneFallita`, and
-// the page goes on without it; any other failure is thrown.
-void DisegnaScheda(PrinterSurface& printer, const PaginaScheda& pagina,
-                   const std::function<void()>& intestazioneFallita);

@@ -16,6 +16,8 @@
 #include "worksheets/schedaaggiungitogli.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QComboBox>
 #include <QMap>
 #include <algorithm>
@@ -296,6 +298,11 @@ void Pupil::checkPage(const RecordingPrinter& page, const SheetModel& s, int var
         return;
     // The same page on paper, read back from the print service.
     const QString queue = Printers::current();
+    QDeadlineTimer limit(2 * Printers::RunLimitMs);
+    while (Printers::runsInProgress() > 0 && !limit.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+        QThread::msleep(1);
+    }
     const QString pdf = PrintService::waitNewJob(queue, realBefore_);
     if (!check(!pdf.isEmpty(), QStringLiteral("the page reached the print service's queue %1").arg(queue)))
         return;

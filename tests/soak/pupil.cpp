@@ -17,6 +17,8 @@
 #include "worksheets/schedaaggiungitogli.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QTest>
@@ -88,6 +90,7 @@ public:
     void print(const QString& t) override { both([&](PrinterSurface& s) { s.print(t); }); }
     void line(QPointF a, QPointF b, const QColor& c) override { both([&](PrinterSurface& s) { s.line(a, b, c); }); }
     void paintPicture(const Picture& p, QPointF at) override { both([&](PrinterSurface& s) { s.paintPicture(p, at); }); }
+    void newPage() override { both([](PrinterSurface& s) { s.newPage(); }); }
     void endDoc() override { both([](PrinterSurface& s) { s.endDoc(); }); }
 
 private:
@@ -150,12 +153,19 @@ Pupil::Pupil(const Options& options) : options_(options), random_(options.seed)
     Clock::setSource([this] { return float(double((clockStartMs_ + nowMs_) % Giorno) / 1000.0); });
     Random::seed(options.seed);
     MessageBox::setSink([this](const QString& text) { messages_.append(text); });
-    Printers::setOpener([this](const QString& documento) -> std::unique_ptr<PrinterSurface> {
+    Printers::setOpener([this](const PrintDocument& documento) -> std::unique_ptr<PrinterSurface> {
         pages_.push_back(std::make_unique<RecordingPrinter>());
-        std::unique_ptr<PrinterSurface> carta;
-        if (nextPageReal_)
-            carta = Printers::openOnService(documento);
-        return std::make_unique<Copia>(*pages_.back(), std::move(carta));
+        if (!nextPageReal_)
+            return std::make_unique<Copia>(*pages_.back(), nullptr);
+        // A real page: recorded here, and handed to the print service as the program does.
+        Copia copia(*pages_.back(), nullptr);
+        for (int page = 0; page < documento.pages; ++page) {
+            if (page > 0)
+                copia.newPage();
+            documento.paintPage(copia, page);
+        }
+        copia.endDoc();
+        return nullptr;
     });
 }
 
@@ -779,7 +789,15 @@ void Pupil::driveModal()
     } else if (modal == loadedForm<frmStampante>()) {
         if (!choice_.window) {
             choice_.window = static_cast<frmStampante*>(modal.data());
-            choice_.list = Printers::installed();
+            // The list comes from the print service while the window answers.
+            QDeadlineTimer limit(2 * Printers::RunLimitMs);
+            while (choice_.window->inLettura() && !limit.hasExpired()) {
+                QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+                QThread::msleep(1);
+            }
+            choice_.list.clear();
+            for (int i = 0; i < choice_.window->Combo1->count(); ++i)
+                choice_.list.append(choice_.window->Combo1->itemText(i));
             choice_.label1 = choice_.list.isEmpty() ? QStringLiteral("Nessuna stampante installata")
                                                     : QStringLiteral("La stampante predefinita è \r\n") + Printers::current();
         }

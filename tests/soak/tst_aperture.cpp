@@ -81,7 +81,7 @@ private slots:
         QVERIFY(nessunServizio_.isValid());
         qputenv("CUPS_SERVER", nessunServizio_.filePath("cups.sock").toLocal8Bit());
         qputenv("CUPS_SERVERROOT", nessunServizio_.path().toLocal8Bit());
-        Printers::setOpener([this](const QString&) {
+        Printers::setOpener([this](const PrintDocument&) {
             ++pagine_;
             return std::make_unique<RecordingPrinter>();
         });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/printer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,7 +81,12 @@ inline QStringList outputs(const QString& queue)
 }
 
 // Waits until the queue has printed everything sent to it; the newest output file.
-inline QString waitJob(const QString& queue) { return run({"wait-job", queue, "30"}); }
+inline QString waitJob(const QString& queue)
+{
+    // A page is painted on the window's thread once the printer is known: let it be.
+    QTest::qWaitFor([] { return Printers::runsInProgress() == 0; }, 30000);
+    return run({"wait-job", queue, "30"});
+}
 
 // Waits until the queue has one more output file than `before`; that file, or empty.
 inline QString waitNewJob(const QString& queue, int before)
@@ -88,7 +95,7 @@ inline QString waitNewJob(const QString& queue, int before)
         const QStringList files = outputs(queue);
         if (files.size() > before)
             return waitJob(queue);
-        QThread::msleep(50);
+        QTest::qWait(50);
     }
     return QString();
 }

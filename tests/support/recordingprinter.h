@@ -12,7 +12,7 @@ class RecordingPrinter final : public PrinterSurface
 public:
     struct Op
     {
-        enum Kind { Text, Line, Picture_, DrawWidth, End } kind = Text;
+        enum Kind { Text, Line, Picture_, DrawWidth, NewPage, End } kind = Text;
         QPointF a{};
         QPointF b{};
         QString text{};
@@ -40,6 +40,7 @@ public:
     {
         record({.kind = Op::Picture_, .a = at, .pictureId = p.id()});
     }
+    void newPage() override { record({.kind = Op::NewPage}); }
     void endDoc() override { record({.kind = Op::End}); }
 
     int count(Op::Kind kind) const

@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/form.h"
 #include "platform/messagebox.h"
+#include "platform/printer.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -43,6 +44,12 @@ public:
 
 // The offscreen platform says at every raise of a window that it keeps no stacking order:
 // noise, thousands of times over in the long tests, that would bury what matters.
+// Lets the print runs handed over come to their outcome, with the window answering meanwhile.
+inline bool finishPrinting(int timeoutMs = 30000)
+{
+    return QTest::qWaitFor([] { return Printers::runsInProgress() == 0; }, timeoutMs);
+}
+
 inline void quietOffscreenPlatform()
 {
     static QtMessageHandler qtOwn = nullptr;

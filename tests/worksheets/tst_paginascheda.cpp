@@ -147,6 +147,7 @@ private slots:
             }
             void line(QPointF a, QPointF b, const QColor& c) override { inner.line(a, b, c); }
             void paintPicture(const Picture& p, QPointF at) override { inner.paintPicture(p, at); }
+            void newPage() override { inner.newPage(); }
             void endDoc() override { inner.endDoc(); }
         } recovering;
         StampaScheda(recovering, sample(false));

@@ -200,6 +200,7 @@ private slots:
         QTimer::singleShot(0, [&] {
             frmStampante& scelta = loadForm<frmStampante>();
             modal = scelta.isVisible() && scelta.isModal();
+            QTest::qWaitFor([&] { return !scelta.inLettura(); }, 30000);
             scelta.Combo1->setCurrentIndex(1);
             scelta.Combo1_Click();
             scelta.Command2->click();
@@ -221,6 +222,7 @@ private slots:
         const PaginaScheda before = w.pagina();
         Printers::setCurrent(QStringLiteral("Tarvello_Sparita"));
         QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QVERIFY(finishPrinting());
         QCOMPARE(messages.messages, QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
         QVERIFY(w.isLoaded());
         QVERIFY(w.pagina().primi == before.primi && w.pagina().secondi == before.secondi);

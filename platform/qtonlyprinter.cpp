@@ -1,0 +1,111 @@
+// The print service through Qt alone, for machines without libcups: what Qt reports is
+// trusted. Qt gives no time limit of its own, so each request runs on a thread of its own
+// and a hung one holds up nothing but itself.
+
+#include "platform/printbackend.h"
+
+#include <QPicture>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <list>
+
+namespace {
+
+// The pages, recorded in twips on the window's thread, played on the printer later.
+class Pages final : public PrintBackend::Prepared
+{
+public:
+    std::list<QPicture> pages;
+};
+
+} // namespace
+
+bool PrintBackend::mayOverrun() { return true; }
+
+PrinterList PrintBackend::list(QDeadlineTimer)
+{
+    PrinterList result;
+    result.answered = true;
+    result.names = QPrinterInfo::availablePrinterNames();
+    result.defaultName = QPrinterInfo::defaultPrinterName();
+    return result;
+}
+
+PrintBackend::Target PrintBackend::resolve(const QString& chosen, QDeadlineTimer deadline, QString* why)
+{
+    Target target;
+    QString name = chosen;
+    if (name.isEmpty())
+        name = QPrinterInfo::defaultPrinterName();
+    if (name.isEmpty())
+        name = QPrinterInfo::availablePrinterNames().value(0);
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (name.isEmpty() || info.isNull()) {
+        *why = name.isEmpty() ? QStringLiteral("no printer") : QStringLiteral("printer not available: %1").arg(name);
+        return target;
+    }
+    if (deadline.hasExpired()) {
+        *why = QStringLiteral("the print service did not answer in time");
+        return target;
+    }
+    target.printer = name;
+    target.layout = QPageLayout(info.defaultPageSize(), QPageLayout::Portrait, QMarginsF());
+    return target;
+}
+
+std::unique_ptr<PrintBackend::Prepared> PrintBackend::prepare(const Target&, const PrintDocument& document, QString* why)
+{
+    auto prepared = std::make_unique<Pages>();
+    prepared->pages.emplace_back();
+    QPainter painter(&prepared->pages.back());
+    const auto surface = PrintPainting::surface(painter, [&] {
+        painter.end();
+        prepared->pages.emplace_back();
+        return painter.begin(&prepared->pages.back());
+    });
+    try {
+        for (int page = 0; page < document.pages; ++page) {
+            if (page > 0)
+                surface->newPage();
+            document.paintPage(*surface, page);
+        }
+        surface->endDoc();
+    } catch (const PrinterError& e) {
+        *why = QString::fromStdString(e.what());
+        return nullptr;
+    }
+    return prepared;
+}
+
+PrintOutcome PrintBackend::submit(const Target& target, const Prepared& prepared, const QString& title, QDeadlineTimer)
+{
+    PrintOutcome outcome{false, QString(), target.printer};
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(target.printer);
+    printer.setDocName(title);
+    printer.setFullPage(false);
+    if (!printer.isValid() || printer.printerName() != target.printer) {
+        outcome.why = QStringLiteral("printer not available: %1").arg(target.printer);
+        return outcome;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        outcome.why = QStringLiteral("cannot start a document on %1").arg(target.printer);
+        return outcome;
+    }
+    bool first = true;
+    for (const QPicture& page : static_cast<const Pages&>(prepared).pages) {
+        if (!first && !printer.newPage())
+            break;
+        first = false;
+        painter.save();
+        PrintPainting::paintInTwips(painter, printer.resolution());
+        painter.drawPicture(0, 0, page);
+        painter.restore();
+    }
+    outcome.taken = painter.end();
+    if (!outcome.taken)
+        outcome.why = QStringLiteral("the printer did not take the document");
+    return outcome;
+}
