@@ -31,7 +31,7 @@ frmSchedeClasse::frmSchedeClasse()
     spnSchede->setAccessibleName(tr("Quante schede diverse"));
     Label1->setBuddy(spnSchede);
     Label2 = place(makeLabel(tr("La prima è la scheda sullo schermo, le altre sono nuove; "
-                                "ognuna porta in fondo \"Scheda 1 di ...\"."),
+                                "in fondo a ogni pagina c'è il suo numero."),
                              makeFont(QStringLiteral("Arial"), 9.75), Qt::black),
                    nullptr, QRectF(300, 960, 5100, 720), Kind::Label, QStringLiteral("Label2"));
     Label2->setWordWrap(true);
