@@ -15,9 +15,11 @@
 #include "platform/savedialog.h"
 #include "platform/twips.h"
 #include "worksheets/frmschedeclasse.h"
+#include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
 #include "worksheets/schedaaggiungitogli.h"
 
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
@@ -238,6 +240,13 @@ public:
     ServizioDiStampa& operator=(const ServizioDiStampa&) = delete;
 
     bool avviato() const { return avviato_; }
+    // A subcommand of the sandbox on this service: freeze, thaw, add QUEUE...
+    bool comando(const QStringList& argomenti)
+    {
+        QStringList tutti = argomenti;
+        tutti.insert(1, cartella_.path());
+        return riesce(tutti);
+    }
     // The number of pages the queue has printed; with `attendi`, once it has printed all it
     // was given.
     int pagineStampate(bool attendi)
@@ -260,53 +269,147 @@ private:
             return QString();
         return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
     }
+    static bool riesce(const QStringList& argomenti)
+    {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.start(QStringLiteral(TARVELLO_CUPS_SANDBOX), argomenti);
+        return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    }
 
     QTemporaryDir cartella_;
     bool avviato_ = false;
 };
 
+// The longest the window's event loop went without turning, while it lives: a 5 ms timer
+// that notes how late it comes.
+class Inceppamento
+{
+public:
+    Inceppamento()
+    {
+        timer_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            const qint64 ora = adesso();
+            massimo_ = std::max(massimo_, (ora - ultimo_) / 1e6 - Passo);
+            ultimo_ = ora;
+        });
+        ultimo_ = adesso();
+        timer_.start(Passo);
+    }
+    double massimoMs() const { return massimo_; }
+
+private:
+    static constexpr int Passo = 5;
+    QTimer timer_;
+    qint64 ultimo_ = 0;
+    double massimo_ = 0;
+};
+
 // A whole worksheet printed with a click on "STAMPA": from the delivery of the button's
-// release (the click) to the end of the print handler, which has handed the page to the print
-// service and waited for its answer.
+// release (the click) to the outcome of the page, which the print service has taken; and the
+// longest the window's event loop stalled meanwhile. With `fermo` the print service is
+// stopped (SIGSTOP) for the whole run, and the outcome is the message.
 void stampa(BenchApplication& app, XTest& x, ServizioDiStampa& servizio, FinestraScheda& w, const char* cosa,
-            int prove)
+            int prove, bool fermo = false)
 {
     for (int k = 1; k <= FinestraScheda::Esercizi; ++k)
         w.GeneraInsieme(k);
     QStringList messaggi;
     MessageBox::setSink([&](const QString& testo) { messaggi.append(testo); });
     const int giaStampate = servizio.pagineStampate(false);
-    std::vector<double> ms;
-    for (int i = 0; i < prove && messaggi.isEmpty(); ++i) {
+    if (fermo)
+        servizio.comando({"freeze"});
+    std::vector<double> ms, inceppamenti;
+    qint64 conclusa = -1;
+    const auto collegamento = QObject::connect(&w, &FinestraScheda::stampaConclusa, [&] { conclusa = adesso(); });
+    for (int i = 0; i < prove && (fermo || messaggi.isEmpty()); ++i) {
         const QPoint centro = w.Command1->mapToGlobal(w.Command1->rect().center());
         x.puntatore(centro * w.devicePixelRatioF());
         attendi(50);
-        double durata = -1;
+        qint64 inizio = -1;
+        conclusa = -1;
         app.osserva({w.Command1}, {QEvent::MouseButtonRelease},
-                    [&](QObject*, QEvent::Type, qint64 inizio, qint64 fine) { durata = (fine - inizio) / 1e6; });
+                    [&](QObject*, QEvent::Type, qint64 da, qint64) { inizio = da; });
+        Inceppamento inceppamento;
         x.bottone(true);
         x.bottone(false);
-        const bool visto = attendiChe([&] { return durata >= 0; }, 10000);
+        const bool visto = attendiChe([&] { return conclusa >= 0; }, 30000);
         app.smettiDiOsservare();
-        if (!visto) {
-            guasto(cosa, "the click on STAMPA did not arrive");
+        if (!visto || inizio < 0) {
+            guasto(cosa, "the print run did not end");
             break;
         }
-        ms.push_back(durata);
+        ms.push_back((conclusa - inizio) / 1e6);
+        inceppamenti.push_back(inceppamento.massimoMs());
         // The service finishes with the page before the next one.
         attendi(400);
     }
+    QObject::disconnect(collegamento);
     MessageBox::setSink({});
-    if (!messaggi.isEmpty()) {
+    if (fermo) {
+        servizio.comando({"thaw"});
+        if (messaggi.size() != int(ms.size())) {
+            guasto(cosa, "a run on a stopped service did not say the page was not printed");
+            return;
+        }
+    } else if (!messaggi.isEmpty()) {
         guasto(cosa, qPrintable("the program said: " + messaggi.first()));
         return;
     }
     const int stampate = servizio.pagineStampate(true) - giaStampate;
-    if (stampate != int(ms.size())) {
+    if (!fermo && stampate != int(ms.size())) {
         guasto(cosa, qPrintable(QStringLiteral("%1 clicks, but %2 pages reached the queue").arg(ms.size()).arg(stampate)));
         return;
     }
-    riporta(cosa, mediana(ms), "ms", prove, 150.0);
+    if (!fermo)
+        riporta(cosa, mediana(ms), "ms", int(ms.size()), 150.0);
+    const QByteArray stallo = QByteArray(cosa) + (fermo ? ", service stopped: longest stall of the window"
+                                                        : ": longest stall of the window");
+    riporta(stallo.constData(), mediana(inceppamenti), "ms", int(ms.size()), 50.0);
+}
+
+// One step down a list of 200 printers in the printer choice: the arrow key through the X
+// server, from the delivery of its press until it has been handled.
+void passoNellElenco(BenchApplication& app, XTest& x, FinestraScheda& w, int prove)
+{
+    const char* cosa = "one step in a list of 200 printers";
+    std::vector<double> ms;
+    int voci = 0;
+    QTimer::singleShot(0, [&] {
+        frmStampante* f = loadedForm<frmStampante>();
+        if (!f)
+            return;
+        attendiChe([&] { return !f->inLettura(); }, 30000);
+        voci = f->Combo1->count();
+        f->activateWindow();
+        f->Combo1->setFocus();
+        attendi(200);
+        for (int i = 0; i < prove && voci >= 200; ++i) {
+            double durata = -1;
+            app.osserva({f->Combo1}, {QEvent::KeyPress},
+                        [&](QObject*, QEvent::Type, qint64 da, qint64 a) { durata = (a - da) / 1e6; });
+            x.tasto(XK_Down, true);
+            x.tasto(XK_Down, false);
+            const bool visto = attendiChe([&] { return durata >= 0; }, 5000);
+            app.smettiDiOsservare();
+            if (!visto)
+                break;
+            ms.push_back(durata);
+            attendi(20);
+        }
+        f->Command2->click();
+    });
+    w.menuStampante->trigger();
+    if (voci < 200) {
+        guasto(cosa, qPrintable(QStringLiteral("the list holds %1 printers").arg(voci)));
+        return;
+    }
+    if (int(ms.size()) < prove) {
+        guasto(cosa, "the arrow key did not reach the list");
+        return;
+    }
+    riporta(cosa, mediana(ms), "ms", prove, 5.0);
 }
 
 // A class set of 25 worksheets, from the teacher's answer in the class window to the end of
@@ -456,5 +559,18 @@ int main(int argc, char* argv[])
         classe(servizio, togli, false, "class set of 25 \"togli elementi\" worksheets printed to a PDF queue", 5);
     }
     togli.unload();
+    // A print service that hangs: each run waits for its time limit, so a few are enough.
+    frmStampaSchede& scheda = loadForm<frmStampaSchede>();
+    if (mostrata(scheda))
+        stampa(app, x, servizio, scheda, "worksheet \"insieme vuoto\"", 3, true);
+    // A school's network: 200 printers.
+    bool aggiunte = true;
+    for (int i = 1; i < 200 && aggiunte; ++i)
+        aggiunte = servizio.comando({"add", QStringLiteral("Aula_%1").arg(i, 3, 10, QLatin1Char('0'))});
+    if (!aggiunte)
+        guasto("one step in a list of 200 printers", "the print service did not take 200 queues");
+    else if (mostrata(scheda))
+        passoNellElenco(app, x, scheda, prove);
+    scheda.unload();
     return fallito ? 1 : 0;
 }

@@ -100,7 +100,9 @@ PrintOutcome PrintBackend::submit(const Target& target, const Prepared& prepared
             break;
         first = false;
         painter.save();
-        PrintPainting::paintInTwips(painter, printer.resolution());
+        // A picture is played at the device's resolution already: only twips to its own
+        // resolution are left to scale.
+        PrintPainting::paintInTwips(painter, page.logicalDpiX());
         painter.drawPicture(0, 0, page);
         painter.restore();
     }

@@ -130,6 +130,7 @@ void FinestraScheda::stampaPagine(const QList<PaginaScheda>& pagine)
     StampaSchede(pagine, this, [this] {
         stampaInCorso_ = false;
         unsetCursor();
+        emit stampaConclusa();
     });
 }
 

@@ -86,6 +86,10 @@ public:
     // Asks where to save and writes the pages there; false when nothing was written.
     bool salvaPagine(const QList<PaginaScheda>& pagine);
 
+signals:
+    // The outcome of the page STAMPA sent is known; a page that did not print is told next.
+    void stampaConclusa();
+
 protected:
     explicit FinestraScheda(const DisegnoScheda& disegno);
 

@@ -26,7 +26,13 @@
 #   cups-sandbox.sh disable  DIR QUEUE [WHY]  QUEUE takes jobs but does not print them
 #   cups-sandbox.sh enable   DIR QUEUE        QUEUE prints again
 #   cups-sandbox.sh break    DIR QUEUE        every job on QUEUE fails in the backend
-#   cups-sandbox.sh repair   DIR QUEUE        undo "break"
+#   cups-sandbox.sh repair   DIR QUEUE        undo "break", "slow" and "hold"
+#   cups-sandbox.sh slow     DIR QUEUE SECS   every job on QUEUE takes SECS seconds to print
+#   cups-sandbox.sh hold     DIR QUEUE        the device of QUEUE blocks every job until "release"
+#   cups-sandbox.sh release  DIR QUEUE        let the held jobs of QUEUE through
+#   cups-sandbox.sh freeze   DIR              the server stops answering (SIGSTOP), as a hung one
+#   cups-sandbox.sh thaw     DIR              the server goes on (SIGCONT)
+#   cups-sandbox.sh nodefault DIR             no queue is the default destination
 #   cups-sandbox.sh selftest DIR              check this script, in sandboxes under DIR
 #
 # Exit status: 0 on success, 1 on any failure (with a message on stderr).
@@ -208,7 +214,8 @@ write_backend() {
 #!/bin/sh
 # CUPS backend of Tarvello's test sandbox: stores every job as a new file
 # $out/QUEUE/job-ID.pdf.  Device URI: $BACKEND:/QUEUE (or $BACKEND:/QUEUE?fail,
-# which makes every job fail, for fault-injection tests).
+# which makes every job fail, ?slow=SECS, a printer that takes SECS seconds a job, or
+# ?hold, a device that takes nothing until the file QUEUE/.release exists).
 OUT='$out'
 umask 022
 EOF
@@ -228,6 +235,14 @@ case $name in
     *'?fail')
         echo "ERROR: simulated printer failure on ${name%'?fail'}" >&2
         exit 1 ;;
+    *'?slow='*)
+        sleep "${name##*'?slow='}"
+        name=${name%'?slow='*} ;;
+    *'?hold')
+        name=${name%'?hold'}
+        while [ ! -e "$OUT/$name/.release" ]; do sleep 0.1; done ;;
+esac
+case $name in
     '' | */* | .*)
         echo "ERROR: bad device URI '$uri'" >&2
         exit 1 ;;
@@ -910,6 +925,33 @@ case $cmd in
             repair)
                 nargs 1 1 "$@"
                 set_device "$1" "$BACKEND:/$1" ;;
+            slow)
+                nargs 2 2 "$@"
+                set_device "$1" "$BACKEND:/$1?slow=$2" ;;
+            hold)
+                nargs 1 1 "$@"
+                rm -f "$ROOT/out/$1/.release"
+                set_device "$1" "$BACKEND:/$1?hold" ;;
+            release)
+                nargs 1 1 "$@"
+                touch "$ROOT/out/$1/.release" || die "cannot release $1" ;;
+            freeze | thaw)
+                nargs 0 0 "$@"
+                pid=$(server_pid "$DIR") || die "no server running in $DIR"
+                if [ "$cmd" = freeze ]; then kill -STOP "$pid"; else kill -CONT "$pid"; fi ||
+                    die "cannot $cmd the server" ;;
+            nodefault)
+                nargs 0 0 "$@"
+                # A queue removed while it is the default leaves none; it comes back as it was.
+                q=$(default_queue)
+                if [ -n "$q" ]; then
+                    ppd=$(mktemp) || die "mktemp failed"
+                    cp -- "$ROOT/etc/ppd/$q.ppd" "$ppd" || { rm -f "$ppd"; die "no PPD for queue $q"; }
+                    lpadm -x "$q" || { rm -f "$ppd"; die "cannot remove $q"; }
+                    add_queue "$q" "$ppd"
+                    rm -f "$ppd"
+                fi
+                [ -z "$(default_queue)" ] || die "a default destination remains" ;;
             *)
                 usage ;;
         esac
