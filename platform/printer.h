@@ -53,6 +53,9 @@ struct PrintDocument
     int pages = 1;
     // Paints page `page` (0 to pages - 1). It may throw PrinterError, which loses the job.
     std::function<void(PrinterSurface& surface, int page)> paintPage;
+    // True when paintPage uses nothing the window's thread uses: its pages are then painted
+    // on the print worker, and a document of many pages never holds the window up.
+    bool paintsAnywhere = false;
 };
 
 // How a print run ended.

@@ -90,9 +90,20 @@ void StampaSchede(const QList<PaginaScheda>& pagine, QObject* contesto, std::fun
     PrintDocument documento;
     documento.title = pagine.size() > 1 ? QStringLiteral("Tarvello - schede per la classe") : QStringLiteral("Tarvello - scheda");
     documento.pages = int(pagine.size());
-    documento.paintPage = [pagine, intestazione](PrinterSurface& s, int pagina) {
-        *intestazione = DisegnaScheda(s, pagine[pagina]) && *intestazione;
-    };
+    if (pagine.size() == 1) {
+        documento.paintPage = [pagine, intestazione](PrinterSurface& s, int pagina) {
+            *intestazione = DisegnaScheda(s, pagine[pagina]) && *intestazione;
+        };
+    } else {
+        // Many pages are painted on the print worker, with drawings of their own loaded there.
+        auto copie = std::make_shared<QList<PaginaScheda>>();
+        documento.paintsAnywhere = true;
+        documento.paintPage = [pagine, copie, intestazione](PrinterSurface& s, int pagina) {
+            if (copie->isEmpty())
+                *copie = PaginaScheda::perUnAltroThread(pagine);
+            *intestazione = DisegnaScheda(s, copie->at(pagina)) && *intestazione;
+        };
+    }
     // The outcome is told even when the window has been closed meanwhile.
     Printers::print(documento, QCoreApplication::instance(),
                     [intestazione, c = QPointer<QObject>(contesto), fatto = std::move(fatto)](const PrintOutcome& esito) {
