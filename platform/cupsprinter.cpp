@@ -18,11 +18,6 @@ namespace {
 
 constexpr int FollowStepMs = 20;
 
-// Gives up a request when its deadline has passed.
-int stillWaiting(http_t*, void* data)
-{
-    return static_cast<const QDeadlineTimer*>(data)->hasExpired() ? 0 : 1;
-}
 
 // A connection to the print service, for one request or a few, within a deadline.
 class Connection
@@ -37,13 +32,13 @@ public:
         int cancel = 0;
         const QDeadlineTimer connecting(std::min<qint64>(deadline_.remainingTime(), Printers::AnswerLimitMs));
         http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                             int(std::min<qint64>(deadline_.remainingTime(), Printers::AnswerLimitMs)), &cancel);
-        // No server at all (no socket, or nobody listening) is told apart from one that
-        // does not answer: a machine without a print service has no printers.
-        // A service that hangs lets the connection wait to its limit; a refusal comes at once.
+                             int(connecting.remainingTime()), &cancel);
+        // No server at all (no socket, or nobody listening) is told apart from one that does
+        // not answer: a machine without a print service has no printers. A refusal comes at
+        // once; a service that hangs lets the connection wait to its limit.
         refused_ = !http_ && connecting.remainingTime() > Printers::AnswerLimitMs / 2;
         if (http_)
-            httpSetTimeout(http_, 0.25, stillWaiting, &deadline_);
+            httpSetTimeout(http_, 0.25, stillWaiting, this);
     }
     ~Connection()
     {
@@ -62,6 +57,9 @@ public:
 
     explicit operator bool() const { return http_ != nullptr; }
     bool refused() const { return refused_; }
+    // A request was given up: the service did not answer in time.
+    bool timedOut() const { return timedOut_; }
+    // A shorter deadline for the requests that follow.
     void limitTo(QDeadlineTimer whole) { whole_ = whole; }
 
 private:
@@ -69,6 +67,17 @@ private:
     QDeadlineTimer whole_;
     http_t* http_ = nullptr;
     bool refused_ = false;
+    bool timedOut_ = false;
+
+    // Gives up a request when its deadline has passed.
+    static int stillWaiting(http_t*, void* data)
+    {
+        auto* c = static_cast<Connection*>(data);
+        if (!c->deadline_.hasExpired())
+            return 1;
+        c->timedOut_ = true;
+        return 0;
+    }
 };
 
 QString lastError() { return QString::fromUtf8(cupsLastErrorString()); }
@@ -164,7 +173,7 @@ PrinterList PrintBackend::list(QDeadlineTimer deadline)
     cups_dest_t* dests = nullptr;
     const int n = cupsGetDests2(c.forRequest(), &dests);
     const ipp_status_t status = cupsLastError();
-    if (n == 0 && status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND) {
+    if (c.timedOut() || (n == 0 && status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND)) {
         cupsFreeDests(n, dests);
         return result;
     }
@@ -191,7 +200,7 @@ PrintBackend::Target PrintBackend::resolve(const QString& chosen, QDeadlineTimer
     }
     const QByteArray name = chosen.toUtf8();
     cups_dest_t* dest = cupsGetNamedDest(c.forRequest(), chosen.isEmpty() ? nullptr : name.constData(), nullptr);
-    if (!dest && chosen.isEmpty() && !deadline.hasExpired()) {
+    if (!dest && chosen.isEmpty() && !c.timedOut()) {
         // No default printer, as when printers are found on the network: the first one.
         cups_dest_t* dests = nullptr;
         const int n = cupsGetDests2(c.forRequest(), &dests);
@@ -201,14 +210,15 @@ PrintBackend::Target PrintBackend::resolve(const QString& chosen, QDeadlineTimer
         cupsFreeDests(n, dests);
     }
     if (!dest) {
-        *why = chosen.isEmpty() ? QStringLiteral("no printer: %1").arg(lastError())
+        *why = c.timedOut() ? QStringLiteral("the print service did not answer in time")
+             : chosen.isEmpty() ? QStringLiteral("no printer: %1").arg(lastError())
                                 : QStringLiteral("printer not available: %1").arg(chosen);
         return target;
     }
     target.layout = paperOf(c.forRequest(), dest->name, &target.media);
     target.printer = QString::fromUtf8(dest->name);
     cupsFreeDests(1, dest);
-    if (deadline.hasExpired()) {
+    if (c.timedOut()) {
         *why = QStringLiteral("the print service did not answer in time");
         return Target{};
     }

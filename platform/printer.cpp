@@ -61,6 +61,8 @@ public:
             // A request that may hang must not hold up the ones after it.
             QThread* t = QThread::create(std::move(job));
             QObject::connect(t, &QThread::finished, t, &QObject::deleteLater);
+            own_.removeAll(nullptr);
+            own_.append(t);
             t->start();
             return;
         }
@@ -80,10 +82,15 @@ private:
     {
         thread_.quit();
         thread_.wait(Printers::RunLimitMs);
+        // Threads of their own that ended after the last turn of the event loop.
+        for (const QPointer<QThread>& t : std::as_const(own_))
+            if (t && t->wait(Printers::RunLimitMs))
+                delete t.data();
     }
 
     QThread thread_;
     QObject* receiver_;
+    QList<QPointer<QThread>> own_;
 };
 
 // Runs a function on the window's thread, for a context that may be gone by then.

@@ -161,6 +161,9 @@ int main(int argc, char* argv[])
     if (auto* w = loadedForm<frmStampaSchede3>())
         mentreModale([w] { w->menuStampante->trigger(); }, [](QWidget& finestra) {
             auto& f = static_cast<frmStampante&>(finestra);
+            // The list comes from the print service while the window answers.
+            for (int i = 0; i < 1500 && f.inLettura(); ++i)
+                attendi(20);
             const int pdf = f.Combo1->findText(QStringLiteral("PDF"));
             f.Combo1->setCurrentIndex(pdf);
             emit f.Combo1->activated(pdf);

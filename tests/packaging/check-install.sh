@@ -38,9 +38,8 @@ for f in $expected; do
     echo "$contents" | grep -qx "$f" || fail "the package lacks $f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-# Read off the binary: the Qt libraries it links and the C library, with versions. Pages and
-# PDF files are drawn with Qt GUI alone when the print service is reached through libcups.
-for lib in libqt6widgets6 libqt6gui6 libqt6svg6 libc6 libstdc++6; do
+# Read off the binary: the Qt libraries it links and the C library, with versions.
+for lib in libqt6widgets6 libcups2 libqt6svg6 libc6 libstdc++6; do
     echo "$depends" | grep -q "$lib" || fail "Depends lacks $lib: $depends"
 done
 echo "$depends" | grep -q 'libc6 (>= ' || fail "Depends does not come from the binary: $depends"

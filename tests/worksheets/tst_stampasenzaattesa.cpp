@@ -74,13 +74,23 @@ private slots:
             bool occupato = false;
             const qint64 durata = stampa(w, &occupato);
             QVERIFY(occupato);
+            qInfo("hung service: the outcome after %lld ms, the longest stall %lld ms", durata, ritardo.massimo());
             QVERIFY2(durata <= Printers::RunLimitMs + 1000, qPrintable(QString::number(durata)));
             QVERIFY2(ritardo.massimo() < 200, qPrintable(QString::number(ritardo.massimo())));
         }
         QCOMPARE(messages.messages, QStringList{Problema});
 
         // The choice cannot list the printers, and says why; the next opening tries again.
-        Scheda::Scelta s = Scheda::conSceltaStampante(w, [](frmStampante&) {});
+        QElapsedTimer apertura;
+        apertura.start();
+        Scheda::Scelta s;
+        {
+            Ritardo ritardo;
+            s = Scheda::conSceltaStampante(w, [](frmStampante&) {});
+            qInfo("hung service: the printer choice told it after %lld ms, the longest stall %lld ms", apertura.elapsed(),
+                  ritardo.massimo());
+            QVERIFY2(ritardo.massimo() < 200, qPrintable(QString::number(ritardo.massimo())));
+        }
         QVERIFY(s.voci.isEmpty());
         QCOMPARE(s.label1, QStringLiteral("Il servizio di stampa non risponde"));
         QVERIFY(PrintService::command({"thaw"}));
@@ -118,6 +128,7 @@ private slots:
         if (fermaDopo)
             QTimer::singleShot(1000, [] { PrintService::command({"freeze"}); });
         const qint64 durata = stampa(w);
+        qInfo("%s: the outcome after %lld ms", QTest::currentDataTag(), durata);
         QVERIFY2(durata <= Printers::RunLimitMs + 1000, qPrintable(QString::number(durata)));
         QVERIFY2(messages.messages.isEmpty(), qPrintable(messages.messages.join(' ')));
         QVERIFY(PrintService::command(rimedio.split(' ')));
