@@ -8,6 +8,7 @@
 struct Picture::Data
 {
     int id = -1;
+    QString path;
     std::unique_ptr<QSvgRenderer> renderer;
     QSize size;
     // Names this drawing's renderings in the pixmap cache, and no other drawing's.
@@ -20,6 +21,7 @@ Picture Picture::fromSvg(const QString& path, int id)
     static std::atomic<quint64> serials{0};
     data->id = id;
     data->serial = ++serials;
+    data->path = path;
     data->renderer = std::make_unique<QSvgRenderer>(path);
     if (!data->renderer->isValid())
         return Picture();
@@ -27,6 +29,11 @@ Picture Picture::fromSvg(const QString& path, int id)
     Picture p;
     p.d_ = std::move(data);
     return p;
+}
+
+Picture Picture::forAnotherThread() const
+{
+    return d_ ? fromSvg(d_->path, d_->id) : Picture();
 }
 
 int Picture::id() const { return d_ ? d_->id : -1; }

@@ -25,6 +25,9 @@ public:
     QSize size() const;
     // Draws the picture stretched to `target` (vector).
     void paint(QPainter& painter, const QRectF& target) const;
+    // The same drawing with a renderer of its own, for painting on another thread: copies
+    // share a renderer, which is not safe to use from two threads at once.
+    Picture forAnotherThread() const;
     // A pixmap of `logicalSize` for a screen of the given pixel ratio; kept in Qt's pixmap
     // cache, for the sizes that come back (a figure at its own size in every place).
     QPixmap pixmap(QSize logicalSize, qreal devicePixelRatio) const;

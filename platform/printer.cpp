@@ -334,6 +334,23 @@ void Printers::print(const PrintDocument& document, QObject* context, std::funct
     Worker::instance().post([run, chosen] {
         QString why;
         const PrintBackend::Target target = PrintBackend::resolve(chosen, run->deadline, &why);
+        if (run->document.paintsAnywhere && !target.printer.isEmpty()) {
+            QString paintWhy;
+            std::shared_ptr<PrintBackend::Prepared> prepared = PrintBackend::prepare(target, run->document, &paintWhy);
+            if (!prepared) {
+                backOnWindowThread(QCoreApplication::instance(), [run, target, paintWhy] {
+                    run->printer = target.printer;
+                    run->finish(notTaken(target.printer, paintWhy));
+                });
+                return;
+            }
+            int expected = Waiting;
+            if (!run->stage.compare_exchange_strong(expected, HandingOver))
+                return; // given up as not taken: it must not print now
+            const PrintOutcome outcome = PrintBackend::submit(target, *prepared, run->document.title, run->deadline);
+            backOnWindowThread(QCoreApplication::instance(), [run, outcome] { run->finish(outcome); });
+            return;
+        }
         backOnWindowThread(QCoreApplication::instance(), [run, target, why] {
             if (run->reported)
                 return;

@@ -39,6 +39,8 @@ public:
     virtual void paintPicture(const Picture& picture, QPointF at) = 0;
     // Ends the page and starts the next one of the same document.
     virtual void newPage() = 0;
+    // The height of the printable area, in twips; 0 when it is not known.
+    virtual double printableHeight() const { return 0; }
     // Ends the document: it goes to the printer.
     virtual void endDoc() = 0;
 };
@@ -51,6 +53,9 @@ struct PrintDocument
     int pages = 1;
     // Paints page `page` (0 to pages - 1). It may throw PrinterError, which loses the job.
     std::function<void(PrinterSurface& surface, int page)> paintPage;
+    // True when paintPage uses nothing the window's thread uses: its pages are then painted
+    // on the print worker, and a document of many pages never holds the window up.
+    bool paintsAnywhere = false;
 };
 
 // How a print run ended.

@@ -12,6 +12,7 @@
 #include "platform/form.h"
 #include "platform/pushkey.h"
 #include "platform/random.h"
+#include "platform/savedialog.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
 #include "worksheets/schedaaggiungitogli.h"
@@ -21,6 +22,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -181,5 +184,23 @@ int main(int argc, char* argv[])
             emit f.Combo1->activated(pdf);
             foto(f, "stampante");
         });
+
+    // Worksheets for a class: the window that asks how many, then page 2 of a saved class set
+    // with its footer, as the PDF file shows it.
+    if (auto* w = loadedForm<frmStampaSchede3>()) {
+        mentreModale([w] { w->mnuStampaClasse->trigger(); }, [](QWidget& f) { foto(f, "classe"); });
+        QTemporaryDir tmp;
+        const QString pdf = tmp.filePath("classe.pdf");
+        SaveDialog::setSink([pdf](const QString&) { return pdf; });
+        w->salvaPagine(w->schedeClasse(3));
+        SaveDialog::setSink({});
+        const QString png = QDir(cartella).filePath("classe-pagina");
+        if (QProcess::execute("pdftoppm", {"-r", "50", "-f", "2", "-l", "2", "-png", "-singlefile", pdf, png}) != 0) {
+            qWarning("cannot draw %s.png", qPrintable(png));
+            riuscito = false;
+        } else {
+            qInfo("%s.png", qPrintable(png));
+        }
+    }
     return riuscito ? 0 : 1;
 }

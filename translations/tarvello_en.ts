@@ -95,6 +95,30 @@
         <source>Visualizza la seconda parte</source>
         <translation>Show the second part</translation>
     </message>
+    <message>
+        <source>Stampa per la classe...</source>
+        <translation>Print for the class...</translation>
+    </message>
+    <message>
+        <source>Salva PDF...</source>
+        <translation>Save PDF...</translation>
+    </message>
+    <message>
+        <source>Scheda %1 di %2</source>
+        <translation>Worksheet %1 of %2</translation>
+    </message>
+    <message>
+        <source>Salva PDF</source>
+        <translation>Save PDF</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1.</source>
+        <translation>Could not save the file %1.</translation>
+    </message>
 </context>
 <context>
     <name>FrmInizio</name>
@@ -188,6 +212,29 @@
     <message>
         <source>Problema di stampa nella stampante utilizzata.</source>
         <translation>Printing problem on the printer in use.</translation>
+    </message>
+    <message>
+        <source>Tarvello - schede per la classe</source>
+        <translation>Tarvello - worksheets for the class</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFile</name>
+    <message>
+        <source>Il nome scelto è quello di una cartella.</source>
+        <translation>The name chosen is that of a folder.</translation>
+    </message>
+    <message>
+        <source>Nella cartella scelta non si può scrivere.</source>
+        <translation>The folder chosen cannot be written to.</translation>
+    </message>
+    <message>
+        <source>Il disco è pieno o non accetta la scrittura.</source>
+        <translation>The disk is full or does not accept writing.</translation>
+    </message>
+    <message>
+        <source>Il file esistente non si può sostituire.</source>
+        <translation>The existing file cannot be replaced.</translation>
     </message>
 </context>
 <context>
@@ -388,6 +435,37 @@
     </message>
 </context>
 <context>
+    <name>frmSchedeClasse</name>
+    <message>
+        <source>Schede per la classe</source>
+        <translation>Worksheets for the class</translation>
+    </message>
+    <message>
+        <source>Quante schede diverse?</source>
+        <translation>How many different worksheets?</translation>
+    </message>
+    <message>
+        <source>Quante schede diverse</source>
+        <translation>How many different worksheets</translation>
+    </message>
+    <message>
+        <source>La prima è la scheda sullo schermo, le altre sono nuove; in fondo a ogni pagina c&apos;è il suo numero.</source>
+        <translation>The first is the worksheet on the screen, the others are new; each page has its number at the bottom.</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Salva PDF...</source>
+        <translation>Save PDF...</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>frmStampaSchede</name>
     <message>
         <source>VISUALIZZAZIONE SCHEDA          </source>
@@ -479,6 +557,14 @@
 %1</source>
         <translation>The chosen printer is <byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>Il servizio di stampa non risponde</source>
+        <translation>The print service does not answer</translation>
+    </message>
+    <message>
+        <source>Nessuna stampante predefinita</source>
+        <translation>No default printer</translation>
     </message>
 </context>
 </TS>

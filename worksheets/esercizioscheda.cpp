@@ -50,3 +50,21 @@ EsercizioScheda estraiEsercizio(SecondoInsieme tipo, int k)
     }
     return e;
 }
+
+InsiemeScheda estraiInsieme(int primo)
+{
+    InsiemeScheda e;
+    Random::reseedFromClock();
+    e.FiguraScheda = qint16(Random::draw(12));
+    e.NumElementiScheda = Random::draw(9) + 1; // 2 to 10
+    // Places are drawn until n distinct ones are found.
+    for (int i = 1; i <= e.NumElementiScheda; ++i) {
+        const auto gia = e.PostiScheda.begin() + 1;
+        qint16 posto;
+        do
+            posto = qint16(Random::draw(EsercizioScheda::Posti) - 1 + primo);
+        while (std::find(gia, gia + (i - 1), posto) != gia + (i - 1));
+        e.PostiScheda[i] = posto;
+    }
+    return e;
+}

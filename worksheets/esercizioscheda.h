@@ -27,3 +27,16 @@ struct EsercizioScheda
 
 // Draws exercise k (1 to 4) after reseeding the generator from the clock.
 EsercizioScheda estraiEsercizio(SecondoInsieme tipo, int k);
+
+// One set of the worksheet whose second sets start empty: a figure and 2 to 10 distinct places.
+struct InsiemeScheda
+{
+    qint16 FiguraScheda = 0;
+    int NumElementiScheda = 0;
+    // Slots 1 to NumElementiScheda: the places drawn, `primo` + 0 to 14, in the order drawn.
+    std::array<qint16, 11> PostiScheda{};
+};
+
+// Draws a set whose places start at `primo`, after reseeding the generator from the clock:
+// the figure, the size, then the places, every choice of places equally likely.
+InsiemeScheda estraiInsieme(int primo);

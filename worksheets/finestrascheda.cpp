@@ -2,14 +2,32 @@
 
 #include "platform/controls.h"
 #include "platform/messagebox.h"
+#include "platform/pdffile.h"
+#include "platform/printer.h"
 #include "platform/pushkey.h"
+#include "platform/savedialog.h"
+#include "worksheets/frmschedeclasse.h"
 #include "worksheets/frmstampante.h"
 
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QStandardPaths>
 
 namespace {
 const QColor Rosa(255, 192, 255);
+
 const QColor Magenta(255, 128, 255);
+
+// The folder the save dialog starts in: the user's documents the first time, then the
+// folder of the last file saved in this run.
+QString& cartellaSalvataggi()
+{
+    static QString cartella;
+    return cartella;
+}
 
 // A command button in the toolkit's own font, regular, its caption on one line whatever
 // font the desktop gives: "VISUALIZZA 1° ESERCIZIO" split in two reads as two commands.
@@ -23,7 +41,7 @@ PushKey* comando(const QString& didascalia, const QColor& colore)
 
 FinestraScheda::FinestraScheda(const DisegnoScheda& d)
     : Form(d.titolo, QSizeF(11910, d.altezzaInterna), Rosa, Placement::Maximized, Layout::Proportional),
-      completaLaScheda_(d.completaLaScheda)
+      completaLaScheda_(d.completaLaScheda), tipo_(d.tipo)
 {
     const QFont titolo = makeFont("Arial", 20.25, true);
     Label1 = place(makeLabel(d.label1, titolo, QColor(192, 0, 0), Rosa), nullptr, d.posLabel1, Kind::Label,
@@ -55,6 +73,12 @@ FinestraScheda::FinestraScheda(const DisegnoScheda& d)
     menuStampante = menuBar()->addAction(d.menuStampante);
     menuStampante->setObjectName(d.nomeMenuStampante);
     connect(menuStampante, &QAction::triggered, this, [] { loadForm<frmStampante>().showModal(); });
+    mnuStampaClasse = menuBar()->addAction(tr("Stampa per la classe..."));
+    mnuStampaClasse->setObjectName(QStringLiteral("mnuStampaClasse"));
+    connect(mnuStampaClasse, &QAction::triggered, this, &FinestraScheda::StampaClasse);
+    mnuSalvaPdf = menuBar()->addAction(tr("Salva PDF..."));
+    mnuSalvaPdf->setObjectName(QStringLiteral("mnuSalvaPdf"));
+    connect(mnuSalvaPdf, &QAction::triggered, this, &FinestraScheda::SalvaPdf);
 }
 
 void FinestraScheda::GeneraInsieme(int k)
@@ -81,24 +105,110 @@ void FinestraScheda::scambiaParte()
     mostraParte(Command2->text() == VisualizzaSeconda ? 2 : 1);
 }
 
-void FinestraScheda::Stampa()
+bool FinestraScheda::completa()
 {
-    // One press, one job: a page on its way is never sent twice.
-    if (stampaInCorso_)
-        return;
     for (bool generato : InsiemeGenerato)
         if (!generato) {
             MessageBox::show(completaLaScheda_);
-            return;
+            return false;
         }
+    return true;
+}
+
+void FinestraScheda::Stampa()
+{
+    // One press, one job: a page on its way is never sent twice.
+    if (!stampaInCorso_ && completa())
+        stampaPagine({pagina()});
+}
+
+void FinestraScheda::stampaPagine(const QList<PaginaScheda>& pagine)
+{
     stampaInCorso_ = true;
     setCursor(Qt::BusyCursor);
-    StampaScheda(pagina(), this, [this] {
+    StampaSchede(pagine, this, [this] {
         stampaInCorso_ = false;
         unsetCursor();
         emit stampaConclusa();
     });
 }
 
+QList<PaginaScheda> FinestraScheda::schedeClasse(int schede) const
+{
+    QList<PaginaScheda> pagine;
+    pagine.reserve(schede);
+    for (int i = 1; i <= schede; ++i) {
+        pagine.append(i == 1 ? pagina() : paginaNuova());
+        pagine.last().piede = tr("Scheda %1 di %2").arg(i).arg(schede);
+    }
+    return pagine;
+}
+
+void FinestraScheda::StampaClasse()
+{
+    if (stampaInCorso_ || !completa())
+        return;
+    int schede = frmSchedeClasse::PrimaVolta;
+    switch (frmSchedeClasse::chiedi(schede)) {
+    case frmSchedeClasse::Scelta::Stampa:
+        stampaPagine(schedeClasse(schede));
+        break;
+    case frmSchedeClasse::Scelta::SalvaPdf:
+        salvaPagine(schedeClasse(schede));
+        break;
+    case frmSchedeClasse::Scelta::Annulla:
+        break;
+    }
+}
+
+void FinestraScheda::SalvaPdf()
+{
+    if (completa())
+        salvaPagine({pagina()});
+}
+
+bool FinestraScheda::salvaPagine(const QList<PaginaScheda>& pagine)
+{
+    if (cartellaSalvataggi().isEmpty())
+        cartellaSalvataggi() = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString nome = (pagine.size() > 1 ? QStringLiteral("schede-classe-%1-%2.pdf") : QStringLiteral("scheda-%1-%2.pdf"))
+                             .arg(tipo_, QDate::currentDate().toString(Qt::ISODate));
+    QString file = SaveDialog::ask(this, tr("Salva PDF"), QDir(cartellaSalvataggi()).filePath(nome),
+                                   tr("Documenti PDF (*.pdf)"));
+    if (file.isEmpty())
+        return false;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".pdf");
+    cartellaSalvataggi() = QFileInfo(file).absolutePath();
+
+    salvando_ = true;
+    const PdfFile::Failure esito = PdfFile::write(file, windowTitle().trimmed(), [&pagine](PrinterSurface& s) {
+        // The pictures' drawings are loaded again there, on the worker, as the window keeps
+        // painting its own.
+        const QList<PaginaScheda> copie = PaginaScheda::perUnAltroThread(pagine);
+        for (qsizetype i = 0; i < copie.size(); ++i) {
+            if (i > 0)
+                s.newPage();
+            if (!DisegnaScheda(s, copie[i]))
+                throw PrinterError("the header could not be written");
+        }
+    });
+    salvando_ = false;
+    if (esito == PdfFile::Failure::None)
+        return true;
+    MessageBox::show(tr("Impossibile salvare il file %1.").arg(QDir::toNativeSeparators(file)) + QLatin1Char('\n') +
+                     PdfFile::describe(esito));
+    return false;
+}
+
 void FinestraScheda::ChiudiScheda() { unload(); }
 
+void FinestraScheda::closeEvent(QCloseEvent* event)
+{
+    // The close box waits for the file being written: the window's handler is still under way.
+    if (salvando_) {
+        event->ignore();
+        return;
+    }
+    Form::closeEvent(event);
+}

@@ -35,6 +35,7 @@ struct DisegnoScheda
     QFont fontParte;
     std::optional<QColor> coloreParte; // none: the toolkit's own button colour
     QString completaLaScheda;          // the refusal while an exercise is missing
+    QString tipo;                      // the kind in the names of saved files
 };
 
 // A worksheet window: four exercises made up one by one, shown two at a time in two parts,
@@ -56,6 +57,8 @@ public:
     PushKey* CmdFine;  // "ESCI"
     PushKey* Command2; // switches between the parts
     QAction* menuStampante;
+    QAction* mnuStampaClasse; // "Stampa per la classe..."
+    QAction* mnuSalvaPdf;     // "Salva PDF..."
     std::array<bool, Esercizi> InsiemeGenerato{};
 
     // Makes up exercise k (1 to 4) anew and shows its part.
@@ -71,6 +74,17 @@ public:
     int parteVisibile() const;
     // The page as the places show it now: what "STAMPA" prints.
     virtual PaginaScheda pagina() const = 0;
+    // A page of new exercises made up by this window's rules; the window stays as it is.
+    virtual PaginaScheda paginaNuova() const = 0;
+    // A class set of `schede` pages: the page on screen, then new ones, each with its footer.
+    QList<PaginaScheda> schedeClasse(int schede) const;
+
+    // "Stampa per la classe...": asks how many worksheets, then prints or saves them.
+    void StampaClasse();
+    // "Salva PDF...": the page on screen, alone, as a PDF file.
+    void SalvaPdf();
+    // Asks where to save and writes the pages there; false when nothing was written.
+    bool salvaPagine(const QList<PaginaScheda>& pagine);
 
 signals:
     // The outcome of the page STAMPA sent is known; a page that did not print is told next.
@@ -81,12 +95,19 @@ protected:
 
     // Draws exercise k into its places.
     virtual void disegna(int k) = 0;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void scambiaParte();
+    // False, after saying what is missing, while an exercise has not been made up.
+    bool completa();
+    // Hands pages to the printer; no second document while one is on its way.
+    void stampaPagine(const QList<PaginaScheda>& pagine);
 
     QString completaLaScheda_;
+    QString tipo_;
     bool stampaInCorso_ = false;
+    bool salvando_ = false; // a file is being written, from this window's own handler
 };
 
 inline const Testo VisualizzaPrima{"FinestraScheda", QT_TRANSLATE_NOOP("FinestraScheda", "Visualizza la prima parte")};

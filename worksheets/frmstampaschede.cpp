@@ -4,7 +4,7 @@
 #include "platform/accessibilita.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
-#include "platform/random.h"
+#include "worksheets/esercizioscheda.h"
 
 #include <algorithm>
 
@@ -36,6 +36,7 @@ DisegnoScheda disegno()
     d.fontParte = makeFont(QStringLiteral("MS Sans Serif"), 9.75, true);
     d.coloreParte = QColor(255, 128, 255);
     d.completaLaScheda = QCoreApplication::translate("frmStampaSchede", "Completa la scheda ");
+    d.tipo = QStringLiteral("vuoto");
     return d;
 }
 
@@ -122,19 +123,11 @@ void frmStampaSchede::disegna(int k)
     for (int i = primo; i < primo + Posti; ++i)
         mettiFigura(i, FrmFigure::Bianca);
 
-    Random::reseedFromClock();
-    FiguraScheda = qint16(Random::draw(FrmFigure::NumeroFigure));
-    NumElementiScheda = Random::draw(9) + 1; // 2 to 10
-    // Places are drawn until n distinct ones are found: every choice of n is equally likely.
-    for (int i = 1; i <= NumElementiScheda; ++i) {
-        const auto giaEstratti = PostiScheda.begin() + 1;
-        qint16 posto;
-        do
-            posto = qint16(Random::draw(Posti) - 1 + primo);
-        while (std::find(giaEstratti, giaEstratti + (i - 1), posto) != giaEstratti + (i - 1));
-        PostiEstrattiScheda[i] = posto;
-        PostiScheda[i] = posto;
-    }
+    const InsiemeScheda e = estraiInsieme(primo);
+    FiguraScheda = e.FiguraScheda;
+    NumElementiScheda = e.NumElementiScheda;
+    PostiScheda = e.PostiScheda;
+    std::copy(e.PostiScheda.begin(), e.PostiScheda.end(), PostiEstrattiScheda.begin());
 
     const auto estratti = PostiScheda.begin() + 1;
     for (int i = primo; i < primo + Posti; ++i)
@@ -151,5 +144,19 @@ PaginaScheda frmStampaSchede::pagina() const
     for (int k = 1; k <= Esercizi; ++k)
         for (int q = 0; q < Posti; ++q)
             p.primi[k - 1][q] = Image1[primoPosto(k) + q]->picture();
+    return p;
+}
+
+PaginaScheda frmStampaSchede::paginaNuova() const
+{
+    PaginaScheda p = pagina();
+    for (int k = 1; k <= Esercizi; ++k) {
+        const InsiemeScheda e = estraiInsieme(0);
+        const auto estratti = e.PostiScheda.begin() + 1;
+        for (int q = 0; q < Posti; ++q) {
+            const bool figura = std::find(estratti, estratti + e.NumElementiScheda, q) != estratti + e.NumElementiScheda;
+            p.primi[k - 1][q] = FrmFigure::Image3(figura ? e.FiguraScheda : FrmFigure::Bianca);
+        }
+    }
     return p;
 }

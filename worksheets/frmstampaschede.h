@@ -36,6 +36,7 @@ public:
     std::array<qint16, 11> PostiScheda{};
 
     PaginaScheda pagina() const override;
+    PaginaScheda paginaNuova() const override;
 
 protected:
     void onLoad() override;

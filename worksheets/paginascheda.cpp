@@ -4,6 +4,7 @@
 #include "platform/printer.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QPointer>
 
 namespace {
@@ -60,6 +61,13 @@ bool DisegnaScheda(PrinterSurface& s, const PaginaScheda& pagina)
             insieme(s, k, pagina.primi[k - 1], false);
         }
     }
+    if (!pagina.piede.isEmpty()) {
+        const QPointF at = PaginaScheda::piedeA(s.printableHeight());
+        s.setCurrentX(at.x());
+        s.setCurrentY(at.y());
+        s.setFontSize(PaginaScheda::PuntiPiede);
+        s.print(pagina.piede);
+    }
     return intestazione;
 }
 
@@ -76,14 +84,28 @@ void StampaScheda(PrinterSurface& s, const PaginaScheda& pagina)
         MessageBox::show(ProblemaDiStampa);
 }
 
-void StampaScheda(const PaginaScheda& pagina, QObject* contesto, std::function<void()> fatto)
+void StampaSchede(const QList<PaginaScheda>& pagine, QObject* contesto, std::function<void()> fatto)
 {
     auto intestazione = std::make_shared<bool>(true);
     PrintDocument documento;
-    documento.title = QCoreApplication::translate("PaginaScheda", "Tarvello - scheda");
-    documento.paintPage = [pagina, intestazione](PrinterSurface& s, int) {
-        *intestazione = DisegnaScheda(s, pagina) && *intestazione;
-    };
+    documento.title = pagine.size() > 1
+                         ? QCoreApplication::translate("PaginaScheda", "Tarvello - schede per la classe")
+                         : QCoreApplication::translate("PaginaScheda", "Tarvello - scheda");
+    documento.pages = int(pagine.size());
+    if (pagine.size() == 1) {
+        documento.paintPage = [pagine, intestazione](PrinterSurface& s, int pagina) {
+            *intestazione = DisegnaScheda(s, pagine[pagina]) && *intestazione;
+        };
+    } else {
+        // Many pages are painted on the print worker, with drawings of their own loaded there.
+        auto copie = std::make_shared<QList<PaginaScheda>>();
+        documento.paintsAnywhere = true;
+        documento.paintPage = [pagine, copie, intestazione](PrinterSurface& s, int pagina) {
+            if (copie->isEmpty())
+                *copie = PaginaScheda::perUnAltroThread(pagine);
+            *intestazione = DisegnaScheda(s, copie->at(pagina)) && *intestazione;
+        };
+    }
     // The outcome is told even when the window has been closed meanwhile.
     Printers::print(documento, QCoreApplication::instance(),
                     [intestazione, c = QPointer<QObject>(contesto), fatto = std::move(fatto)](const PrintOutcome& esito) {
@@ -92,4 +114,37 @@ void StampaScheda(const PaginaScheda& pagina, QObject* contesto, std::function<v
                         if (!esito.taken || !*intestazione)
                             MessageBox::show(ProblemaDiStampa);
                     });
+}
+
+void StampaScheda(const PaginaScheda& pagina, QObject* contesto, std::function<void()> fatto)
+{
+    StampaSchede({pagina}, contesto, std::move(fatto));
+}
+
+QList<PaginaScheda> PaginaScheda::perUnAltroThread(const QList<PaginaScheda>& pagine)
+{
+    QHash<int, Picture> copie;
+    auto stacca = [&](Insieme& posti) {
+        for (Picture& p : posti) {
+            if (p.isNull())
+                continue;
+            if (p.id() < 0) {
+                p = p.forAnotherThread();
+                continue;
+            }
+            auto it = copie.find(p.id());
+            if (it == copie.end())
+                it = copie.insert(p.id(), p.forAnotherThread());
+            p = *it;
+        }
+    };
+    QList<PaginaScheda> copia = pagine;
+    for (PaginaScheda& pagina : copia) {
+        for (Insieme& posti : pagina.primi)
+            stacca(posti);
+        if (pagina.secondi)
+            for (Insieme& posti : *pagina.secondi)
+                stacca(posti);
+    }
+    return copia;
 }

@@ -4,6 +4,7 @@
 #include "platform/testo.h"
 
 #include <QPointF>
+#include <QList>
 #include <QString>
 #include <array>
 #include <functional>
@@ -24,6 +25,12 @@ struct PaginaScheda
     QString istruzione;
     std::array<Insieme, 4> primi;
     std::optional<std::array<Insieme, 4>> secondi;
+    // "Scheda k di K" on each page of a class set; a worksheet printed alone has none.
+    QString piede;
+
+    // The same pages with pictures of their own, to be drawn on another thread: one copy of
+    // each picture for all of them.
+    static QList<PaginaScheda> perUnAltroThread(const QList<PaginaScheda>& pagine);
 
     // Where things go on the page.
     static double alto(int esercizio) { return 2000 + 3500 * (esercizio - 1); }
@@ -32,6 +39,10 @@ struct PaginaScheda
     {
         return QPointF((destra ? 6830 : 830) + 800 * (p % 5), alto(esercizio) + 200 + 950 * (p / 5));
     }
+    // The footer's top-left corner: at the bottom of a printable area `altezza` twips high,
+    // never over the last row of boxes.
+    static QPointF piedeA(double altezza) { return QPointF(500, qMax(altezza - 240, basso(4) + 100)); }
+    static constexpr double PuntiPiede = 9;
 };
 
 inline const Testo ProblemaDiStampa{"PaginaScheda",
@@ -45,5 +56,7 @@ bool DisegnaScheda(PrinterSurface& printer, const PaginaScheda& pagina);
 // service: `fatto` is called once its outcome is known. A page that did not reach the printer
 // is reported once with the printer message; the program and the worksheet go on as they were.
 void StampaScheda(const PaginaScheda& pagina, QObject* contesto, std::function<void()> fatto);
+// Several pages as one document, one job with one outcome, reported as one.
+void StampaSchede(const QList<PaginaScheda>& pagine, QObject* contesto, std::function<void()> fatto);
 // The same on a given printer, at once.
 void StampaScheda(PrinterSurface& printer, const PaginaScheda& pagina);

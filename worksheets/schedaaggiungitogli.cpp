@@ -92,6 +92,7 @@ VarianteScheda variante(bool togli)
     d.posFrame3 = QRectF(scegli(90, 108), 825, 9360, 6525);
     d.posFrame4 = scegli(QRectF(108, 825, 9348, 6525), QRectF(105, 825, 9330, 6525));
     d.coloreParte = scegli(std::optional<QColor>(), std::optional<QColor>(QColor(255, 128, 255)));
+    d.tipo = scegli(QStringLiteral("aggiungi"), QStringLiteral("togli"));
     d.completaLaScheda = scegli(QCoreApplication::translate("SchedaAggiungiTogli", "Completa la scheda"),
                                 QCoreApplication::translate("SchedaAggiungiTogli", " Completa la scheda"));
     return v;
@@ -165,6 +166,25 @@ PaginaScheda SchedaAggiungiTogli::pagina() const
     for (int i = 0; i < Posti; ++i) {
         pagina.primi[i / EsercizioScheda::Posti][i % EsercizioScheda::Posti] = Image1[i]->picture();
         (*pagina.secondi)[i / EsercizioScheda::Posti][i % EsercizioScheda::Posti] = Image2[i]->picture();
+    }
+    return pagina;
+}
+
+PaginaScheda SchedaAggiungiTogli::paginaNuova() const
+{
+    PaginaScheda pagina;
+    pagina.istruzione = variante_.istruzione;
+    pagina.secondi.emplace();
+    for (int k = 1; k <= Esercizi; ++k) {
+        const EsercizioScheda e = estraiEsercizio(variante_.secondo, k);
+        const Picture figura = FrmFigure::Image3(e.FiguraScheda);
+        PaginaScheda::Insieme& primo = pagina.primi[k - 1];
+        PaginaScheda::Insieme& secondo = (*pagina.secondi)[k - 1];
+        primo.fill(FrmFigure::Image3(FrmFigure::Bianca));
+        for (int i = 1; i <= e.NumElementiScheda; ++i)
+            primo[e.PostiEstrattiScheda[i] - EsercizioScheda::Posti * (k - 1)] = figura;
+        for (int p = 0; p < EsercizioScheda::Posti; ++p)
+            secondo[p] = p <= e.UltimoPostoSecondo ? figura : FrmFigure::Image3(FrmFigure::Bianca);
     }
     return pagina;
 }

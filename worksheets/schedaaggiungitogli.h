@@ -44,6 +44,7 @@ public:
 
     SecondoInsieme secondo() const { return variante_.secondo; }
     PaginaScheda pagina() const override;
+    PaginaScheda paginaNuova() const override;
 
 protected:
     explicit SchedaAggiungiTogli(const VarianteScheda& variante);

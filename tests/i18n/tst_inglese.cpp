@@ -1,6 +1,6 @@
 #include "app/avvio.h"
 #include "app/frminizio.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/accessibilita.h"
 #include "support/esercizio.h"

@@ -15,10 +15,13 @@ namespace PaginaStampata {
 constexpr int Dpi = 96;
 // The queues' printable area starts 18 points from the left and 36 from the top of the paper.
 constexpr double MargineSinistro = 18, MargineAlto = 36;
+inline const QPointF MarginiCode(MargineSinistro, MargineAlto);
 
-inline QPointF pixel(QPointF twips)
+// A point of the page, in twips from the printable area whose corner is `margini` points
+// from the paper's, as a pixel of the rendered page.
+inline QPointF pixel(QPointF twips, QPointF margini = MarginiCode)
 {
-    return QPointF((MargineSinistro + twips.x() / 20) * Dpi / 72, (MargineAlto + twips.y() / 20) * Dpi / 72);
+    return QPointF((margini.x() + twips.x() / 20) * Dpi / 72, (margini.y() + twips.y() / 20) * Dpi / 72);
 }
 
 // How far a part of the page is from a picture drawn alone at the same place: the mean
@@ -45,9 +48,10 @@ inline double distanza(const QImage& pagina, const Picture& figura, QPointF at)
 
 // Whether the page shows, at place p of exercise k, the picture the preview held there: that
 // figure and no other one, or white paper for a blank place. Empty when it does.
-inline QString confrontaPosto(const QImage& pagina, const Picture& mostrata, int k, int p, bool destra)
+inline QString confrontaPosto(const QImage& pagina, const Picture& mostrata, int k, int p, bool destra,
+                              QPointF margini = MarginiCode)
 {
-    const QPointF at = pixel(PaginaScheda::posto(k, p, destra));
+    const QPointF at = pixel(PaginaScheda::posto(k, p, destra), margini);
     const QString dove = QStringLiteral("exercise %1, %2 set, place %3").arg(k).arg(destra ? "second" : "first").arg(p);
     if (mostrata.isNull())
         return dove + QStringLiteral(": no picture in the preview");
@@ -71,15 +75,15 @@ inline QString confrontaPosto(const QImage& pagina, const Picture& mostrata, int
 }
 
 // Every place of the page against the preview it was printed from; empty when all match.
-inline QString confronta(const QImage& pagina, const PaginaScheda& anteprima)
+inline QString confronta(const QImage& pagina, const PaginaScheda& anteprima, QPointF margini = MarginiCode)
 {
     if (pagina.isNull())
         return QStringLiteral("no page to look at");
     for (int k = 1; k <= 4; ++k)
         for (int p = 0; p < PaginaScheda::Posti; ++p) {
-            QString diverso = confrontaPosto(pagina, anteprima.primi[k - 1][p], k, p, false);
+            QString diverso = confrontaPosto(pagina, anteprima.primi[k - 1][p], k, p, false, margini);
             if (diverso.isEmpty() && anteprima.secondi)
-                diverso = confrontaPosto(pagina, (*anteprima.secondi)[k - 1][p], k, p, true);
+                diverso = confrontaPosto(pagina, (*anteprima.secondi)[k - 1][p], k, p, true, margini);
             if (!diverso.isEmpty())
                 return diverso;
         }

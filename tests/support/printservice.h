@@ -107,10 +107,14 @@ struct Word
     double xMin, yMin, xMax, yMax;
 };
 
-inline QList<Word> words(const QString& pdf)
+// The words of the whole document, or of page `page` (from 1) alone.
+inline QList<Word> words(const QString& pdf, int page = 0)
 {
     QProcess p;
-    p.start("pdftotext", {"-bbox", pdf, "-"});
+    QStringList args{"-bbox"};
+    if (page > 0)
+        args << "-f" << QString::number(page) << "-l" << QString::number(page);
+    p.start("pdftotext", args << pdf << "-");
     p.waitForFinished(30000);
     QList<Word> result;
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
@@ -138,12 +142,13 @@ inline int pages(const QString& pdf)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
-// The page rendered at `dpi`, for looking at what is where.
-inline QImage render(const QString& pdf, int dpi)
+// The page (the first, or `page` from 1) rendered at `dpi`, for looking at what is where.
+inline QImage render(const QString& pdf, int dpi, int page = 1)
 {
     const QString base = QDir::temp().filePath(QStringLiteral("tarvello-page-%1").arg(QCoreApplication::applicationPid()));
     QProcess p;
-    p.start("pdftoppm", {"-r", QString::number(dpi), "-png", "-singlefile", pdf, base});
+    p.start("pdftoppm", {"-r", QString::number(dpi), "-f", QString::number(page), "-l", QString::number(page),
+                         "-png", "-singlefile", pdf, base});
     p.waitForFinished(60000);
     QImage img(base + ".png");
     QFile::remove(base + ".png");

@@ -27,7 +27,9 @@ private slots:
         frmStampaSchede& w = Scheda::apri();
         QCOMPARE(w.windowTitle(), QStringLiteral("VISUALIZZAZIONE SCHEDA          "));
         QVERIFY(w.isMaximized());
-        QCOMPARE(w.menuBar()->actions(), QList<QAction*>{w.menuStampante});
+        QCOMPARE(w.menuBar()->actions(), (QList<QAction*>{w.menuStampante, w.mnuStampaClasse, w.mnuSalvaPdf}));
+        QCOMPARE(w.mnuStampaClasse->text(), QStringLiteral("Stampa per la classe..."));
+        QCOMPARE(w.mnuSalvaPdf->text(), QStringLiteral("Salva PDF..."));
         QCOMPARE(w.menuStampante->objectName(), QStringLiteral("mnuStampante"));
         QCOMPARE(w.menuStampante->text(), QStringLiteral("Seleziona stampante"));
         QCOMPARE(w.Label1->text(), QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME CHE VIENE DOPO"));

@@ -1,0 +1,277 @@
+#include "state/frmfigure.h"
+#include "platform/pdffile.h"
+#include "platform/pushkey.h"
+#include "platform/savedialog.h"
+#include "support/paginastampata.h"
+#include "support/printservice.h"
+#include "support/testsupport.h"
+#include "worksheets/frmschedeclasse.h"
+#include "worksheets/classetest.h"
+
+#include <QAction>
+#include <QDate>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+// Worksheets for a whole class and worksheets saved as PDF files, driven through the windows'
+// menus and the class window as a teacher does, and read back from the files written.
+namespace {
+
+using namespace Classe;
+
+using Word = PrintService::Word;
+
+// Every place of a page: its figure, 0 for a blank place; first sets, then second sets.
+QList<int> figure(const PaginaScheda& p)
+{
+    QList<int> ids;
+    for (const auto& insieme : p.primi)
+        for (const Picture& f : insieme)
+            ids.append(f.id());
+    if (p.secondi)
+        for (const auto& insieme : *p.secondi)
+            for (const Picture& f : insieme)
+                ids.append(f.id());
+    return ids;
+}
+
+int quante(const PaginaScheda::Insieme& insieme)
+{
+    return int(std::count_if(insieme.begin(), insieme.end(), [](const Picture& f) { return f.id() > FrmFigure::Bianca; }));
+}
+
+// Answers the save dialog with a file of the test's choosing and remembers what it offered.
+struct Salvataggio
+{
+    explicit Salvataggio(const QString& risposta)
+    {
+        SaveDialog::setSink([this, risposta](const QString& proposto) {
+            proposti.append(proposto);
+            return risposta;
+        });
+    }
+    ~Salvataggio() { SaveDialog::setSink({}); }
+    QStringList proposti;
+};
+
+QString testo(const QList<Word>& parole)
+{
+    QStringList t;
+    for (const Word& p : parole)
+        t.append(p.text);
+    return t.join(' ');
+}
+
+// A small file system mounted for one test and let go after it, however the test ends.
+struct Montato
+{
+    explicit Montato(const QString& dove, const char* opzioni) : cartella(dove)
+    {
+        ok = ::mount("tarvello-test", dove.toLocal8Bit().constData(), "tmpfs", 0, opzioni) == 0;
+    }
+    ~Montato()
+    {
+        if (ok)
+            ::umount2(cartella.toLocal8Bit().constData(), MNT_DETACH);
+    }
+    QString cartella;
+    bool ok = false;
+};
+
+} // namespace
+
+class TestSchedeClasse : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        quietOffscreenPlatform();
+        qputenv("HOME", home_.path().toLocal8Bit());
+    }
+    void cleanup() { closeEverything(); }
+
+    // Before any other save of the run: the dialog starts in the documents folder.
+    void pageSavedAlone()
+    {
+        MessageRecorder messages;
+        FinestraScheda& w = completa("vuoto");
+        const QString file = dir_.filePath("sola.pdf");
+        Salvataggio dialogo(file);
+        w.mnuSalvaPdf->trigger();
+
+        QCOMPARE(messages.messages, QStringList());
+        QCOMPARE(dialogo.proposti,
+                 QStringList{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/scheda-vuoto-" +
+                             QDate::currentDate().toString(Qt::ISODate) + ".pdf"});
+        QCOMPARE(PrintService::pages(file), 1);
+        QVERIFY2(!testo(PrintService::words(file)).contains("Scheda"), "a page saved alone has no footer");
+    }
+
+    void classSetSaved_data() { treFinestre(); }
+    void classSetSaved()
+    {
+        QFETCH(QString, tipo);
+        MessageRecorder messages;
+        FinestraScheda& w = completa(tipo);
+        const QList<int> prima = figure(w.pagina());
+        const QString file = dir_.filePath(tipo + "-classe.pdf");
+        Salvataggio dialogo(file);
+        const int schede = 4;
+        const Vista c = perLaClasse(w, schede, 2);
+
+        QVERIFY(c.modale);
+        QVERIFY(c.focoSulNumero);
+        // 25 at the first opening of the run, then the number chosen last.
+        QCOMPARE(c.numero, QByteArray(QTest::currentDataTag()) == "vuoto" ? frmSchedeClasse::PrimaVolta : schede);
+        QCOMPARE(messages.messages, QStringList());
+        QCOMPARE(dialogo.proposti.size(), 1);
+        QVERIFY2(dialogo.proposti[0].endsWith("/schede-classe-" + tipo + "-" + QDate::currentDate().toString(Qt::ISODate) + ".pdf"),
+                 qPrintable(dialogo.proposti[0]));
+        QCOMPARE(figure(w.pagina()), prima);
+        QCOMPARE(PrintService::pages(file), schede);
+
+        // Twips from the printable area's corner, as points on the paper.
+        const QMarginsF m = PdfFile::Margins;
+        QList<QImage> pagine;
+        for (int k = 1; k <= schede; ++k) {
+            const QList<Word> parole = PrintService::words(file, k);
+            QVERIFY(parole.size() > 4);
+            QCOMPARE(parole[0].text, "Nome");
+            QVERIFY(qAbs(parole[0].xMin - (m.left() + 50)) < 1 && qAbs(parole[0].yMin - (m.top() + 50)) < 2);
+            QCOMPARE(parole[3].text, "Nel");
+            QVERIFY(qAbs(parole[3].xMin - (m.left() + 50)) < 1 && qAbs(parole[3].yMin - (m.top() + 75)) < 2);
+            // The footer, last, below the last row of boxes and on the paper.
+            const QList<Word> piede = parole.mid(parole.size() - 4);
+            QCOMPARE(testo(piede), QString("Scheda %1 di %2").arg(k).arg(schede));
+            QVERIFY(piede[0].yMin > m.top() + PaginaScheda::basso(4) / 20 && piede[0].yMax < 842);
+            pagine.append(PrintService::render(file, PaginaStampata::Dpi, k).convertToFormat(QImage::Format_RGB32));
+        }
+        const QString diverso = PaginaStampata::confronta(pagine[0], w.pagina(), QPointF(m.left(), m.top()));
+        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
+        for (int k = 1; k < schede; ++k)
+            QVERIFY2(pagine[k] != pagine[k - 1], "two pages alike");
+    }
+
+    // The pages made for a class by each window's own rules.
+    void classSetByTheRules_data() { treFinestre(); }
+    void classSetByTheRules()
+    {
+        QFETCH(QString, tipo);
+        FinestraScheda& w = completa(tipo);
+        const QList<PaginaScheda> pagine = w.schedeClasse(frmSchedeClasse::MaxSchede);
+        QCOMPARE(pagine.size(), frmSchedeClasse::MaxSchede);
+        QCOMPARE(figure(pagine[0]), figure(w.pagina()));
+        QSet<QList<int>> diverse;
+        for (int i = 0; i < pagine.size(); ++i) {
+            const PaginaScheda& p = pagine[i];
+            QCOMPARE(p.piede, QString("Scheda %1 di 40").arg(i + 1));
+            QCOMPARE(p.secondi.has_value(), tipo != "vuoto");
+            diverse.insert(figure(p));
+            for (int k = 0; k < 4; ++k) {
+                const int n = quante(p.primi[k]), m = p.secondi ? quante((*p.secondi)[k]) : 0;
+                // A second set fills its places from the first one on.
+                const bool dalPrimo = m == 0 || (*p.secondi)[k][m - 1].id() > FrmFigure::Bianca;
+                const bool regola = tipo == "vuoto" ? n >= 2 && n <= 10
+                                  : tipo == "aggiungi" ? n >= 2 && n <= 9 && m >= 1 && m < n
+                                                       : n >= 1 && n <= 9 && m >= n + 2 && m <= 11;
+                QVERIFY2(regola && dalPrimo, qPrintable(QString("page %1, exercise %2: %3 and %4").arg(i + 1).arg(k + 1).arg(n).arg(m)));
+            }
+        }
+        QVERIFY2(diverse.size() > 30, "the worksheets of a class are mostly alike");
+    }
+
+    // Both entries say what is missing, as "STAMPA" does, and do nothing else.
+    void refusedUntilComplete_data() { treFinestre(); }
+    void refusedUntilComplete()
+    {
+        QFETCH(QString, tipo);
+        MessageRecorder messages;
+        FinestraScheda& w = apri(tipo);
+        Salvataggio dialogo(dir_.filePath("mai.pdf"));
+        bool classeAperta = false;
+        QTimer dentro;
+        connect(&dentro, &QTimer::timeout, [&] {
+            if (frmSchedeClasse* f = loadedForm<frmSchedeClasse>()) {
+                classeAperta = true;
+                f->unload();
+            }
+        });
+        dentro.start(0);
+        w.mnuStampaClasse->trigger();
+        w.mnuSalvaPdf->trigger();
+        w.Command1->click();
+        QCOMPARE(messages.messages.size(), 3);
+        QCOMPARE(messages.messages[0], messages.messages[2]);
+        QCOMPARE(messages.messages[1], messages.messages[2]);
+        QVERIFY(!classeAperta);
+        QVERIFY(dialogo.proposti.isEmpty());
+        QVERIFY(!QFile::exists(dir_.filePath("mai.pdf")));
+    }
+
+    // Nothing half written, the old file as it was, and the reason in Italian.
+    void badPlaces_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::newRow("folder that cannot be written") << "sola lettura";
+        QTest::newRow("full file system") << "pieno";
+        QTest::newRow("name of a folder") << "cartella";
+    }
+    void badPlaces()
+    {
+        QFETCH(QString, caso);
+        QTemporaryDir dove;
+        std::optional<Montato> fs;
+        if (caso == "sola lettura")
+            fs.emplace(dove.path(), "ro,size=64k");
+        else if (caso == "pieno")
+            fs.emplace(dove.path(), "size=64k");
+        if (fs && !fs->ok)
+            QSKIP("mounting a small file system needs root");
+        QString file = QDir(dove.path()).filePath("schede.pdf");
+        if (caso == "pieno") {
+            QFile vecchio(file);
+            QVERIFY(vecchio.open(QIODevice::WriteOnly) && vecchio.write("vecchio") == 7);
+            vecchio.close();
+            // All but a few pages' worth of room taken.
+            QFile pieno(QDir(dove.path()).filePath("zavorra"));
+            QVERIFY(pieno.open(QIODevice::WriteOnly));
+            pieno.write(QByteArray(56 * 1024, 'x'));
+            pieno.close();
+        } else if (caso == "cartella") {
+            QVERIFY(QDir(dove.path()).mkdir("schede.pdf"));
+        }
+        const QStringList contenuto = QDir(dove.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+
+        MessageRecorder messages;
+        FinestraScheda& w = completa("aggiungi");
+        const QList<int> prima = figure(w.pagina());
+        Salvataggio dialogo(file);
+        perLaClasse(w, 6, 2);
+
+        QCOMPARE(messages.messages.size(), 1);
+        QVERIFY2(messages.messages[0].startsWith("Impossibile salvare il file " + file + ".\n"),
+                 qPrintable(messages.messages[0]));
+        QCOMPARE(QDir(dove.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), contenuto);
+        if (caso == "pieno") {
+            QFile vecchio(file);
+            QVERIFY(vecchio.open(QIODevice::ReadOnly));
+            QCOMPARE(vecchio.readAll(), QByteArray("vecchio"));
+        }
+        QCOMPARE(figure(w.pagina()), prima);
+    }
+
+private:
+    QTemporaryDir home_;
+    QTemporaryDir dir_;
+};
+
+QTEST_MAIN(TestSchedeClasse)
+#include "tst_schedeclasse.moc"

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/form.h"
+
+class PushKey;
+class QLabel;
+class QSpinBox;
+
+// Worksheets for a whole class: how many different ones, then printed as one job or saved as
+// one PDF file. Asked modal from a worksheet window, which then makes the pages.
+class frmSchedeClasse : public Form
+{
+    Q_OBJECT
+
+public:
+    enum class Scelta { Annulla, Stampa, SalvaPdf };
+
+    static constexpr int MinSchede = 1;
+    static constexpr int MaxSchede = 40;
+    static constexpr int PrimaVolta = 25;
+
+    frmSchedeClasse();
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QSpinBox* spnSchede;
+    PushKey* cmdStampa;
+    PushKey* cmdSalvaPdf;
+    PushKey* cmdAnnulla;
+
+    // Opens the window modal and waits for the teacher's answer; `schede` is the number of
+    // worksheets chosen, which the next opening in the run starts from.
+    static Scelta chiedi(int& schede);
+
+protected:
+    void onLoad() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void rispondi(Scelta scelta);
+
+    Scelta scelta_ = Scelta::Annulla;
+};
