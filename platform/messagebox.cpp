@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 MessageBox::Sink& sink()
@@ -17,10 +18,15 @@ void MessageBox::show(const QString& text)
         sink()(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.setAccessibleDescription(text);
-    box.exec();
+    // The box belongs to the window in front, if it is still shown: a window being unloaded
+    // goes away while the box waits, and takes its children along. Then the box is gone too,
+    // which the guard sees, instead of deleting it a second time.
+    QWidget* fronte = QApplication::activeWindow();
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+                                                QMessageBox::Ok, fronte && fronte->isVisible() ? fronte : nullptr);
+    box->setAccessibleDescription(text);
+    box->exec();
+    delete box;
 }
 
 void MessageBox::setSink(Sink s) { sink() = std::move(s); }

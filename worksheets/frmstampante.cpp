@@ -113,5 +113,5 @@ void frmStampante::scrivi(QLabel* label, const QString& testo)
     // A long name may be cut short on the window: the tooltip has all of it, and so has what
     // a screen reader hears, which is the label's text.
     label->setText(testo);
-    label->setToolTip(QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    label->setToolTip(testo);
 }

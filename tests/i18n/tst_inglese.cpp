@@ -276,7 +276,9 @@ private slots:
         QString documento;
         Printers::setOpener([&documento](const PrintDocument& d) -> std::unique_ptr<PrinterSurface> {
             documento = d.title;
-            throw PrinterError("switched off");
+            auto spenta = std::make_unique<RecordingPrinter>();
+            spenta->failFrom = 1;
+            return spenta;
         });
         w->Command1->click();
         Printers::setOpener({});
