@@ -127,7 +127,6 @@ void frmStampaSchede::disegna(int k)
     FiguraScheda = e.FiguraScheda;
     NumElementiScheda = e.NumElementiScheda;
     PostiScheda = e.PostiScheda;
-    std::copy(e.PostiScheda.begin(), e.PostiScheda.end(), PostiEstrattiScheda.begin());
 
     const auto estratti = PostiScheda.begin() + 1;
     for (int i = primo; i < primo + Posti; ++i)
