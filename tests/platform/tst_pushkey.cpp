@@ -2,6 +2,7 @@
 #include "platform/pushkey.h"
 #include "support/testsupport.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 class TestPushKey : public QObject
@@ -47,10 +48,10 @@ private slots:
         int downs = 0, ups = 0, clicks = 0;
         QList<int> codes;
         QList<int> characters;
-        key->onMouseDown = [&] { ++downs; };
-        key->onMouseUp = [&] { ++ups; };
-        key->onKeyDown = [&](int& c) { codes << c; };
-        key->onKeyPress = [&](int& c) { characters << c; };
+        QObject::connect(key, &PushKey::mouseDown, [&] { ++downs; });
+        QObject::connect(key, &PushKey::mouseUp, [&] { ++ups; });
+        QObject::connect(key, &PushKey::keyDown, [&](int& c) { codes << c; });
+        QObject::connect(key, &PushKey::keyPress, [&](int& c) { characters << c; });
         connect(key, &QAbstractButton::clicked, [&] { ++clicks; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -77,8 +78,8 @@ private slots:
         // A screen reader presses a key through its accessible action.
         PushKey key("A", Qt::yellow);
         QStringList events;
-        key.onMouseDown = [&] { events << "down"; };
-        key.onMouseUp = [&] { events << "up"; };
+        QObject::connect(&key, &PushKey::mouseDown, [&] { events << "down"; });
+        QObject::connect(&key, &PushKey::mouseUp, [&] { events << "up"; });
         key.click();
         QCOMPARE(events, QStringList({"down", "up"}));
     }
@@ -88,8 +89,8 @@ private slots:
         QWidget window;
         auto* key = new PushKey("A", Qt::yellow, PushKey::Acts::OnPress, &window);
         int downs = 0, ups = 0;
-        key->onKeyDown = [&](int&) { ++downs; };
-        key->onKeyUp = [&](int) { ++ups; };
+        QObject::connect(key, &PushKey::keyDown, [&](int&) { ++downs; });
+        QObject::connect(key, &PushKey::keyUp, [&](int) { ++ups; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         key->setFocus();
@@ -112,6 +113,28 @@ private slots:
         again.setTimestamp(1500);
         QApplication::sendEvent(key, &again);
         QCOMPARE(downs, 2);
+    }
+
+    void aReleaseInOneWindowLeavesAnotherWindowsPressAlone()
+    {
+        // Two windows whose events carry one time stamp: what one window released says
+        // nothing about a press in the other.
+        QWidget first, second;
+        auto* a = new PushKey("A", Qt::yellow, PushKey::Acts::OnPress, &first);
+        auto* b = new PushKey("B", Qt::yellow, PushKey::Acts::OnPress, &second);
+        QSignalSpy ups(b, &PushKey::keyUp);
+        int pressesOnB = 0;
+        QObject::connect(b, &PushKey::keyDown, [&](int&) { ++pressesOnB; });
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_3, Qt::NoModifier, "3");
+        release.setTimestamp(2000);
+        QApplication::sendEvent(a, &release);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_3, Qt::NoModifier, "3");
+        press.setTimestamp(2000);
+        QApplication::sendEvent(b, &press);
+        QCOMPARE(pressesOnB, 1);
+        QApplication::sendEvent(b, &release);
+        QCOMPARE(ups.count(), 1);
+        QCOMPARE(ups.first().first().toInt(), int(Keys::Digit1) + 2);
     }
 
     void commandKeyClicksOnReleaseAndOnEnter()
