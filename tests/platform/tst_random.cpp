@@ -2,9 +2,7 @@
 
 #include <QTest>
 #include <array>
-#include <algorithm>
 #include <set>
-#include <vector>
 
 class TestRandom : public QObject
 {
@@ -31,30 +29,6 @@ private slots:
             seen.insert(v);
         }
         QCOMPARE(int(seen.size()), n); // every value comes up
-    }
-
-    void drawDistinctGivesDistinctPlaces_data()
-    {
-        QTest::addColumn<int>("room");
-        QTest::addColumn<int>("first");
-        QTest::newRow("a set in the exercise") << 8 << 1;
-        QTest::newRow("every place, from 0") << 15 << 0;
-        QTest::newRow("more room than places") << 20 << 45;
-    }
-
-    void drawDistinctGivesDistinctPlaces()
-    {
-        // Fifteen places at the most: more room would never be filled, the rest stay as they were.
-        QFETCH(int, room);
-        QFETCH(int, first);
-        Random::seed(3);
-        std::vector<std::int16_t> out(std::size_t(room), -1);
-        Random::drawDistinct(out, 15, first);
-        const int drawn = std::min(room, 15);
-        const std::set<int> values(out.begin(), out.begin() + drawn);
-        QCOMPARE(int(values.size()), drawn);
-        QVERIFY(*values.begin() >= first && *values.rbegin() < first + 15);
-        QVERIFY(std::all_of(out.begin() + drawn, out.end(), [](std::int16_t v) { return v == -1; }));
     }
 
     void nextIsBelowOne()
