@@ -230,11 +230,11 @@ void frmOperativo::NoNo() { passo(&Esercizio::NoNo); }
 void frmOperativo::EseguiTasto(int indice)
 {
     // What each key does, in the order of the keys.
-    static constexpr void (frmOperativo::*Azioni[NumeroTasti])() = {
+    static constexpr std::array<void (frmOperativo::*)(), NumeroTasti> Azioni = {
         &frmOperativo::Aggiungi, &frmOperativo::Togli, &frmOperativo::Verifica, &frmOperativo::NuovoEsercizio,
         &frmOperativo::Esci};
     if (indice >= 0 && indice < NumeroTasti)
-        (this->*Azioni[indice])();
+        (this->*Azioni[std::size_t(indice)])();
 }
 
 void frmOperativo::Esci() { unload(); }
