@@ -5,6 +5,7 @@
 #include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
+#include "platform/colori.h"
 #include "platform/keys.h"
 #include "platform/pushkey.h"
 #include "worksheets/frmstampaschede.h"
@@ -15,9 +16,7 @@
 #include <QMenuBar>
 
 namespace {
-const QColor Rosa(255, 192, 255);
-const QColor Magenta(255, 128, 255);
-const QColor Blu(0, 0, 255);
+using namespace Colori;
 
 const char* const Didascalie[FrmInizio::NumeroModi] = {
     QT_TRANSLATE_NOOP("FrmInizio", "INSIEME VUOTO (  )"), QT_TRANSLATE_NOOP("FrmInizio", "AGGIUNGI ELEMENTI (+)"),
@@ -30,11 +29,26 @@ const char* const Situazioni[3] = {
 };
 } // namespace
 
+const char* const FrmInizio::Versione = "Vers. " TARVELLO_VERSIONE;
+
 FrmInizio::FrmInizio()
     : Form(tr("GLI INSIEMI"), QSizeF(11910, 8280), Rosa, Placement::Maximized,
            Layout::Proportional)
 {
     // Listed front to back.
+    costruisciTendine();
+    costruisciTitolo();
+    costruisciModi();
+    costruisciPiede();
+    stackInListOrder();
+
+    for (int i = 0; i + 1 < NumeroModi; ++i)
+        setTabOrder(Option1[i], Option1[i + 1]);
+    buildMenu();
+}
+
+void FrmInizio::costruisciTendine()
+{
     Picture1 = place(new ColourBox(Magenta), nullptr, QRectF(0, 0, 120, 8280), Kind::PictureBox,
                      QStringLiteral("Picture1"), Dock::Left);
     Picture2 = place(new ColourBox(Magenta), nullptr, QRectF(11685, 0, 228, 8280), Kind::PictureBox,
@@ -43,7 +57,10 @@ FrmInizio::FrmInizio()
     timerTendine.setInterval(Tendine::Intervallo);
     timerTendine.setTimerType(Qt::PreciseTimer);
     connect(&timerTendine, &QTimer::timeout, this, &FrmInizio::tickTendine);
+}
 
+void FrmInizio::costruisciTitolo()
+{
     frmTitolo = place(new Frame(Rosa), nullptr, QRectF(0, 0, 11745, 1485), Kind::Frame,
                       QStringLiteral("frmTitolo"));
     Label2 = place(makeLabel(QString(), makeFont("Arial", 12), Blu), frmTitolo,
@@ -59,7 +76,10 @@ FrmInizio::FrmInizio()
                    Kind::Shape, QStringLiteral("Shape4"));
     Shape3 = place(new Shape(Magenta, Magenta, 3, 12), frmTitolo, QRectF(8940, 120, 2385, 1245),
                    Kind::Shape, QStringLiteral("Shape3"));
+}
 
+void FrmInizio::costruisciModi()
+{
     Frame1 = place(new Frame(Rosa), nullptr, QRectF(6465, 2565, 5385, 4095), Kind::Frame,
                    QStringLiteral("Frame1"));
     const QRectF posti[NumeroModi] = {{405, 150, 4620, 795}, {420, 1110, 4620, 795},
@@ -67,18 +87,17 @@ FrmInizio::FrmInizio()
     for (int i : {1, 0, 2, 3}) {
         auto* key = new PushKey(tr(Didascalie[i]), Rosa);
         key->setFont(makeFont("Arial", 15.75, true));
+        key->setFocusColor(Magenta);
         Option1[i] = place(key, Frame1, posti[i], Kind::OptionButton, QStringLiteral("Option1[%1]").arg(i));
-        key->onGotFocus = [key] { key->setBackColor(Magenta); };
-        key->onLostFocus = [key] { key->setBackColor(Rosa); };
-        key->onMouseDown = [this, i] { AvviaScelta(qint16(i)); };
-        key->onMouseUp = [this] { TastoInCorso = false; };
-        key->onKeyDown = [this, i](int& codice) { optionKeyDown(i, codice); };
-        key->onKeyPress = [this, i](int& carattere) { optionKeyPress(i, carattere); };
-        key->onKeyUp = [this](int) { TastoInCorso = SpazioInCorso = false; };
+        connect(key, &PushKey::mouseDown, this, [this, i] { AvviaScelta(qint16(i)); });
+        connect(key, &PushKey::mouseUp, this, [this] { TastoInCorso = false; });
+        connect(key, &PushKey::keyDown, this, [this, i](int& codice) { optionKeyDown(i, codice); });
+        connect(key, &PushKey::keyPress, this, [this, i](int& carattere) { optionKeyPress(i, carattere); });
+        connect(key, &PushKey::keyUp, this, [this] { TastoInCorso = SpazioInCorso = false; });
     }
     Option1[0]->setBackColor(Magenta);
     const QRectF segni[3] = {{0, 195, 330, 705}, {15, 1155, 330, 705}, {0, 2100, 330, 705}};
-    const QColor coloriSegni[3] = {QColor(255, 255, 255), QColor(255, 0, 0), QColor(192, 255, 192)};
+    const QColor coloriSegni[3] = {Colori::Bianco, Colori::Rosso, QColor(192, 255, 192)};
     // The markers have no text; a listener hears which key each one marks.
     const char* const nomiSegni[3] = {QT_TR_NOOP("Segno bianco: insieme vuoto"), QT_TR_NOOP("Segno rosso: aggiungi elementi"),
                                       QT_TR_NOOP("Segno verde: togli elementi")};
@@ -87,7 +106,10 @@ FrmInizio::FrmInizio()
                           Kind::Label, QStringLiteral("Label1[%1]").arg(i));
         Label1[i]->setAccessibleName(tr(nomiSegni[i]));
     }
+}
 
+void FrmInizio::costruisciPiede()
+{
     Label5 = place(makeLabel(tr("Realizzato dagli sviluppatori di Tarvello"),
                              makeFont("Arial", 21.75, true), QColor(128, 0, 0), Magenta,
                              Qt::AlignHCenter | Qt::AlignTop),
@@ -96,11 +118,6 @@ FrmInizio::FrmInizio()
                    QStringLiteral("Image1"));
     Image1->setPicture(Picture::fromSvg(QStringLiteral(":/assets/inizio.svg")));
     Image1->setAccessibleName(tr("Un insieme di dieci alberi"));
-    stackInListOrder();
-
-    for (int i = 0; i + 1 < NumeroModi; ++i)
-        setTabOrder(Option1[i], Option1[i + 1]);
-    buildMenu();
 }
 
 void FrmInizio::buildMenu()
@@ -193,14 +210,8 @@ void FrmInizio::optionKeyDown(int indice, int& codice)
 
 void FrmInizio::optionKeyPress(int indice, int& carattere)
 {
-    if (SpazioInCorso)
-        return;
-    if (carattere != Keys::Space) {
-        carattere = 0;
-        return;
-    }
-    Option1[(indice + 1) % NumeroModi]->setFocus();
-    SpazioInCorso = true;
+    if (Keys::spaceOnce(carattere, SpazioInCorso))
+        Option1[(indice + 1) % NumeroModi]->setFocus();
 }
 
 void FrmInizio::changeEvent(QEvent* event)

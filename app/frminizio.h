@@ -21,7 +21,8 @@ class FrmInizio : public Form
     Q_OBJECT
 
 public:
-    static constexpr const char* Versione = "Vers. 1.2.0";
+    // "Vers. " and the project version, as the build gives it.
+    static const char* const Versione;
     static constexpr int NumeroModi = 4;
 
     FrmInizio();
@@ -64,6 +65,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The curtains, the title, the mode keys with their markers, the line of credits and the picture.
+    void costruisciTendine();
+    void costruisciTitolo();
+    void costruisciModi();
+    void costruisciPiede();
     void buildMenu();
     void tickTendine();
     void optionKeyDown(int indice, int& codice);

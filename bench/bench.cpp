@@ -29,6 +29,7 @@
 #include <X11/keysym.h>
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <cstdio>
 #include <map>
 #include <spawn.h>
@@ -283,7 +284,7 @@ private:
 };
 
 // The longest the window's event loop went without turning, while it lives: a 5 ms timer
-// that notes how late it comes.
+// that notes how late it comes, or the longest time between two of its beats.
 class Inceppamento
 {
 public:
@@ -292,19 +293,20 @@ public:
         timer_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             const qint64 ora = adesso();
-            massimo_ = std::max(massimo_, (ora - ultimo_) / 1e6 - Passo);
+            intervallo_ = std::max(intervallo_, (ora - ultimo_) / 1e6);
             ultimo_ = ora;
         });
         ultimo_ = adesso();
         timer_.start(Passo);
     }
-    double massimoMs() const { return massimo_; }
+    double massimoMs() const { return std::max(0.0, intervallo_ - Passo); }
+    double intervalloMassimoMs() const { return intervallo_; }
 
 private:
     static constexpr int Passo = 5;
     QTimer timer_;
     qint64 ultimo_ = 0;
-    double massimo_ = 0;
+    double intervallo_ = 0;
 };
 
 // A whole worksheet printed with a click on "STAMPA": from the delivery of the button's
@@ -430,15 +432,7 @@ void classe(ServizioDiStampa& servizio, FinestraScheda& w, bool salva, const cha
     std::vector<double> ms;
     double fermo = 0;
     for (int i = 0; i < prove && messaggi.isEmpty(); ++i) {
-        qint64 ultimo = adesso();
-        QTimer battito;
-        battito.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&battito, &QTimer::timeout, [&] {
-            const qint64 ora = adesso();
-            fermo = std::max(fermo, (ora - ultimo) / 1e6);
-            ultimo = ora;
-        });
-        battito.start(5);
+        std::optional<Inceppamento> battito(std::in_place);
         attendi(50);
         double durata = -1;
         QTimer::singleShot(0, [&] {
@@ -454,7 +448,8 @@ void classe(ServizioDiStampa& servizio, FinestraScheda& w, bool salva, const cha
         });
         attendiChe([&] { return durata >= 0; }, 30000);
         attendi(20);
-        battito.stop();
+        fermo = std::max(fermo, battito->intervalloMassimoMs());
+        battito.reset();
         ms.push_back(durata);
         if (!salva)
             attendi(400);
@@ -475,16 +470,9 @@ void classe(ServizioDiStampa& servizio, FinestraScheda& w, bool salva, const cha
     // The same timer with nothing to do, as long: what the machine itself keeps it waiting.
     double aVuoto = 0;
     {
-        qint64 ultimo = adesso();
-        QTimer battito;
-        battito.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&battito, &QTimer::timeout, [&] {
-            const qint64 ora = adesso();
-            aVuoto = std::max(aVuoto, (ora - ultimo) / 1e6);
-            ultimo = ora;
-        });
-        battito.start(5);
+        Inceppamento battito;
         attendi(int(std::accumulate(ms.begin(), ms.end(), 0.0)));
+        aVuoto = battito.intervalloMassimoMs();
     }
     riporta(cosa, mediana(ms) / 1000, "s", prove, 1.0);
     std::printf("%s: longest stall of the event loop %.1f ms over %d runs, %.1f ms with nothing to do as long "

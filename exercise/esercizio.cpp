@@ -1,5 +1,6 @@
 #include "exercise/esercizio.h"
 
+#include "state/frmfigure.h"
 #include "state/module1.h"
 #include "platform/clock.h"
 #include "platform/random.h"
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 #include <utility>
 
 using namespace Module1;
@@ -16,7 +18,6 @@ const Testo Esercizio::Errato{"Esercizio", QT_TRANSLATE_NOOP("Esercizio", "E r r
 
 namespace {
 
-constexpr int NumeroFigure = 12;
 constexpr int MassimoS = 8;
 constexpr double SecondiGiorno = 86400;
 
@@ -115,7 +116,7 @@ void Esercizio::genera2()
 void Esercizio::estraiInsiemeS(int minimo, bool risemina)
 {
     Random::reseedFromClock();
-    FiguraCorrente = qint16(Random::draw(NumeroFigure));
+    FiguraCorrente = qint16(Random::draw(FrmFigure::NumeroFigure));
     if (risemina)
         Random::reseedFromClock();
     do
@@ -127,15 +128,11 @@ void Esercizio::estraiInsiemeS(int minimo, bool risemina)
 
 void Esercizio::estraiPosti()
 {
-    for (int i = 1; i <= NumElementiS; ++i) {
-        bool giaPreso = false;
-        do {
-            PostoEstratto = qint16(Random::draw(NumeroPosti));
-            PostiEstratti[i] = PostoEstratto;
-            giaPreso = std::find(PostiS.begin() + 1, PostiS.begin() + i, PostoEstratto) != PostiS.begin() + i;
-        } while (giaPreso);
-        PostiS[i] = PostoEstratto;
-    }
+    const std::span<qint16> posti(PostiS.begin() + 1, std::size_t(NumElementiS));
+    Random::drawDistinct(posti, NumeroPosti, 1);
+    std::copy(posti.begin(), posti.end(), PostiEstratti.begin() + 1);
+    if (!posti.empty())
+        PostoEstratto = posti.back();
 }
 
 void Esercizio::mostraInsiemeS()

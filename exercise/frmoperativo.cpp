@@ -3,6 +3,7 @@
 #include "state/frmfigure.h"
 #include "state/module1.h"
 #include "platform/accessibilita.h"
+#include "platform/colori.h"
 #include "platform/controls.h"
 #include "platform/keys.h"
 #include "platform/pushkey.h"
@@ -11,13 +12,11 @@
 
 namespace {
 
-const QColor Rosa(255, 192, 255);
-const QColor Magenta(255, 128, 255);
+using namespace Colori;
+
 const QColor Pesca(255, 224, 192);
 const QColor PescaScuro(255, 192, 128);
 const QColor Mattone(192, 64, 0);
-const QColor Blu(0, 0, 255);
-const QColor Rosso(255, 0, 0);
 
 // Top-left corners of the places 1 to 15, three rows of five.
 constexpr QPointF PostiS[Esercizio::NumeroPosti] = {
@@ -54,25 +53,12 @@ QFont fontTasti()
     return f;
 }
 
-// Whether a typed character is a Space that moves the focus: once per press, latched until
-// the release. Every other character is swallowed.
-bool spazio(int& carattere, bool& inCorso)
-{
-    if (inCorso)
-        return false;
-    if (carattere != Keys::Space) {
-        carattere = 0;
-        return false;
-    }
-    inCorso = true;
-    return true;
-}
-
 QFont arial(qreal punti) { return makeFont(QStringLiteral("Arial"), punti, true); }
 
-PushKey* tasto(const QString& didascalia, const QColor& colore, const QFont& font)
+PushKey* tasto(const QString& didascalia, const QColor& colore, const QColor& colorePerFuoco, const QFont& font)
 {
     auto* k = new PushKey(didascalia, colore);
+    k->setFocusColor(colorePerFuoco);
     k->setFont(font);
     k->setAccessibleName(didascalia);
     return k;
@@ -126,7 +112,7 @@ void frmOperativo::costruisciPunteggio()
     frmElaborazione = place(new Frame(Rosa, true), nullptr, QRectF(300, 6300, 4890, 1695), Kind::Frame,
                             QStringLiteral("frmElaborazione"));
     for (int i = 0; i < 5; ++i) {
-        QLabel* l = makeLabel(tr(Intestazioni[i]), arial(8.25), QColor(192, 0, 0), std::nullopt,
+        QLabel* l = makeLabel(tr(Intestazioni[i]), arial(8.25), RossoScuro, std::nullopt,
                               Qt::AlignHCenter | Qt::AlignTop);
         l->setWordWrap(true);
         Label5[i] = place(l, frmElaborazione, QRectF(SinistraIntestazioni[i], 300, 930, 555), Kind::Label,
@@ -157,15 +143,13 @@ void frmOperativo::costruisciTastierino()
     fraTastierino = place(new Frame(Rosa, true), nullptr, QRectF(5385, 4815, 5670, 3510), Kind::Frame,
                           QStringLiteral("fraTastierino"));
     for (int i = 0; i < NumeroTasti; ++i) {
-        PushKey* k = tasto(tr(Tasti[i]), Rosa, fontTasti());
+        PushKey* k = tasto(tr(Tasti[i]), Rosa, Magenta, fontTasti());
         Option1[i] = place(k, fraTastierino, PostiTasti[i], Kind::OptionButton, QStringLiteral("Option1[%1]").arg(i));
-        k->onGotFocus = [k] { k->setBackColor(Magenta); };
-        k->onLostFocus = [k] { k->setBackColor(Rosa); };
-        k->onKeyDown = [this, i](int& codice) { tastierinoKeyDown(i, codice); };
-        k->onKeyPress = [this, i](int& carattere) { tastierinoKeyPress(i, carattere); };
-        k->onKeyUp = [this](int) { rilasciaTasti(); };
-        k->onMouseDown = [this, i] { tastierinoMouseDown(i); };
-        k->onMouseUp = [this] { ClicInCorso = false; };
+        connect(k, &PushKey::keyDown, this, [this, i](int& codice) { tastierinoKeyDown(i, codice); });
+        connect(k, &PushKey::keyPress, this, [this, i](int& carattere) { tastierinoKeyPress(i, carattere); });
+        connect(k, &PushKey::keyUp, this, &frmOperativo::rilasciaTasti);
+        connect(k, &PushKey::mouseDown, this, [this, i] { tastierinoMouseDown(i); });
+        connect(k, &PushKey::mouseUp, this, [this] { ClicInCorso = false; });
     }
     Option1[Esercizio::TastoVerifica]->setEnabled(false);
 }
@@ -179,14 +163,12 @@ void frmOperativo::costruisciAiuto()
     const QRectF posti[2] = {{120, 1575, 2700, 840}, {2865, 1575, 2700, 840}};
     const char* const risposte[2] = {QT_TR_NOOP("SI"), QT_TR_NOOP("NO")};
     for (int i = 0; i < 2; ++i) {
-        PushKey* k = tasto(tr(risposte[i]), Pesca, arial(20.25));
+        PushKey* k = tasto(tr(risposte[i]), Pesca, PescaScuro, arial(20.25));
         Option3[i] = place(k, fraAiuto, posti[i], Kind::OptionButton, QStringLiteral("Option3[%1]").arg(i));
-        k->onGotFocus = [k] { k->setBackColor(PescaScuro); };
-        k->onLostFocus = [k] { k->setBackColor(Pesca); };
-        k->onKeyDown = [this, i](int& codice) { aiutoKeyDown(i, codice); };
-        k->onKeyPress = [this, i](int& carattere) { aiutoKeyPress(i, carattere); };
-        k->onKeyUp = [this](int) { rilasciaTasti(); };
-        k->onMouseDown = [this, i] { i == 0 ? SiSi() : NoNo(); };
+        connect(k, &PushKey::keyDown, this, [this, i](int& codice) { aiutoKeyDown(i, codice); });
+        connect(k, &PushKey::keyPress, this, [this, i](int& carattere) { aiutoKeyPress(i, carattere); });
+        connect(k, &PushKey::keyUp, this, &frmOperativo::rilasciaTasti);
+        connect(k, &PushKey::mouseDown, this, i == 0 ? &frmOperativo::SiSi : &frmOperativo::NoNo);
     }
     fraAiuto->setEnabled(false);
 }
@@ -198,18 +180,16 @@ void frmOperativo::costruisciIntervento()
     lblIntervento = place(makeLabel<Annuncio>(tr("Intervengo io"), arial(27.75),
                                     palette().color(QPalette::WindowText), std::nullopt, Qt::AlignCenter),
                           fraIntervento, QRectF(690, 570, 4095, 1095), Kind::Label, QStringLiteral("lblIntervento"));
-    optOK = place(tasto(tr("OK"), Pesca, arial(20.25)), fraIntervento, QRectF(1110, 1872, 3330, 945),
+    optOK = place(tasto(tr("OK"), Pesca, PescaScuro, arial(20.25)), fraIntervento, QRectF(1110, 1872, 3330, 945),
                   Kind::OptionButton, QStringLiteral("optOK"));
-    optOK->onGotFocus = [this] { optOK->setBackColor(PescaScuro); };
-    optOK->onLostFocus = [this] { optOK->setBackColor(Pesca); };
-    optOK->onKeyDown = [this](int& codice) {
+    connect(optOK, &PushKey::keyDown, this, [this](int& codice) {
         if (codice == Keys::Enter)
             SiSi();
         else
             codice = 0;
-    };
-    optOK->onKeyUp = [this](int) { rilasciaTasti(); };
-    optOK->onMouseDown = [this] { SiSi(); };
+    });
+    connect(optOK, &PushKey::keyUp, this, &frmOperativo::rilasciaTasti);
+    connect(optOK, &PushKey::mouseDown, this, &frmOperativo::SiSi);
     fraIntervento->setEnabled(false);
 }
 
@@ -241,42 +221,20 @@ void frmOperativo::passo(void (Esercizio::*p)())
     mostra();
 }
 
-void frmOperativo::genera0() { passo(&Esercizio::genera0); }
-void frmOperativo::genera1() { passo(&Esercizio::genera1); }
-void frmOperativo::genera2() { passo(&Esercizio::genera2); }
-void frmOperativo::VisualizzaD0() { passo(&Esercizio::VisualizzaD0); }
-void frmOperativo::VisualizzaD1() { passo(&Esercizio::VisualizzaD1); }
-void frmOperativo::VisualizzaD2() { passo(&Esercizio::VisualizzaD2); }
 void frmOperativo::Aggiungi() { passo(&Esercizio::Aggiungi); }
 void frmOperativo::Togli() { passo(&Esercizio::Togli); }
 void frmOperativo::Verifica() { passo(&Esercizio::Verifica); }
 void frmOperativo::SiSi() { passo(&Esercizio::SiSi); }
 void frmOperativo::NoNo() { passo(&Esercizio::NoNo); }
-void frmOperativo::TastiCostruzione() { passo(&Esercizio::TastiCostruzione); }
-void frmOperativo::TastiAvanti() { passo(&Esercizio::TastiAvanti); }
-void frmOperativo::CalcolaTempo() { passo(&Esercizio::CalcolaTempo); }
 
 void frmOperativo::EseguiTasto(int indice)
 {
-    switch (indice) {
-    case Esercizio::TastoAggiungi:
-        Aggiungi();
-        break;
-    case Esercizio::TastoTogli:
-        Togli();
-        break;
-    case Esercizio::TastoVerifica:
-        Verifica();
-        break;
-    case Esercizio::TastoAvanti:
-        NuovoEsercizio();
-        break;
-    case Esercizio::TastoEsci:
-        Esci();
-        break;
-    default:
-        break;
-    }
+    // What each key does, in the order of the keys.
+    static constexpr std::array<void (frmOperativo::*)(), NumeroTasti> Azioni = {
+        &frmOperativo::Aggiungi, &frmOperativo::Togli, &frmOperativo::Verifica, &frmOperativo::NuovoEsercizio,
+        &frmOperativo::Esci};
+    if (indice >= 0 && indice < NumeroTasti)
+        (this->*Azioni[std::size_t(indice)])();
 }
 
 void frmOperativo::Esci() { unload(); }
@@ -304,6 +262,23 @@ Frame* frmOperativo::riquadro(Esercizio::Riquadro r) const
 void frmOperativo::mostra()
 {
     const Esercizio::Quadro& q = esercizio_.quadro();
+    mostraPosti(q);
+    const bool nuovoRiquadro = mostraTasti(q);
+    const bool nuovoEsito = mostraPunteggio(q);
+    daiFuoco(esercizio_.prendiFuoco());
+
+    // Read out once the focus has moved: a screen reader that follows the focus stops what it
+    // was reading to name the new key.
+    if (nuovoEsito)
+        LblEsito->annuncia();
+    if (nuovoRiquadro && davanti_ == Esercizio::Riquadro::Aiuto)
+        LblAiuto->annuncia();
+    if (nuovoRiquadro && davanti_ == Esercizio::Riquadro::Intervento)
+        lblIntervento->annuncia();
+}
+
+void frmOperativo::mostraPosti(const Esercizio::Quadro& q)
+{
     const Picture figura = FrmFigure::Image3(Module1::FiguraCorrente);
     int figureS = 0;
     int figureD = 0;
@@ -318,16 +293,24 @@ void frmOperativo::mostra()
     }
     Accessibilita::rinomina(FraSfondoS, Accessibilita::nomeInsieme(tr("Primo insieme"), figureS));
     Accessibilita::rinomina(FraSfondoD, Accessibilita::nomeInsieme(tr("Secondo insieme"), figureD));
+}
+
+bool frmOperativo::mostraTasti(const Esercizio::Quadro& q)
+{
     for (int i = 0; i < NumeroTasti; ++i)
         Option1[i]->setEnabled(q.disponibili[i]);
-    const bool nuovoRiquadro = q.davanti != davanti_;
-    if (nuovoRiquadro) {
-        DisabilitaRiquadri();
-        Frame* f = riquadro(q.davanti);
-        f->setEnabled(true);
-        f->raise();
-        davanti_ = q.davanti;
-    }
+    if (q.davanti == davanti_)
+        return false;
+    DisabilitaRiquadri();
+    Frame* f = riquadro(q.davanti);
+    f->setEnabled(true);
+    f->raise();
+    davanti_ = q.davanti;
+    return true;
+}
+
+bool frmOperativo::mostraPunteggio(const Esercizio::Quadro& q)
+{
     const bool nuovoEsito = q.esito != LblEsito->text();
     LblEsito->setText(q.esito);
     LblOperazione->setText(q.operazione);
@@ -335,10 +318,14 @@ void frmOperativo::mostra()
     lblRisErrate->setText(q.risErrate);
     LblTempoParziale->setText(q.tempoParziale);
     LblTempoTotale->setText(q.tempoTotale);
+    return nuovoEsito;
+}
 
+void frmOperativo::daiFuoco(Esercizio::Fuoco fuoco)
+{
     // Every step that disables the key or the frame holding the focus names the key that takes
     // it: Qt would drop the focus, and a pupil on the keyboard would be left with no key.
-    switch (esercizio_.prendiFuoco()) {
+    switch (fuoco) {
     case Esercizio::Fuoco::Aggiungi:
         Option1[Esercizio::TastoAggiungi]->setFocus();
         break;
@@ -354,15 +341,6 @@ void frmOperativo::mostra()
     case Esercizio::Fuoco::Invariato:
         break;
     }
-
-    // Read out once the focus has moved: a screen reader that follows the focus stops what it
-    // was reading to name the new key.
-    if (nuovoEsito)
-        LblEsito->annuncia();
-    if (nuovoRiquadro && davanti_ == Esercizio::Riquadro::Aiuto)
-        LblAiuto->annuncia();
-    if (nuovoRiquadro && davanti_ == Esercizio::Riquadro::Intervento)
-        lblIntervento->annuncia();
 }
 
 void frmOperativo::rilasciaTasti()
@@ -402,7 +380,7 @@ void frmOperativo::tastierinoKeyDown(int indice, int& codice)
 
 void frmOperativo::tastierinoKeyPress(int indice, int& carattere)
 {
-    if (!spazio(carattere, SpazioInCorso))
+    if (!Keys::spaceOnce(carattere, SpazioInCorso))
         return;
     for (int passo = 1; passo <= NumeroTasti; ++passo) {
         PushKey* k = Option1[(indice + passo) % NumeroTasti];
@@ -455,6 +433,6 @@ void frmOperativo::aiutoKeyDown(int indice, int& codice)
 
 void frmOperativo::aiutoKeyPress(int indice, int& carattere)
 {
-    if (spazio(carattere, SpazioAiutoInCorso))
+    if (Keys::spaceOnce(carattere, SpazioAiutoInCorso))
         Option3[1 - indice]->setFocus();
 }

@@ -26,25 +26,17 @@ public:
 
     frmOperativo();
 
+    // The steps a key, a frame or the window's loading takes; each shows what it leaves.
     void Avvia();
     void NuovoEsercizio();
-    void genera0();
-    void genera1();
-    void genera2();
-    void VisualizzaD0();
-    void VisualizzaD1();
-    void VisualizzaD2();
     void Aggiungi();
     void Togli();
     void Verifica();
     void SiSi();
     void NoNo();
+    // Key 0 to 4 of the keypad, as if pressed.
     void EseguiTasto(int indice);
-    void DisabilitaRiquadri();
-    void TastiCostruzione();
-    void TastiAvanti();
     void Esci();
-    void CalcolaTempo();
 
     const Esercizio& esercizio() const { return esercizio_; }
 
@@ -95,6 +87,12 @@ private:
     // Runs one step of the exercise and shows what it leaves.
     void passo(void (Esercizio::*p)());
     void mostra();
+    void mostraPosti(const Esercizio::Quadro& q);
+    // Each says whether what it showed is new: a frame in front, an outcome.
+    bool mostraTasti(const Esercizio::Quadro& q);
+    bool mostraPunteggio(const Esercizio::Quadro& q);
+    void daiFuoco(Esercizio::Fuoco fuoco);
+    void DisabilitaRiquadri();
     void scriviIstruzione();
     Frame* riquadro(Esercizio::Riquadro r) const;
     void rilasciaTasti();

@@ -2,6 +2,9 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QWidget>
+
+#include <utility>
 
 namespace {
 // The row of digits above the letters, by its place on the keyboard: X11 and Wayland number
@@ -19,6 +22,14 @@ int digitRowKey(const QKeyEvent& e)
 #endif
     return 0;
 }
+
+// The codes of the keys that are neither digits, letters nor function keys.
+constexpr std::pair<int, int> OtherKeys[] = {
+    {Qt::Key_Return, Keys::Enter}, {Qt::Key_Enter, Keys::Enter}, {Qt::Key_Tab, Keys::Tab},
+    {Qt::Key_Backtab, Keys::Tab},  {Qt::Key_Space, Keys::Space}, {Qt::Key_Escape, 27},
+    {Qt::Key_Backspace, 8},        {Qt::Key_Left, 37},           {Qt::Key_Up, 38},
+    {Qt::Key_Right, 39},           {Qt::Key_Down, 40},
+};
 } // namespace
 
 int Keys::code(const QKeyEvent& e)
@@ -35,30 +46,10 @@ int Keys::code(const QKeyEvent& e)
         return k; // Qt already gives the capital letter for both cases
     if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
         return 112 + (k - Qt::Key_F1);
-    switch (k) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return Enter;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return Tab;
-    case Qt::Key_Space:
-        return Space;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    default:
-        return 0;
-    }
+    for (const auto& [key, keyCode] : OtherKeys)
+        if (k == key)
+            return keyCode;
+    return 0;
 }
 
 int Keys::character(const QKeyEvent& e)
@@ -72,17 +63,45 @@ int Keys::character(const QKeyEvent& e)
     return c >= 32 ? int(c) : 0;
 }
 
-bool Keys::isRepeat(const QKeyEvent& e)
+bool Keys::spaceOnce(int& character, bool& held)
 {
-    static int lastReleaseKey = 0;
-    static quint64 lastReleaseTime = 0;
+    if (held)
+        return false;
+    if (character != Space) {
+        character = 0;
+        return false;
+    }
+    held = true;
+    return true;
+}
+
+bool Keys::Repeats::isRepeat(const QKeyEvent& e)
+{
     if (e.isAutoRepeat())
         return true;
     if (e.type() == QEvent::KeyRelease) {
-        lastReleaseKey = e.key();
-        lastReleaseTime = e.timestamp();
+        lastReleaseKey_ = e.key();
+        lastReleaseTime_ = e.timestamp();
         return false;
     }
     // A real press always carries a time stamp of its own; a synthetic one (0) is never a repeat.
-    return e.timestamp() != 0 && e.key() == lastReleaseKey && e.timestamp() == lastReleaseTime;
+    return e.timestamp() != 0 && e.key() == lastReleaseKey_ && e.timestamp() == lastReleaseTime_;
+}
+
+namespace {
+// Keeps a window's Repeats as one of its children, so that it goes with the window.
+class RepeatsHolder : public QObject
+{
+public:
+    using QObject::QObject;
+    Keys::Repeats repeats;
+};
+} // namespace
+
+Keys::Repeats& Keys::Repeats::of(QWidget* window)
+{
+    for (QObject* child : window->children())
+        if (auto* holder = dynamic_cast<RepeatsHolder*>(child))
+            return holder->repeats;
+    return (new RepeatsHolder(window))->repeats;
 }

@@ -1,6 +1,7 @@
 #include "platform/pdffile.h"
 
 #include "platform/printer.h"
+#include "platform/twips.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -17,9 +18,6 @@
 
 namespace {
 
-constexpr double TwipsPerPoint = 20;
-constexpr double TwipsPerPixel = 15;
-
 // A PDF page in twips, drawn the way the printer draws its pages.
 class PdfSurface final : public PrinterSurface
 {
@@ -33,7 +31,7 @@ public:
                                           QPageLayout::Point));
         if (!painter_.begin(&writer_))
             throw PrinterError("cannot start the document");
-        const double scale = writer_.resolution() / 1440.0;
+        const double scale = writer_.resolution() / double(Twips::PerInch);
         painter_.scale(scale, scale);
         painter_.setRenderHint(QPainter::Antialiasing);
     }
@@ -52,7 +50,7 @@ public:
     void print(const QString& text) override
     {
         QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(qRound(points_ * TwipsPerPoint));
+        font.setPixelSize(qRound(points_ * Twips::PerPoint));
         painter_.setFont(font);
         painter_.setPen(Qt::black);
         QRectF used;
@@ -62,14 +60,14 @@ public:
 
     void line(QPointF from, QPointF to, const QColor& colour) override
     {
-        painter_.setPen(QPen(colour, drawWidth_ * TwipsPerPixel, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter_.setPen(QPen(colour, drawWidth_ * Twips::PerPixel, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter_.drawLine(from, to);
     }
 
     void paintPicture(const Picture& picture, QPointF at) override
     {
         if (!picture.isNull())
-            picture.paint(painter_, QRectF(at, QSizeF(picture.size()) * TwipsPerPixel));
+            picture.paint(painter_, QRectF(at, QSizeF(picture.size()) * Twips::PerPixel));
     }
 
     void newPage() override
@@ -80,7 +78,7 @@ public:
 
     double printableHeight() const override
     {
-        return writer_.pageLayout().paintRect(QPageLayout::Point).height() * TwipsPerPoint;
+        return writer_.pageLayout().paintRect(QPageLayout::Point).height() * Twips::PerPoint;
     }
 
     void endDoc() override

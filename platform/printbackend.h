@@ -52,5 +52,8 @@ namespace PrintPainting {
 std::unique_ptr<PrinterSurface> surface(QPainter& painter, std::function<bool()> nextPage);
 // Scales a painter on a device so that it paints in twips.
 void paintInTwips(QPainter& painter, int resolution);
+// Paints every page of `document` on `surface` and ends it; false, with the reason in `why`,
+// where the surface refused a page.
+bool paint(PrinterSurface& surface, const PrintDocument& document, QString* why);
 
 } // namespace PrintPainting

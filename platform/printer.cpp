@@ -1,4 +1,5 @@
 #include "platform/printbackend.h"
+#include "platform/twips.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -11,9 +12,6 @@
 #include <atomic>
 
 namespace {
-
-constexpr double TwipsPerPoint = 20;
-constexpr double TwipsPerPixel = 15;
 
 QString& chosenName()
 {
@@ -137,16 +135,9 @@ PrintOutcome notTaken(const QString& printer, const QString& why) { return {fals
 // Paints a document on an opener's surface, on the window's thread.
 PrintOutcome printOn(PrinterSurface& surface, const PrintDocument& document)
 {
-    try {
-        for (int page = 0; page < document.pages; ++page) {
-            if (page > 0)
-                surface.newPage();
-            document.paintPage(surface, page);
-        }
-        surface.endDoc();
-    } catch (const PrinterError& e) {
-        return notTaken(QString(), QString::fromStdString(e.what()));
-    }
+    QString why;
+    if (!PrintPainting::paint(surface, document, &why))
+        return notTaken(QString(), why);
     return {true, QString(), QString()};
 }
 
@@ -167,7 +158,7 @@ public:
     {
         check();
         QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(qRound(points_ * TwipsPerPoint));
+        font.setPixelSize(qRound(points_ * Twips::PerPoint));
         painter_.setFont(font);
         painter_.setPen(Qt::black);
         const QRectF area(x_, y_, 1e6, 1e6);
@@ -180,8 +171,8 @@ public:
     void line(QPointF from, QPointF to, const QColor& colour) override
     {
         check();
-        // The width is given in screen pixels: 15 twips each.
-        QPen pen(colour, drawWidth_ * TwipsPerPixel, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+        // The width is given in screen pixels.
+        QPen pen(colour, drawWidth_ * Twips::PerPixel, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
         painter_.setPen(pen);
         painter_.drawLine(from, to);
     }
@@ -191,7 +182,7 @@ public:
         check();
         if (picture.isNull())
             return;
-        picture.paint(painter_, QRectF(at, QSizeF(picture.size()) * TwipsPerPixel));
+        picture.paint(painter_, QRectF(at, QSizeF(picture.size()) * Twips::PerPixel));
     }
 
     void newPage() override
@@ -233,9 +224,25 @@ std::unique_ptr<PrinterSurface> PrintPainting::surface(QPainter& painter, std::f
 
 void PrintPainting::paintInTwips(QPainter& painter, int resolution)
 {
-    const double scale = resolution / 1440.0;
+    const double scale = resolution / double(Twips::PerInch);
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
+}
+
+bool PrintPainting::paint(PrinterSurface& surface, const PrintDocument& document, QString* why)
+{
+    try {
+        for (int page = 0; page < document.pages; ++page) {
+            if (page > 0)
+                surface.newPage();
+            document.paintPage(surface, page);
+        }
+        surface.endDoc();
+    } catch (const PrinterError& e) {
+        *why = QString::fromStdString(e.what());
+        return false;
+    }
+    return true;
 }
 
 bool Printers::writePdf(const PrintDocument& document, const QString& fileName, const QPageLayout& layout, QString* why)
@@ -263,17 +270,11 @@ bool Printers::writePdf(const PrintDocument& document, const QString& fileName, 
         PrintPainting::paintInTwips(painter, writer.resolution());
         return true;
     });
-    try {
-        for (int page = 0; page < document.pages; ++page) {
-            if (page > 0)
-                surface->newPage();
-            document.paintPage(*surface, page);
-        }
-        surface->endDoc();
-    } catch (const PrinterError& e) {
+    QString fault;
+    if (!PrintPainting::paint(*surface, document, &fault)) {
         if (painter.isActive())
             painter.end();
-        return fail(QString::fromStdString(e.what()));
+        return fail(fault);
     }
     if (QFileInfo(fileName).size() == 0)
         return fail(QStringLiteral("the document came out empty"));

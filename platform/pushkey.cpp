@@ -10,7 +10,7 @@
 #include <QStyle>
 
 PushKey::PushKey(const QString& caption, const QColor& back, Acts acts, QWidget* parent)
-    : QAbstractButton(parent), back_(back), acts_(acts)
+    : QAbstractButton(parent), back_(back), ownColour_(back), acts_(acts)
 {
     setText(caption);
     // A key is read by its caption; one spaced out letter by letter is read as its word.
@@ -23,10 +23,8 @@ PushKey::PushKey(const QString& caption, const QColor& back, Acts acts, QWidget*
         // Mouse and keys never click such a key; a click comes only from outside, from a
         // screen reader's "press". It is a whole press: down, then up.
         connect(this, &QAbstractButton::clicked, this, [this] {
-            if (onMouseDown)
-                onMouseDown();
-            if (onMouseUp)
-                onMouseUp();
+            emit mouseDown();
+            emit mouseUp();
         });
     }
 }
@@ -136,8 +134,7 @@ void PushKey::mousePressEvent(QMouseEvent* event)
     event->accept();
     held_ = true;
     update();
-    if (onMouseDown)
-        onMouseDown();
+    emit mouseDown();
 }
 
 void PushKey::mouseReleaseEvent(QMouseEvent* event)
@@ -154,13 +151,12 @@ void PushKey::letGo()
 {
     held_ = false;
     update();
-    if (onMouseUp)
-        onMouseUp();
+    emit mouseUp();
 }
 
 void PushKey::keyPressEvent(QKeyEvent* event)
 {
-    const bool repeat = Keys::isRepeat(*event);
+    const bool repeat = Keys::Repeats::of(window()).isRepeat(*event);
     if (acts_ == Acts::OnClick) {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             event->accept();
@@ -179,16 +175,15 @@ void PushKey::keyPressEvent(QKeyEvent* event)
     if (repeat)
         return;
     int code = Keys::code(*event);
-    if (onKeyDown)
-        onKeyDown(code);
+    emit keyDown(code);
     int character = Keys::character(*event);
-    if (character != 0 && onKeyPress)
-        onKeyPress(character);
+    if (character != 0)
+        emit keyPress(character);
 }
 
 void PushKey::keyReleaseEvent(QKeyEvent* event)
 {
-    const bool repeat = Keys::isRepeat(*event);
+    const bool repeat = Keys::Repeats::of(window()).isRepeat(*event);
     if (acts_ == Acts::OnClick) {
         QAbstractButton::keyReleaseEvent(event);
         return;
@@ -196,23 +191,22 @@ void PushKey::keyReleaseEvent(QKeyEvent* event)
     event->accept();
     if (repeat)
         return;
-    if (onKeyUp)
-        onKeyUp(Keys::code(*event));
+    emit keyUp(Keys::code(*event));
 }
 
 void PushKey::focusInEvent(QFocusEvent* event)
 {
     QAbstractButton::focusInEvent(event);
-    if (onGotFocus)
-        onGotFocus();
+    if (focusColour_.isValid())
+        setBackColor(focusColour_);
     update();
 }
 
 void PushKey::focusOutEvent(QFocusEvent* event)
 {
     QAbstractButton::focusOutEvent(event);
-    if (onLostFocus)
-        onLostFocus();
+    if (focusColour_.isValid())
+        setBackColor(ownColour_);
     update();
 }
 

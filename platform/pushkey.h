@@ -2,12 +2,11 @@
 
 #include <QAbstractButton>
 #include <QColor>
-#include <functional>
 
 // A key drawn as a raised button filled with its colour, never left selected.
 //
-// A key that acts on the press (an option button used as a key) hands every press, release,
-// key and focus change to its window's handlers, named after the events they answer. It does
+// A key that acts on the press (an option button used as a key) hands every press, release
+// and key to its window as signals, named after the events they answer. It does
 // nothing by itself: the mouse acts on the press, Space and Enter do what the window says,
 // Tab and the arrows stay with the window's handlers. Repeats of a held key never reach them.
 //
@@ -24,18 +23,11 @@ public:
 
     QColor backColor() const { return back_; }
     void setBackColor(const QColor& colour);
+    // While the key has the focus it is filled with `colour`; it takes its own colour again
+    // when it loses it.
+    void setFocusColor(const QColor& colour) { focusColour_ = colour; }
     // True while the mouse button is held on the key: it is drawn pressed in.
     bool isHeld() const { return held_; }
-
-    // The window's handlers. A key handler receives the code by reference and may set it to 0
-    // to discard it; the character handler runs after it for a key that types a character.
-    std::function<void()> onGotFocus;
-    std::function<void()> onLostFocus;
-    std::function<void(int& keyCode)> onKeyDown;
-    std::function<void(int& character)> onKeyPress;
-    std::function<void(int keyCode)> onKeyUp;
-    std::function<void()> onMouseDown;
-    std::function<void()> onMouseUp;
 
     QSize sizeHint() const override;
     // Where the caption is written, in the key's own pixels (not yet pressed down).
@@ -46,6 +38,16 @@ public:
     void setCaptionOnOneLine(bool oneLine);
     // The font the caption is written in now.
     QFont captionFont() const;
+
+signals:
+    // What a key that acts on the press hands to its window. Connect directly: a key handler
+    // receives the code by reference and may set it to 0 to discard it; `keyPress` follows
+    // `keyDown` for a key that types a character.
+    void keyDown(int& keyCode);
+    void keyPress(int& character);
+    void keyUp(int keyCode);
+    void mouseDown();
+    void mouseUp();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,6 +65,8 @@ private:
     void letGo();
 
     QColor back_;
+    const QColor ownColour_;
+    QColor focusColour_;
     Acts acts_;
     bool oneLine_ = false;
     // The caption's font as last fitted, with what it was fitted to: paints are many, sizes few.

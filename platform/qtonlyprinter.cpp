@@ -64,17 +64,8 @@ std::unique_ptr<PrintBackend::Prepared> PrintBackend::prepare(const Target&, con
         prepared->pages.emplace_back();
         return painter.begin(&prepared->pages.back());
     });
-    try {
-        for (int page = 0; page < document.pages; ++page) {
-            if (page > 0)
-                surface->newPage();
-            document.paintPage(*surface, page);
-        }
-        surface->endDoc();
-    } catch (const PrinterError& e) {
-        *why = QString::fromStdString(e.what());
+    if (!PrintPainting::paint(*surface, document, why))
         return nullptr;
-    }
     return prepared;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace {
@@ -40,4 +41,18 @@ int Random::draw(int n)
     if (n < 1)
         return 1;
     return static_cast<int>(next() * n) + 1;
+}
+
+void Random::drawDistinct(std::span<std::int16_t> out, int n, int first)
+{
+    // More values than there are to draw would never end: only n are drawn.
+    if (out.size() > std::size_t(std::max(n, 0)))
+        out = out.first(std::size_t(std::max(n, 0)));
+    for (auto it = out.begin(); it != out.end(); ++it) {
+        std::int16_t value;
+        do
+            value = std::int16_t(draw(n) - 1 + first);
+        while (std::find(out.begin(), it, value) != it);
+        *it = value;
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 // The program's one pseudo-random generator.
 //
@@ -20,5 +21,9 @@ void reseedFromClock();
 double next();
 // A draw from 1 to n: next value times n, truncated, plus 1 (n at least 1).
 int draw(int n);
+// Fills `out` with distinct values from `first` to `first + n - 1`, in the order drawn: each a
+// draw from 1 to n moved to start at `first`, a value already in `out` drawn again. Never
+// reseeds: the callers reseed where they need to. `out` holds at most n values.
+void drawDistinct(std::span<std::int16_t> out, int n, int first);
 
 } // namespace Random

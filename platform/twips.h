@@ -5,10 +5,13 @@
 #include <QSize>
 #include <cmath>
 
-// Windows are designed in twips (1440 per inch). On screen one logical pixel is 15 twips,
-// whatever the screen's scale: Qt's device-independent pixels already carry the scale.
+// Windows and pages are designed in twips (1440 per inch, 20 per point). On screen one logical
+// pixel is 15 twips, whatever the screen's scale: Qt's device-independent pixels already carry
+// the scale.
 namespace Twips {
 
+inline constexpr int PerInch = 1440;
+inline constexpr int PerPoint = 20;
 inline constexpr int PerPixel = 15;
 
 inline int toPixels(double twips) { return static_cast<int>(std::lround(twips / PerPixel)); }

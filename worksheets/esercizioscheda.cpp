@@ -1,31 +1,15 @@
 #include "worksheets/esercizioscheda.h"
 
+#include "state/frmfigure.h"
 #include "platform/random.h"
 
-#include <algorithm>
-
-namespace {
-
-// A first set of `n` distinct places, each place as likely as any other.
-void estraiPosti(EsercizioScheda& e, int base)
-{
-    for (int i = 1; i <= e.NumElementiScheda; ++i) {
-        const auto gia = e.PostiEstrattiScheda.begin() + 1;
-        qint16 posto;
-        do
-            posto = qint16(base + int(Random::next() * EsercizioScheda::Posti));
-        while (std::find(gia, gia + (i - 1), posto) != gia + (i - 1));
-        e.PostiEstrattiScheda[i] = posto;
-    }
-}
-
-} // namespace
+#include <span>
 
 EsercizioScheda estraiEsercizio(SecondoInsieme tipo, int k)
 {
     EsercizioScheda e;
     Random::reseedFromClock();
-    e.FiguraScheda = qint16(Random::draw(12));
+    e.FiguraScheda = qint16(Random::draw(FrmFigure::NumeroFigure));
     if (tipo == SecondoInsieme::Suvvalente) {
         // A single figure leaves no smaller second set that still has a figure in it.
         do
@@ -34,7 +18,8 @@ EsercizioScheda estraiEsercizio(SecondoInsieme tipo, int k)
     } else {
         e.NumElementiScheda = Random::draw(9);
     }
-    estraiPosti(e, 15 * (k - 1));
+    Random::drawDistinct(std::span(e.PostiEstrattiScheda).subspan(1, std::size_t(e.NumElementiScheda)),
+                         EsercizioScheda::Posti, EsercizioScheda::Posti * (k - 1));
 
     if (tipo == SecondoInsieme::Suvvalente) {
         e.UltimoPostoSecondo = qint16(Random::draw(e.NumElementiScheda - 1) - 1);
@@ -55,16 +40,9 @@ InsiemeScheda estraiInsieme(int primo)
 {
     InsiemeScheda e;
     Random::reseedFromClock();
-    e.FiguraScheda = qint16(Random::draw(12));
+    e.FiguraScheda = qint16(Random::draw(FrmFigure::NumeroFigure));
     e.NumElementiScheda = Random::draw(9) + 1; // 2 to 10
-    // Places are drawn until n distinct ones are found.
-    for (int i = 1; i <= e.NumElementiScheda; ++i) {
-        const auto gia = e.PostiScheda.begin() + 1;
-        qint16 posto;
-        do
-            posto = qint16(Random::draw(EsercizioScheda::Posti) - 1 + primo);
-        while (std::find(gia, gia + (i - 1), posto) != gia + (i - 1));
-        e.PostiScheda[i] = posto;
-    }
+    Random::drawDistinct(std::span(e.PostiScheda).subspan(1, std::size_t(e.NumElementiScheda)),
+                         EsercizioScheda::Posti, primo);
     return e;
 }

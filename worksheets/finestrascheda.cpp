@@ -1,5 +1,6 @@
 #include "worksheets/finestrascheda.h"
 
+#include "platform/colori.h"
 #include "platform/controls.h"
 #include "platform/messagebox.h"
 #include "platform/pdffile.h"
@@ -17,9 +18,7 @@
 #include <QStandardPaths>
 
 namespace {
-const QColor Rosa(255, 192, 255);
-
-const QColor Magenta(255, 128, 255);
+using namespace Colori;
 
 // The folder the save dialog starts in: the user's documents the first time, then the
 // folder of the last file saved in this run.
@@ -44,7 +43,7 @@ FinestraScheda::FinestraScheda(const DisegnoScheda& d)
       completaLaScheda_(d.completaLaScheda), tipo_(d.tipo)
 {
     const QFont titolo = makeFont("Arial", 20.25, true);
-    Label1 = place(makeLabel(d.label1, titolo, QColor(192, 0, 0), Rosa), nullptr, d.posLabel1, Kind::Label,
+    Label1 = place(makeLabel(d.label1, titolo, RossoScuro, Rosa), nullptr, d.posLabel1, Kind::Label,
                    QStringLiteral("Label1"));
     Label2 = place(makeLabel(d.label2, d.fontLabel2, d.testoLabel2, Rosa), nullptr, d.posLabel2, Kind::Label,
                    QStringLiteral("Label2"));
@@ -92,17 +91,16 @@ void FinestraScheda::GeneraInsieme(int k)
 
 void FinestraScheda::mostraParte(int parte)
 {
+    parte_ = parte == 1 ? 1 : 2;
     Command2->setText(parte == 1 ? VisualizzaSeconda : VisualizzaPrima);
     Frame3->setVisible(parte == 1);
     Frame4->setVisible(parte != 1);
 }
 
-int FinestraScheda::parteVisibile() const { return Frame4->isVisibleTo(this) ? 2 : 1; }
 
 void FinestraScheda::scambiaParte()
 {
-    // The caption names the part the next press shows.
-    mostraParte(Command2->text() == VisualizzaSeconda ? 2 : 1);
+    mostraParte(parte_ == 1 ? 2 : 1);
 }
 
 bool FinestraScheda::completa()

@@ -71,7 +71,7 @@ public:
     void ChiudiScheda();
     // Shows part 1 (exercises 1 and 2) or part 2.
     void mostraParte(int parte);
-    int parteVisibile() const;
+    int parteVisibile() const { return parte_; }
     // The page as the places show it now: what "STAMPA" prints.
     virtual PaginaScheda pagina() const = 0;
     // A page of new exercises made up by this window's rules; the window stays as it is.
@@ -107,6 +107,9 @@ private:
     QString completaLaScheda_;
     QString tipo_;
     bool stampaInCorso_ = false;
+    // The part in front. Both parts are shown until the first exercise is made up; the part
+    // key then offers part 1, as it does while part 2 is in front.
+    int parte_ = 2;
     bool salvando_ = false; // a file is being written, from this window's own handler
 };
 

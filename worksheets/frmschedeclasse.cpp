@@ -1,5 +1,6 @@
 #include "worksheets/frmschedeclasse.h"
 
+#include "platform/colori.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
 
@@ -8,8 +9,7 @@
 #include <QSpinBox>
 
 namespace {
-const QColor Rosa(255, 192, 255);
-const QColor Magenta(255, 128, 255);
+using namespace Colori;
 
 // The number chosen last in this run.
 int& ultimoNumero()
@@ -23,7 +23,7 @@ frmSchedeClasse::frmSchedeClasse()
     : Form(tr("Schede per la classe"), QSizeF(5700, 3150), Rosa, Placement::Centred, Layout::Fixed)
 {
     const QFont testo = makeFont(QStringLiteral("Arial"), 11.25, true);
-    Label1 = place(makeLabel(tr("Quante schede diverse?"), testo, QColor(192, 0, 0)), nullptr,
+    Label1 = place(makeLabel(tr("Quante schede diverse?"), testo, RossoScuro), nullptr,
                    QRectF(300, 330, 3300, 420), Kind::Label, QStringLiteral("Label1"));
     spnSchede = place(new QSpinBox, nullptr, QRectF(3750, 270, 1500, 480), Kind::ComboBox, QStringLiteral("spnSchede"));
     spnSchede->setRange(MinSchede, MaxSchede);

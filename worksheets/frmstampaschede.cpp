@@ -2,6 +2,7 @@
 
 #include "state/frmfigure.h"
 #include "platform/accessibilita.h"
+#include "platform/colori.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
 #include "worksheets/esercizioscheda.h"
@@ -9,8 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-const QColor Bianco(255, 255, 255);
 
 DisegnoScheda disegno()
 {
@@ -24,7 +23,7 @@ DisegnoScheda disegno()
     d.label2 = QCoreApplication::translate("frmStampaSchede", " situazione iniziale: secondo insieme vuoto");
     d.posLabel2 = QRectF(0, 390, 12000, 390);
     d.fontLabel2 = makeFont(QStringLiteral("Arial"), 20.25, true);
-    d.testoLabel2 = QColor(192, 0, 0);
+    d.testoLabel2 = Colori::RossoScuro;
     d.posFrame3 = QRectF(210, 840, 9405, 6450);
     d.posFrame4 = QRectF(210, 795, 9405, 6525);
     d.didascaliaBottone = QCoreApplication::translate("frmStampaSchede", "VISUALIZZA %1° INSIEME");
@@ -34,7 +33,7 @@ DisegnoScheda disegno()
     d.posFine = QRectF(9660, 6660, 2145, 645);
     d.posParte = QRectF(795, 7395, 3405, 600);
     d.fontParte = makeFont(QStringLiteral("MS Sans Serif"), 9.75, true);
-    d.coloreParte = QColor(255, 128, 255);
+    d.coloreParte = Colori::Magenta;
     d.completaLaScheda = QCoreApplication::translate("frmStampaSchede", "Completa la scheda ");
     d.tipo = QStringLiteral("vuoto");
     return d;
@@ -75,7 +74,7 @@ frmStampaSchede::frmStampaSchede() : FinestraScheda(disegno())
     for (int j = 0; j < Riquadri; ++j) {
         const Riquadro& r = Disposizione[j];
         const QString didascalia = r.didascalia ? tr(r.didascalia) : QString();
-        FraSfondoS[j] = place(new Frame(Bianco, true, didascalia), r.parte == 1 ? Frame3 : Frame4,
+        FraSfondoS[j] = place(new Frame(Colori::Bianco, true, didascalia), r.parte == 1 ? Frame3 : Frame4,
                               QRectF(r.sinistra, r.alto, LarghezzaRiquadro, AltezzaRiquadro), Kind::Frame,
                               QStringLiteral("FraSfondoS[%1]").arg(j));
         for (int p = 0; p < Posti; ++p) {
@@ -127,7 +126,6 @@ void frmStampaSchede::disegna(int k)
     FiguraScheda = e.FiguraScheda;
     NumElementiScheda = e.NumElementiScheda;
     PostiScheda = e.PostiScheda;
-    std::copy(e.PostiScheda.begin(), e.PostiScheda.end(), PostiEstrattiScheda.begin());
 
     const auto estratti = PostiScheda.begin() + 1;
     for (int i = primo; i < primo + Posti; ++i)

@@ -32,7 +32,6 @@ public:
     // What the last set made up drew; read by nothing else.
     qint16 FiguraScheda = 0;
     int NumElementiScheda = 0;
-    std::array<qint16, 13> PostiEstrattiScheda{};
     std::array<qint16, 11> PostiScheda{};
 
     PaginaScheda pagina() const override;

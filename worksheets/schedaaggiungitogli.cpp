@@ -2,6 +2,7 @@
 
 #include "state/frmfigure.h"
 #include "platform/accessibilita.h"
+#include "platform/colori.h"
 #include "platform/controls.h"
 
 namespace {
@@ -32,7 +33,7 @@ DisegnoScheda disegnoComune()
     d.nomeMenuStampante = QStringLiteral("mnuImpostazioneStampante");
     d.posLabel1 = QRectF(0, 0, 12000, 450);
     d.fontLabel2 = makeFont(QStringLiteral("Arial"), 14.25);
-    d.testoLabel2 = QColor(0, 0, 255);
+    d.testoLabel2 = Colori::Blu;
     d.didascaliaBottone = QCoreApplication::translate("SchedaAggiungiTogli", "VISUALIZZA %1° ESERCIZIO");
     d.posBottoni = {QRectF(9660, 1725, 2145, 645), QRectF(9660, 2415, 2145, 645), QRectF(9660, 3090, 2145, 645),
                     QRectF(9660, 3810, 2145, 645)};
@@ -91,7 +92,7 @@ VarianteScheda variante(bool togli)
     d.posLabel2 = QRectF(0, 450, 12000, scegli(360, 375));
     d.posFrame3 = QRectF(scegli(90, 108), 825, 9360, 6525);
     d.posFrame4 = scegli(QRectF(108, 825, 9348, 6525), QRectF(105, 825, 9330, 6525));
-    d.coloreParte = scegli(std::optional<QColor>(), std::optional<QColor>(QColor(255, 128, 255)));
+    d.coloreParte = scegli(std::optional<QColor>(), std::optional<QColor>(Colori::Magenta));
     d.tipo = scegli(QStringLiteral("aggiungi"), QStringLiteral("togli"));
     d.completaLaScheda = scegli(QCoreApplication::translate("SchedaAggiungiTogli", "Completa la scheda"),
                                 QCoreApplication::translate("SchedaAggiungiTogli", " Completa la scheda"));

@@ -47,10 +47,10 @@ private slots:
         int downs = 0, ups = 0, clicks = 0;
         QList<int> codes;
         QList<int> characters;
-        key->onMouseDown = [&] { ++downs; };
-        key->onMouseUp = [&] { ++ups; };
-        key->onKeyDown = [&](int& c) { codes << c; };
-        key->onKeyPress = [&](int& c) { characters << c; };
+        QObject::connect(key, &PushKey::mouseDown, [&] { ++downs; });
+        QObject::connect(key, &PushKey::mouseUp, [&] { ++ups; });
+        QObject::connect(key, &PushKey::keyDown, [&](int& c) { codes << c; });
+        QObject::connect(key, &PushKey::keyPress, [&](int& c) { characters << c; });
         connect(key, &QAbstractButton::clicked, [&] { ++clicks; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -77,8 +77,8 @@ private slots:
         // A screen reader presses a key through its accessible action.
         PushKey key("A", Qt::yellow);
         QStringList events;
-        key.onMouseDown = [&] { events << "down"; };
-        key.onMouseUp = [&] { events << "up"; };
+        QObject::connect(&key, &PushKey::mouseDown, [&] { events << "down"; });
+        QObject::connect(&key, &PushKey::mouseUp, [&] { events << "up"; });
         key.click();
         QCOMPARE(events, QStringList({"down", "up"}));
     }
@@ -88,8 +88,8 @@ private slots:
         QWidget window;
         auto* key = new PushKey("A", Qt::yellow, PushKey::Acts::OnPress, &window);
         int downs = 0, ups = 0;
-        key->onKeyDown = [&](int&) { ++downs; };
-        key->onKeyUp = [&](int) { ++ups; };
+        QObject::connect(key, &PushKey::keyDown, [&](int&) { ++downs; });
+        QObject::connect(key, &PushKey::keyUp, [&](int) { ++ups; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         key->setFocus();
@@ -112,6 +112,12 @@ private slots:
         again.setTimestamp(1500);
         QApplication::sendEvent(key, &again);
         QCOMPARE(downs, 2);
+        // A release in one window says nothing about a press in another.
+        QWidget other;
+        auto* elsewhere = new PushKey("B", Qt::yellow, PushKey::Acts::OnPress, &other);
+        QObject::connect(elsewhere, &PushKey::keyDown, [&](int&) { ++downs; });
+        QApplication::sendEvent(elsewhere, &again);
+        QCOMPARE(downs, 3);
     }
 
     void commandKeyClicksOnReleaseAndOnEnter()
