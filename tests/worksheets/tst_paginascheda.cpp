@@ -1,9 +1,13 @@
+#include "platform/pdffile.h"
+#include "platform/twips.h"
 #include "state/frmfigure.h"
 #include "support/recordingprinter.h"
 #include "support/testsupport.h"
 #include "worksheets/paginascheda.h"
 
+#include <QPageLayout>
 #include <QTest>
+#include <algorithm>
 
 using Op = RecordingPrinter::Op;
 
@@ -62,45 +66,39 @@ private slots:
         QCOMPARE(ops.last().kind, Op::End);
         QCOMPARE(printer.count(Op::End), 1); // one document, one page
 
+        // Each row: a box and its first set, then the other box and its second set, or both
+        // boxes and then the first set. Each box is closed, inside A4's printable area and apart
+        // from the others; a set's places read like a page, each picture whole inside its box.
+        const QRectF a4(QPointF(), QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, PdfFile::Margins)
+                                       .paintRect(QPageLayout::Point).size() * 20);
+        QList<QRectF> boxes;
         int i = 3;
         for (int k = 1; k <= 4; ++k) {
-            const double t = 2000 + 3500 * (k - 1), b = t + 3100;
-            auto box = [&](double l, double r) {
-                const QList<QPair<QPointF, QPointF>> edges = {
-                    {{l, t}, {r, t}}, {{l, t}, {l, b}}, {{r, t}, {r, b}}, {{l, b}, {r, b}}};
-                for (const auto& e : edges) {
-                    QCOMPARE(ops[i].kind, Op::Line);
-                    QCOMPARE(ops[i].a, e.first);
-                    QCOMPARE(ops[i].b, e.second);
-                    ++i;
-                }
+            auto box = [&] {
+                const QRectF r(ops[i].a, ops[i + 3].b);
+                const QPointF edges[4][2] = {{r.topLeft(), r.topRight()}, {r.topLeft(), r.bottomLeft()},
+                                             {r.topRight(), r.bottomRight()}, {r.bottomLeft(), r.bottomRight()}};
+                for (int e = 0; e < 4; ++e, ++i)
+                    QVERIFY(ops[i].kind == Op::Line && ops[i].a == edges[e][0] && ops[i].b == edges[e][1]);
+                QVERIFY(a4.contains(r) && std::ranges::none_of(boxes, [&](const QRectF& o) { return o.intersects(r); }));
+                boxes.append(r);
             };
-            auto set = [&](double x0, bool second) {
-                for (int p = 0; p < 15; ++p) {
-                    QCOMPARE(ops[i].kind, Op::Picture_);
-                    QCOMPARE(ops[i].a, QPointF(x0 + 800 * (p % 5), t + 200 + 950 * (p / 5)));
+            auto set = [&](bool second) {
+                for (int p = 0; p < 15; ++p, ++i) {
                     const int expected = second ? (p == 14 - (k - 1) ? 12 : 0) : (p == k - 1 ? k : 0);
-                    QCOMPARE(ops[i].pictureId, expected);
-                    ++i;
+                    QVERIFY(ops[i].kind == Op::Picture_ && ops[i].pictureId == expected);
+                    const QRectF at(ops[i].a, FrmFigure::Image3(expected).size() * Twips::PerPixel);
+                    QVERIFY(boxes[2 * (k - 1) + second].contains(at));
+                    const QPointF d = ops[i].a - ops[i - 1].a;
+                    QVERIFY(p == 0 || (p % 5 ? d.y() == 0 && d.x() > 0 : d.y() > 0 && d.x() < 0));
                 }
             };
-            box(500, 5500);
-            if (withSecondSets) {
-                set(830, false);
-                box(6000, 11000);
-                set(6830, true);
-            } else {
-                box(6000, 11000);
-                set(830, false);
-            }
+            box();
+            if (withSecondSets)
+                set(false);
+            box();
+            set(withSecondSets);
         }
-    }
-
-    void cornersOfThePage()
-    {
-        QCOMPARE(PaginaScheda::posto(4, 14, false), QPointF(4030, 14600));
-        QCOMPARE(PaginaScheda::posto(1, 0, true), QPointF(6830, 2200));
-        QCOMPARE(PaginaScheda::basso(4), 15600.0);
     }
 
     void failuresAreReportedOnce_data()
