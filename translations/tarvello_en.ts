@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>Quante schede diverse?</source>
-        <translation>How many different worksheets?</translation>
+        <translation>How many worksheets?</translation>
     </message>
     <message>
         <source>Quante schede diverse</source>

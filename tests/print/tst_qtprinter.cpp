@@ -10,11 +10,6 @@
 
 namespace {
 
-PrinterList elenco()
-{
-    return readPrinters();
-}
-
 PrintOutcome stampa(std::function<void(PrinterSurface&)> pagina)
 {
     PrintDocument d;
@@ -38,7 +33,7 @@ private slots:
 
     void listsTheServiceQueues()
     {
-        const PrinterList l = elenco();
+        const PrinterList l = readPrinters();
         QVERIFY(l.answered);
         QCOMPARE(l.names, QStringList({"Tarvello_A", "Tarvello_B"}));
         QCOMPARE(l.defaultName, QStringLiteral("Tarvello_A"));
