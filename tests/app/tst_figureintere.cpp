@@ -180,13 +180,8 @@ int main(int argc, char* argv[])
 {
     // A screen large enough for every size asked, at either density.
     QTemporaryDir cartella;
-    const QString schermo = cartella.filePath(QStringLiteral("schermo.json"));
-    QFile f(schermo);
-    if (!f.open(QIODevice::WriteOnly))
+    if (!offscreenScreen(cartella, 3200, 2000))
         return 1;
-    f.write(R"({"screens": [{"name": "grande", "x": 0, "y": 0, "width": 3200, "height": 2000, "logicalDpi": 96}]})");
-    f.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + schermo).toLocal8Bit());
     QApplication app(argc, argv);
     preparaApplicazione(app); // as the program starts
     TestFigureIntere test;

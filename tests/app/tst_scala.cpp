@@ -184,13 +184,8 @@ int main(int argc, char* argv[])
 {
     // A screen of 2560 x 1600 pixels shown at twice the density: 1280 x 800 to the windows.
     QTemporaryDir cartella;
-    const QString schermo = cartella.filePath(QStringLiteral("schermo.json"));
-    QFile f(schermo);
-    if (!f.open(QIODevice::WriteOnly))
+    if (!offscreenScreen(cartella, 2560, 1600))
         return 1;
-    f.write(R"({"screens": [{"name": "grande", "x": 0, "y": 0, "width": 2560, "height": 1600, "logicalDpi": 96}]})");
-    f.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + schermo).toLocal8Bit());
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     TestScala test;

@@ -7,8 +7,10 @@
 #include "platform/printer.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -50,6 +52,21 @@ public:
 inline bool finishPrinting(int timeoutMs = 30000)
 {
     return QTest::qWaitFor([] { return Printers::runsInProgress() == 0; }, timeoutMs);
+}
+
+// Before the application: an offscreen screen of the given size in pixels, larger than the
+// platform's own, described in a file of the folder given; false when it cannot be written.
+inline bool offscreenScreen(const QTemporaryDir& folder, int width, int height)
+{
+    const QString screen = folder.filePath(QStringLiteral("schermo.json"));
+    QFile f(screen);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write(QStringLiteral(R"({"screens": [{"name": "grande", "x": 0, "y": 0, "width": %1, "height": %2, "logicalDpi": 96}]})")
+                .arg(width).arg(height).toUtf8());
+    f.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen).toLocal8Bit());
+    return true;
 }
 
 // The service's printers as the program reads them, waited for with the event loop running.
