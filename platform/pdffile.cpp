@@ -1,14 +1,13 @@
 #include "platform/pdffile.h"
 
+#include "platform/printbackend.h"
 #include "platform/printer.h"
-#include "platform/twips.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QFont>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
@@ -18,84 +17,6 @@
 
 namespace {
 
-// A PDF page in twips, drawn the way the printer draws its pages.
-class PdfSurface final : public PrinterSurface
-{
-public:
-    PdfSurface(QIODevice* device, const QString& title) : writer_(device)
-    {
-        writer_.setTitle(title);
-        writer_.setCreator(QStringLiteral("Tarvello"));
-        writer_.setResolution(1200);
-        writer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, PdfFile::Margins,
-                                          QPageLayout::Point));
-        if (!painter_.begin(&writer_))
-            throw PrinterError("cannot start the document");
-        const double scale = writer_.resolution() / double(Twips::PerInch);
-        painter_.scale(scale, scale);
-        painter_.setRenderHint(QPainter::Antialiasing);
-    }
-
-    ~PdfSurface() override
-    {
-        if (painter_.isActive())
-            painter_.end();
-    }
-
-    void setCurrentX(double twips) override { x_ = twips; }
-    void setCurrentY(double twips) override { y_ = twips; }
-    void setFontSize(double points) override { points_ = points; }
-    void setDrawWidth(int width) override { drawWidth_ = width; }
-
-    void print(const QString& text) override
-    {
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(qRound(points_ * Twips::PerPoint));
-        painter_.setFont(font);
-        painter_.setPen(Qt::black);
-        QRectF used;
-        painter_.drawText(QRectF(x_, y_, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, text, &used);
-        y_ = used.bottom();
-    }
-
-    void line(QPointF from, QPointF to, const QColor& colour) override
-    {
-        painter_.setPen(QPen(colour, drawWidth_ * Twips::PerPixel, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter_.drawLine(from, to);
-    }
-
-    void paintPicture(const Picture& picture, QPointF at) override
-    {
-        if (!picture.isNull())
-            picture.paint(painter_, QRectF(at, QSizeF(picture.size()) * Twips::PerPixel));
-    }
-
-    void newPage() override
-    {
-        if (!writer_.newPage())
-            throw PrinterError("no room for another page");
-    }
-
-    double printableHeight() const override
-    {
-        return writer_.pageLayout().paintRect(QPageLayout::Point).height() * Twips::PerPoint;
-    }
-
-    void endDoc() override
-    {
-        if (!painter_.end())
-            throw PrinterError("the document could not be finished");
-    }
-
-private:
-    QPdfWriter writer_;
-    QPainter painter_;
-    double x_ = 0;
-    double y_ = 0;
-    double points_ = 12;
-    int drawWidth_ = 1;
-};
-
 PdfFile::Failure writeNow(const QString& path, const QString& title, const std::function<void(PrinterSurface&)>& draw)
 {
     if (QFileInfo(path).isDir())
@@ -104,12 +25,28 @@ PdfFile::Failure writeNow(const QString& path, const QString& title, const std::
     // a write, and a full disk would leave a short file that looks saved.
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    try {
-        PdfSurface surface(&pdf, title);
-        draw(surface);
-        surface.endDoc();
-    } catch (const PrinterError&) {
-        return PdfFile::Failure::CannotWrite;
+    {
+        // Drawn the way the printer draws its pages, on A4 with the program's margins.
+        QPdfWriter writer(&pdf);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Tarvello"));
+        writer.setResolution(1200);
+        const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, PdfFile::Margins, QPageLayout::Point);
+        writer.setPageLayout(layout);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return PdfFile::Failure::CannotWrite;
+        PrintPainting::paintInTwips(painter, writer.resolution());
+        const auto surface = PrintPainting::surface(
+            painter, [&writer] { return writer.newPage(); }, PrintPainting::printableHeight(layout));
+        try {
+            draw(*surface);
+            surface->endDoc();
+        } catch (const PrinterError&) {
+            if (painter.isActive())
+                painter.end();
+            return PdfFile::Failure::CannotWrite;
+        }
     }
     const QByteArray bytes = pdf.data();
 

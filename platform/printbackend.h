@@ -49,7 +49,10 @@ bool mayOverrun();
 namespace PrintPainting {
 
 // A surface that paints on a painter already set up in twips; `nextPage` starts a new page.
-std::unique_ptr<PrinterSurface> surface(QPainter& painter, std::function<bool()> nextPage);
+// `printableHeight` is the height of a page's printable area in twips (0: unknown).
+std::unique_ptr<PrinterSurface> surface(QPainter& painter, std::function<bool()> nextPage, double printableHeight = 0);
+// The height of a page layout's printable area, in twips.
+double printableHeight(const QPageLayout& layout);
 // Scales a painter on a device so that it paints in twips.
 void paintInTwips(QPainter& painter, int resolution);
 // Paints every page of `document` on `surface` and ends it; false, with the reason in `why`,

@@ -144,8 +144,8 @@ PrintOutcome printOn(PrinterSurface& surface, const PrintDocument& document)
 class PainterSurface final : public PrinterSurface
 {
 public:
-    PainterSurface(QPainter& painter, std::function<bool()> nextPage)
-        : painter_(painter), nextPage_(std::move(nextPage))
+    PainterSurface(QPainter& painter, std::function<bool()> nextPage, double printableHeight)
+        : painter_(painter), nextPage_(std::move(nextPage)), printableHeight_(printableHeight)
     {
     }
 
@@ -193,6 +193,8 @@ public:
         x_ = y_ = 0;
     }
 
+    double printableHeight() const override { return printableHeight_; }
+
     void endDoc() override
     {
         check();
@@ -209,6 +211,7 @@ private:
 
     QPainter& painter_;
     std::function<bool()> nextPage_;
+    double printableHeight_;
     double x_ = 0;
     double y_ = 0;
     double points_ = 12;
@@ -217,9 +220,15 @@ private:
 
 } // namespace
 
-std::unique_ptr<PrinterSurface> PrintPainting::surface(QPainter& painter, std::function<bool()> nextPage)
+std::unique_ptr<PrinterSurface> PrintPainting::surface(QPainter& painter, std::function<bool()> nextPage,
+                                                       double printableHeight)
 {
-    return std::make_unique<PainterSurface>(painter, std::move(nextPage));
+    return std::make_unique<PainterSurface>(painter, std::move(nextPage), printableHeight);
+}
+
+double PrintPainting::printableHeight(const QPageLayout& layout)
+{
+    return layout.paintRect(QPageLayout::Point).height() * Twips::PerPoint;
 }
 
 void PrintPainting::paintInTwips(QPainter& painter, int resolution)
@@ -262,14 +271,17 @@ bool Printers::writePdf(const PrintDocument& document, const QString& fileName, 
     if (!painter.begin(&writer))
         return fail(QStringLiteral("cannot write %1").arg(fileName));
     PrintPainting::paintInTwips(painter, writer.resolution());
-    const auto surface = PrintPainting::surface(painter, [&] {
-        if (!writer.newPage())
-            return false;
-        // A new page starts with the painter as it was set up for the first.
-        painter.resetTransform();
-        PrintPainting::paintInTwips(painter, writer.resolution());
-        return true;
-    });
+    const auto surface = PrintPainting::surface(
+        painter,
+        [&] {
+            if (!writer.newPage())
+                return false;
+            // A new page starts with the painter as it was set up for the first.
+            painter.resetTransform();
+            PrintPainting::paintInTwips(painter, writer.resolution());
+            return true;
+        },
+        PrintPainting::printableHeight(layout));
     QString fault;
     if (!PrintPainting::paint(*surface, document, &fault)) {
         if (painter.isActive())

@@ -54,16 +54,20 @@ PrintBackend::Target PrintBackend::resolve(const QString& chosen, QDeadlineTimer
     return target;
 }
 
-std::unique_ptr<PrintBackend::Prepared> PrintBackend::prepare(const Target&, const PrintDocument& document, QString* why)
+std::unique_ptr<PrintBackend::Prepared> PrintBackend::prepare(const Target& target, const PrintDocument& document,
+                                                              QString* why)
 {
     auto prepared = std::make_unique<Pages>();
     prepared->pages.emplace_back();
     QPainter painter(&prepared->pages.back());
-    const auto surface = PrintPainting::surface(painter, [&] {
-        painter.end();
-        prepared->pages.emplace_back();
-        return painter.begin(&prepared->pages.back());
-    });
+    const auto surface = PrintPainting::surface(
+        painter,
+        [&] {
+            painter.end();
+            prepared->pages.emplace_back();
+            return painter.begin(&prepared->pages.back());
+        },
+        PrintPainting::printableHeight(target.layout));
     if (!PrintPainting::paint(*surface, document, why))
         return nullptr;
     return prepared;
