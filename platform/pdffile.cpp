@@ -36,9 +36,10 @@ PdfFile::Failure writeNow(const QString& path, const QString& title, const std::
         QPainter painter;
         if (!painter.begin(&writer))
             return PdfFile::Failure::CannotWrite;
-        PrintPainting::paintInTwips(painter, writer.resolution());
-        const auto surface = PrintPainting::surface(
-            painter, [&writer] { return writer.newPage(); }, PrintPainting::printableHeight(layout));
+        // The page fits A4's printable area as it is: nothing to scale.
+        const auto surface = PrintPainting::surface(painter, [&writer] { return writer.newPage(); },
+                                                    PrintPainting::twipsOn(writer.resolution()),
+                                                    PrintPainting::fit(layout, QSizeF()));
         try {
             draw(*surface);
             surface->endDoc();

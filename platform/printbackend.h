@@ -8,6 +8,7 @@
 #include <QDeadlineTimer>
 #include <QPageLayout>
 #include <QPainter>
+#include <QTransform>
 #include <memory>
 
 namespace PrintBackend {
@@ -48,11 +49,29 @@ bool mayOverrun();
 
 namespace PrintPainting {
 
-// A surface that paints on a painter already set up in twips; `nextPage` starts a new page.
-// `printableHeight` is the height of a page's printable area in twips (0: unknown).
-std::unique_ptr<PrinterSurface> surface(QPainter& painter, std::function<bool()> nextPage, double printableHeight = 0);
-// The height of a page layout's printable area, in twips.
-double printableHeight(const QPageLayout& layout);
+// Where a page laid out in twips goes on the printable area of a paper.
+struct Fit
+{
+    double scale = 1;
+    // Where the page's top-left corner goes, in twips from the printable area's.
+    QPointF offset;
+    // The printable area's height in the page's twips (0: unknown).
+    double printableHeight = 0;
+
+    // From the page's twips to the printable area's.
+    QTransform transform() const;
+};
+
+// A page of `extent` twips on a page layout: where it stays on the paper it is painted as it
+// is, to the twip; otherwise it is scaled down, in its own proportions, to fit the printable
+// area, and centred across it. An empty extent is painted as it is.
+Fit fit(const QPageLayout& layout, QSizeF extent);
+// Twips to the pixels of a device of `resolution` dots per inch.
+QTransform twipsOn(int resolution);
+// A surface that paints on `painter`; `nextPage` starts a new page. Every page starts with
+// the painter set to `fit`, then `toDevice` from the printable area's twips to the device.
+std::unique_ptr<PrinterSurface> surface(QPainter& painter, std::function<bool()> nextPage, const QTransform& toDevice,
+                                        const Fit& fit);
 // Scales a painter on a device so that it paints in twips.
 void paintInTwips(QPainter& painter, int resolution);
 // Paints every page of `document` on `surface` and ends it; false, with the reason in `why`,

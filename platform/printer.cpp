@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -144,9 +145,12 @@ PrintOutcome printOn(PrinterSurface& surface, const PrintDocument& document)
 class PainterSurface final : public PrinterSurface
 {
 public:
-    PainterSurface(QPainter& painter, std::function<bool()> nextPage, double printableHeight)
-        : painter_(painter), nextPage_(std::move(nextPage)), printableHeight_(printableHeight)
+    PainterSurface(QPainter& painter, std::function<bool()> nextPage, const QTransform& toDevice,
+                   const PrintPainting::Fit& fit)
+        : painter_(painter), nextPage_(std::move(nextPage)), page_(fit.transform() * toDevice),
+          printableHeight_(fit.printableHeight)
     {
+        startPage();
     }
 
     void setCurrentX(double twips) override { x_ = twips; }
@@ -191,6 +195,7 @@ public:
         if (!nextPage_())
             throw PrinterError("no room for another page");
         x_ = y_ = 0;
+        startPage();
     }
 
     double printableHeight() const override { return printableHeight_; }
@@ -203,6 +208,16 @@ public:
     }
 
 private:
+    // Every page as the first: a device may start a page with a painter of its own, or keep
+    // the last one as it was.
+    void startPage()
+    {
+        if (!painter_.isActive())
+            return;
+        painter_.setTransform(page_);
+        painter_.setRenderHint(QPainter::Antialiasing);
+    }
+
     void check()
     {
         if (!painter_.isActive())
@@ -211,6 +226,7 @@ private:
 
     QPainter& painter_;
     std::function<bool()> nextPage_;
+    QTransform page_;
     double printableHeight_;
     double x_ = 0;
     double y_ = 0;
@@ -221,20 +237,46 @@ private:
 } // namespace
 
 std::unique_ptr<PrinterSurface> PrintPainting::surface(QPainter& painter, std::function<bool()> nextPage,
-                                                       double printableHeight)
+                                                       const QTransform& toDevice, const Fit& fit)
 {
-    return std::make_unique<PainterSurface>(painter, std::move(nextPage), printableHeight);
+    return std::make_unique<PainterSurface>(painter, std::move(nextPage), toDevice, fit);
 }
 
-double PrintPainting::printableHeight(const QPageLayout& layout)
+QTransform PrintPainting::Fit::transform() const
 {
-    return layout.paintRect(QPageLayout::Point).height() * Twips::PerPoint;
+    return QTransform::fromScale(scale, scale) * QTransform::fromTranslate(offset.x(), offset.y());
+}
+
+PrintPainting::Fit PrintPainting::fit(const QPageLayout& layout, QSizeF extent)
+{
+    const QRectF area = layout.paintRect(QPageLayout::Point);
+    const QSizeF printable = area.size() * Twips::PerPoint;
+    Fit f;
+    f.printableHeight = printable.height();
+    if (extent.isEmpty())
+        return f;
+    // A page keeps its place to the twip wherever it stays on the paper: on A4 its last row
+    // has always reached a little below the printable area some drivers state (half an inch
+    // from the edge) and come out whole. A page that would run off the paper is cut for
+    // certain: that one is scaled, into the printable area proper.
+    const QSizeF paper = (layout.fullRect(QPageLayout::Point).size() - QSizeF(area.left(), area.top())) * Twips::PerPoint;
+    if (extent.width() <= paper.width() && extent.height() <= paper.height())
+        return f;
+    f.scale = std::min(printable.width() / extent.width(), printable.height() / extent.height());
+    f.offset = QPointF((printable.width() - extent.width() * f.scale) / 2, 0);
+    f.printableHeight = printable.height() / f.scale;
+    return f;
+}
+
+QTransform PrintPainting::twipsOn(int resolution)
+{
+    const double scale = resolution / double(Twips::PerInch);
+    return QTransform::fromScale(scale, scale);
 }
 
 void PrintPainting::paintInTwips(QPainter& painter, int resolution)
 {
-    const double scale = resolution / double(Twips::PerInch);
-    painter.scale(scale, scale);
+    painter.setTransform(twipsOn(resolution), true);
     painter.setRenderHint(QPainter::Antialiasing);
 }
 
@@ -270,18 +312,9 @@ bool Printers::writePdf(const PrintDocument& document, const QString& fileName, 
     QPainter painter;
     if (!painter.begin(&writer))
         return fail(QStringLiteral("cannot write %1").arg(fileName));
-    PrintPainting::paintInTwips(painter, writer.resolution());
-    const auto surface = PrintPainting::surface(
-        painter,
-        [&] {
-            if (!writer.newPage())
-                return false;
-            // A new page starts with the painter as it was set up for the first.
-            painter.resetTransform();
-            PrintPainting::paintInTwips(painter, writer.resolution());
-            return true;
-        },
-        PrintPainting::printableHeight(layout));
+    const auto surface = PrintPainting::surface(painter, [&writer] { return writer.newPage(); },
+                                                PrintPainting::twipsOn(writer.resolution()),
+                                                PrintPainting::fit(layout, document.extent));
     QString fault;
     if (!PrintPainting::paint(*surface, document, &fault)) {
         if (painter.isActive())

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPageLayout>
 #include <QPointF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -39,7 +40,8 @@ public:
     virtual void paintPicture(const Picture& picture, QPointF at) = 0;
     // Ends the page and starts the next one of the same document.
     virtual void newPage() = 0;
-    // The height of the printable area, in twips; 0 when it is not known.
+    // The height of the printable area in the page's own twips (taller than the paper's where
+    // the page is scaled down to fit it); 0 when it is not known.
     virtual double printableHeight() const { return 0; }
     // Ends the document: it goes to the printer.
     virtual void endDoc() = 0;
@@ -56,6 +58,9 @@ struct PrintDocument
     // True when paintPage uses nothing the window's thread uses: its pages are then painted
     // on the print worker, and a document of many pages never holds the window up.
     bool paintsAnywhere = false;
+    // What a page needs of the printable area, in twips from its top-left corner. A page that
+    // would not stay on the paper is scaled down as a whole to fit; empty: painted as it is.
+    QSizeF extent;
 };
 
 // How a print run ended.

@@ -50,7 +50,8 @@ PrintBackend::Target PrintBackend::resolve(const QString& chosen, QDeadlineTimer
         return target;
     }
     target.printer = name;
-    target.layout = QPageLayout(info.defaultPageSize(), QPageLayout::Portrait, QMarginsF());
+    // The paper and margins the document will be printed with.
+    target.layout = QPrinter(info, QPrinter::HighResolution).pageLayout();
     return target;
 }
 
@@ -60,6 +61,7 @@ std::unique_ptr<PrintBackend::Prepared> PrintBackend::prepare(const Target& targ
     auto prepared = std::make_unique<Pages>();
     prepared->pages.emplace_back();
     QPainter painter(&prepared->pages.back());
+    // Recorded in the printable area's twips, played at the printer's resolution.
     const auto surface = PrintPainting::surface(
         painter,
         [&] {
@@ -67,7 +69,7 @@ std::unique_ptr<PrintBackend::Prepared> PrintBackend::prepare(const Target& targ
             prepared->pages.emplace_back();
             return painter.begin(&prepared->pages.back());
         },
-        PrintPainting::printableHeight(target.layout));
+        QTransform(), PrintPainting::fit(target.layout, document.extent));
     if (!PrintPainting::paint(*surface, document, why))
         return nullptr;
     return prepared;
@@ -84,6 +86,7 @@ PrintOutcome PrintBackend::submit(const Target& target, const Prepared& prepared
         outcome.why = QStringLiteral("printer not available: %1").arg(target.printer);
         return outcome;
     }
+    printer.setPageLayout(target.layout);
     QPainter painter;
     if (!painter.begin(&printer)) {
         outcome.why = QStringLiteral("cannot start a document on %1").arg(target.printer);

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace {
 
 void StampaIntestazione(PrinterSurface& s, const QString& istruzione)
@@ -48,7 +50,7 @@ bool DisegnaScheda(PrinterSurface& s, const PaginaScheda& pagina)
     } catch (const PrinterError&) {
         intestazione = false;
     }
-    s.setDrawWidth(3);
+    s.setDrawWidth(PaginaScheda::LineaRiquadri);
     for (int k = 1; k <= 4; ++k) {
         riquadro(s, k, 500, 5500);
         if (pagina.secondi) {
@@ -92,6 +94,8 @@ void StampaSchede(const QList<PaginaScheda>& pagine, QObject* contesto, std::fun
                          ? QCoreApplication::translate("PaginaScheda", "Tarvello - schede per la classe")
                          : QCoreApplication::translate("PaginaScheda", "Tarvello - scheda");
     documento.pages = int(pagine.size());
+    documento.extent = PaginaScheda::estensione(
+        std::any_of(pagine.begin(), pagine.end(), [](const PaginaScheda& p) { return !p.piede.isEmpty(); }));
     if (pagine.size() == 1) {
         documento.paintPage = [pagine, intestazione](PrinterSurface& s, int pagina) {
             *intestazione = DisegnaScheda(s, pagine[pagina]) && *intestazione;

@@ -2,8 +2,10 @@
 
 #include "platform/picture.h"
 #include "platform/testo.h"
+#include "platform/twips.h"
 
 #include <QPointF>
+#include <QSizeF>
 #include <QList>
 #include <QString>
 #include <array>
@@ -41,8 +43,19 @@ struct PaginaScheda
     }
     // The footer's top-left corner: at the bottom of a printable area `altezza` twips high,
     // never over the last row of boxes.
-    static QPointF piedeA(double altezza) { return QPointF(500, qMax(altezza - 240, basso(4) + 100)); }
+    static QPointF piedeA(double altezza) { return QPointF(500, qMax(altezza - AltezzaPiede, basso(4) + 100)); }
     static constexpr double PuntiPiede = 9;
+    static constexpr double AltezzaPiede = 240;
+    // The width of the boxes' lines, in pixels.
+    static constexpr int LineaRiquadri = 3;
+    // What the page needs from the printable area's top-left corner: the right boxes end at
+    // x 11000 and the last row at y 15600, each line half its width beyond; the footer's line
+    // lies below them. The header's texts end well before the boxes' right edge.
+    static QSizeF estensione(bool conPiede)
+    {
+        const double mezzaLinea = LineaRiquadri * Twips::PerPixel / 2.0;
+        return QSizeF(11000 + mezzaLinea, conPiede ? piedeA(0).y() + AltezzaPiede : basso(4) + mezzaLinea);
+    }
 };
 
 inline const Testo ProblemaDiStampa{"PaginaScheda",

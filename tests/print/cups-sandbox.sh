@@ -17,7 +17,9 @@
 #                                             print the path of its newest output file
 #   cups-sandbox.sh env      DIR              print CUPS_SERVER=SOCKET again
 #   cups-sandbox.sh outputs  DIR QUEUE        list QUEUE's output files, oldest job first
-#   cups-sandbox.sh add      DIR QUEUE        add a queue
+#   cups-sandbox.sh add      DIR QUEUE [PAPER]
+#                                             add a queue; its default paper is PAPER
+#                                             (A4, Letter, A5...), else A4
 #   cups-sandbox.sh remove   DIR QUEUE        delete a queue (its output files stay)
 #   cups-sandbox.sh rename   DIR OLD NEW      replace OLD by NEW (keeps options and default)
 #   cups-sandbox.sh default  DIR QUEUE        make QUEUE the default destination
@@ -341,14 +343,14 @@ EOF
 # ---------------------------------------------------------------- queues
 
 add_queue() {
-    local name=$1 ppd=${2:-$PDF_PPD}
+    local name=$1 ppd=${2:-$PDF_PPD} paper=${3:-$PAPER}
     check_queue_name "$name"
     queue_exists "$name" && die "queue $name already exists"
     mkdir -p "$ROOT/out/$name"
     chown "$RUN_USER:$RUN_GROUP" "$ROOT/out/$name"
     lpadm -p "$name" -E -v "$BACKEND:/$name" -P "$ppd" \
         -D "Tarvello test queue $name" -o printer-error-policy=abort-job \
-        -o PageSize="$PAPER" ||
+        -o PageSize="$paper" ||
         die "cannot create queue $name"
 }
 
@@ -895,8 +897,8 @@ case $cmd in
                 nargs 1 1 "$@"
                 cmd_outputs "$DIR" "$1" ;;
             add)
-                nargs 1 1 "$@"
-                add_queue "$1" ;;
+                nargs 1 2 "$@"
+                add_queue "$1" "" "${2:-}" ;;
             remove)
                 nargs 1 1 "$@"
                 remove_queue "$1" ;;

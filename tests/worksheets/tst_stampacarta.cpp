@@ -1,0 +1,205 @@
+#include "platform/printer.h"
+#include "support/printservice.h"
+#include "support/testsupport.h"
+#include "worksheets/classetest.h"
+#include "worksheets/paginascheda.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTest>
+
+// A worksheet printed on queues whose paper is Letter, A4 or A5: every page whole on its
+// paper, to the twip where it fits as it is.
+namespace {
+
+// The driver's printable area on every paper, in points from the paper's edges.
+const QMarginsF Margini(18, 36, 18, 36);
+constexpr int Dpi = 144;
+
+double inTwips(double pixels) { return pixels * 72 / Dpi * 20; }
+
+// The page rendered without snapping lines to pixels, so that a line's ink is centred on it.
+QImage render(const QString& pdf, int page)
+{
+    const QString base = QDir::temp().filePath(QStringLiteral("tarvello-carta-%1").arg(QCoreApplication::applicationPid()));
+    QProcess p;
+    p.start("pdftocairo", {"-png", "-singlefile", "-r", QString::number(Dpi), "-f", QString::number(page), "-l",
+                           QString::number(page), pdf, base});
+    p.waitForFinished(60000);
+    const QImage img = QImage(base + ".png").convertToFormat(QImage::Format_Grayscale8);
+    QFile::remove(base + ".png");
+    return img;
+}
+
+// A band of rows (or columns) of the page crossed by long dark strokes: a box edge. Its
+// middle is where the ink is centred; `tratti` the long strokes along it.
+struct Bordo
+{
+    double mezzo;
+    int tratti;
+};
+
+// The box edges along one direction: rows of the page when `orizzontali`, else columns.
+QList<Bordo> bordi(const QImage& img, bool orizzontali, int lungo)
+{
+    const int linee = orizzontali ? img.height() : img.width();
+    const int lunghezza = orizzontali ? img.width() : img.height();
+    auto grigio = [&](int linea, int i) { return orizzontali ? img.constScanLine(linea)[i] : img.constScanLine(i)[linea]; };
+    // The long dark strokes of a line, as [first, last] pixels.
+    auto tratti = [&](int linea) {
+        QList<std::pair<int, int>> result;
+        int inizio = 0;
+        for (int i = 0; i <= lunghezza; ++i) {
+            if (i < lunghezza && grigio(linea, i) < 128)
+                continue;
+            if (i - inizio >= lungo)
+                result.append({inizio, i - 1});
+            inizio = i + 1;
+        }
+        return result;
+    };
+    QList<int> quanti(linee);
+    for (int linea = 0; linea < linee; ++linea)
+        quanti[linea] = int(tratti(linea).size());
+    QList<Bordo> result;
+    for (int linea = 0; linea < linee; ++linea) {
+        if (quanti[linea] == 0)
+            continue;
+        int fine = linea;
+        int massimo = quanti[linea];
+        while (fine + 1 < linee && quanti[fine + 1] > 0)
+            massimo = std::max(massimo, quanti[++fine]);
+        // The ink across the band, along its strokes away from the corners, where the
+        // crossing edges would pull it.
+        double inchiostro = 0, momento = 0;
+        for (const auto& [primo, ultimo] : tratti((linea + fine) / 2))
+            for (int i = primo + 8; i <= ultimo - 8; ++i)
+                for (int l = std::max(0, linea - 3); l <= std::min(linee - 1, fine + 3); ++l) {
+                    const double nero = (255 - grigio(l, i)) / 255.0;
+                    inchiostro += nero;
+                    momento += nero * (l + 0.5);
+                }
+        result.append({momento / inchiostro, massimo});
+        linea = fine;
+    }
+    return result;
+}
+
+} // namespace
+
+class TestStampaCarta : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(PrintService::usePrivatePrintService());
+        for (const char* carta : {"Letter", "A5"}) {
+            const QString coda = QStringLiteral("Tarvello_%1").arg(carta);
+            QVERIFY(PrintService::command({"add", coda, carta}));
+        }
+    }
+    void cleanupTestCase()
+    {
+        Printers::setCurrent(QString());
+        for (const char* carta : {"Letter", "A5"})
+            PrintService::command({"remove", QStringLiteral("Tarvello_%1").arg(carta)});
+    }
+    void cleanup() { closeEverything(); }
+
+    // The eight boxes with all their edges on every page, in the page's own proportions, and
+    // a class set's footer below them: as laid out where the page fits the paper, otherwise
+    // scaled to fit the printable area and centred across it.
+    void theWholePageOnThePaper_data()
+    {
+        QTest::addColumn<QString>("coda");
+        QTest::addColumn<QSizeF>("carta");
+        QTest::addColumn<int>("schede");
+        QTest::addColumn<bool>("comeDisegnata");
+        const struct
+        {
+            const char* nome;
+            const char* coda;
+            QSizeF punti;
+            bool entra;
+        } carte[] = {{"Letter", "Tarvello_Letter", {612, 792}, false},
+                     {"A4", "Tarvello_A", {595, 842}, true},
+                     {"A5", "Tarvello_A5", {420, 595}, false}};
+        for (const auto& c : carte)
+            for (int schede : {1, 2})
+                QTest::addRow("%s, %s", c.nome, schede == 1 ? "one page" : "class set of 2")
+                    << QString::fromLatin1(c.coda) << c.punti << schede << c.entra;
+    }
+
+    void theWholePageOnThePaper()
+    {
+        QFETCH(QString, coda);
+        QFETCH(QSizeF, carta);
+        QFETCH(int, schede);
+        QFETCH(bool, comeDisegnata);
+        MessageRecorder messages;
+        Printers::setCurrent(coda);
+        FinestraScheda& w = Classe::completa("aggiungi");
+        const int prima = int(PrintService::outputs(coda).size());
+        if (schede == 1)
+            w.Stampa();
+        else
+            StampaSchede(w.schedeClasse(schede), &w, {});
+        const QString pdf = PrintService::waitNewJob(coda, prima);
+        QVERIFY(!pdf.isEmpty());
+        QCOMPARE(messages.messages, QStringList());
+        QCOMPARE(PrintService::pages(pdf), schede);
+
+        // The printable area and the page's own extent, in twips.
+        const QSizeF area = (carta - QSizeF(Margini.left() + Margini.right(), Margini.top() + Margini.bottom())) * 20;
+        const QSizeF estensione = PaginaScheda::estensione(schede > 1);
+        const double attesa = comeDisegnata ? 1
+                                            : std::min(area.width() / estensione.width(), area.height() / estensione.height());
+        for (int k = 1; k <= schede; ++k) {
+            const QImage pagina = render(pdf, k);
+            QCOMPARE(pagina.size(), (carta * Dpi / 72).toSize());
+            const QList<Bordo> righe = bordi(pagina, true, pagina.width() / 4);
+            const QList<Bordo> colonne = bordi(pagina, false, pagina.height() / 10);
+            QCOMPARE(righe.size(), 8);
+            QCOMPARE(colonne.size(), 4);
+            for (const Bordo& b : righe)
+                QCOMPARE(b.tratti, 2);
+            for (const Bordo& b : colonne)
+                QCOMPARE(b.tratti, 4);
+
+            // Twips from the printable area's corner; the same scale both ways.
+            const double sinistra = inTwips(colonne.first().mezzo) - Margini.left() * 20;
+            const double alto = inTwips(righe.first().mezzo) - Margini.top() * 20;
+            const double scala = (inTwips(colonne.last().mezzo - colonne.first().mezzo)) / 10500;
+            const double scalaInAltezza = (inTwips(righe.last().mezzo - righe.first().mezzo)) / 13600;
+            qInfo("page %d: scale %.4f across, %.4f down; boxes from (%.1f, %.1f) twips", k, scala, scalaInAltezza,
+                  sinistra, alto);
+            QVERIFY2(qAbs(scala - attesa) < 0.002 && qAbs(scalaInAltezza - attesa) < 0.002,
+                     qPrintable(QString("scale %1 and %2, not %3").arg(scala).arg(scalaInAltezza).arg(attesa)));
+            // The page's corner: where it was laid out, or centred across the printable area.
+            const QPointF angolo(sinistra - 500 * scala, alto - 2000 * scala);
+            const QPointF atteso(comeDisegnata ? 0 : (area.width() - estensione.width() * attesa) / 2, 0);
+            QVERIFY2(qAbs(angolo.x() - atteso.x()) <= 2 && qAbs(angolo.y() - atteso.y()) <= 2,
+                     qPrintable(QString("corner at (%1, %2) twips").arg(angolo.x()).arg(angolo.y())));
+
+            const QList<PrintService::Word> parole = PrintService::words(pdf, k);
+            QVERIFY(parole.size() > 4);
+            QCOMPARE(parole[0].text, "Nome");
+            if (schede > 1) {
+                // On the paper, below the last row; inside the printable area where scaled.
+                const QList<PrintService::Word> piede = parole.mid(parole.size() - 4);
+                QStringList testo;
+                for (const auto& p : piede)
+                    testo.append(p.text);
+                QCOMPARE(testo.join(' '), QString("Scheda %1 di %2").arg(k).arg(schede));
+                const double fondo = comeDisegnata ? carta.height() : carta.height() - Margini.bottom() + 0.5;
+                QVERIFY2(piede[0].yMin * Dpi / 72 > righe.last().mezzo && piede[0].yMax < fondo,
+                         qPrintable(QString("footer from %1 to %2 points").arg(piede[0].yMin).arg(piede[0].yMax)));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestStampaCarta)
+#include "tst_stampacarta.moc"
