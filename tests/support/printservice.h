@@ -143,11 +143,12 @@ inline int pages(const QString& pdf)
 }
 
 // The page (the first, or `page` from 1) rendered at `dpi`, for looking at what is where.
-inline QImage render(const QString& pdf, int dpi, int page = 1)
+// pdftoppm snaps a line's edges to pixels; pdftocairo leaves its ink centred where it is.
+inline QImage render(const QString& pdf, int dpi, int page = 1, const QString& tool = QStringLiteral("pdftoppm"))
 {
     const QString base = QDir::temp().filePath(QStringLiteral("tarvello-page-%1").arg(QCoreApplication::applicationPid()));
     QProcess p;
-    p.start("pdftoppm", {"-r", QString::number(dpi), "-f", QString::number(page), "-l", QString::number(page),
+    p.start(tool, {"-r", QString::number(dpi), "-f", QString::number(page), "-l", QString::number(page),
                          "-png", "-singlefile", pdf, base});
     p.waitForFinished(60000);
     QImage img(base + ".png");

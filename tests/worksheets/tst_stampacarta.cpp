@@ -5,7 +5,6 @@
 #include "worksheets/paginascheda.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QTest>
 
 // A worksheet printed on queues whose paper is Letter, A4 or A5: every page whole on its
@@ -17,19 +16,6 @@ const QMarginsF Margini(18, 36, 18, 36);
 constexpr int Dpi = 144;
 
 double inTwips(double pixels) { return pixels * 72 / Dpi * 20; }
-
-// The page rendered without snapping lines to pixels, so that a line's ink is centred on it.
-QImage render(const QString& pdf, int page)
-{
-    const QString base = QDir::temp().filePath(QStringLiteral("tarvello-carta-%1").arg(QCoreApplication::applicationPid()));
-    QProcess p;
-    p.start("pdftocairo", {"-png", "-singlefile", "-r", QString::number(Dpi), "-f", QString::number(page), "-l",
-                           QString::number(page), pdf, base});
-    p.waitForFinished(60000);
-    const QImage img = QImage(base + ".png").convertToFormat(QImage::Format_Grayscale8);
-    QFile::remove(base + ".png");
-    return img;
-}
 
 // A band of rows (or columns) of the page crossed by long dark strokes: a box edge. Its
 // middle is where the ink is centred; `tratti` the long strokes along it.
@@ -91,20 +77,21 @@ class TestStampaCarta : public QObject
 {
     Q_OBJECT
 
+    // The queues made here, with their paper; the others' is A4.
+    const QStringList carte{"Letter", "A5"};
+
 private slots:
     void initTestCase()
     {
         QVERIFY(PrintService::usePrivatePrintService());
-        for (const char* carta : {"Letter", "A5"}) {
-            const QString coda = QStringLiteral("Tarvello_%1").arg(carta);
-            QVERIFY(PrintService::command({"add", coda, carta}));
-        }
+        for (const QString& carta : carte)
+            QVERIFY(PrintService::command({"add", "Tarvello_" + carta, carta}));
     }
     void cleanupTestCase()
     {
         Printers::setCurrent(QString());
-        for (const char* carta : {"Letter", "A5"})
-            PrintService::command({"remove", QStringLiteral("Tarvello_%1").arg(carta)});
+        for (const QString& carta : carte)
+            PrintService::command({"remove", "Tarvello_" + carta});
     }
     void cleanup() { closeEverything(); }
 
@@ -116,20 +103,11 @@ private slots:
         QTest::addColumn<QString>("coda");
         QTest::addColumn<QSizeF>("carta");
         QTest::addColumn<int>("schede");
-        QTest::addColumn<bool>("comeDisegnata");
-        const struct
-        {
-            const char* nome;
-            const char* coda;
-            QSizeF punti;
-            bool entra;
-        } carte[] = {{"Letter", "Tarvello_Letter", {612, 792}, false},
-                     {"A4", "Tarvello_A", {595, 842}, true},
-                     {"A5", "Tarvello_A5", {420, 595}, false}};
-        for (const auto& c : carte)
+        const std::pair<const char*, QSizeF> punti[] = {{"Letter", {612, 792}}, {"A4", {595, 842}}, {"A5", {420, 595}}};
+        for (const auto& [nome, dimensioni] : punti)
             for (int schede : {1, 2})
-                QTest::addRow("%s, %s", c.nome, schede == 1 ? "one page" : "class set of 2")
-                    << QString::fromLatin1(c.coda) << c.punti << schede << c.entra;
+                QTest::addRow("%s, %s", nome, schede == 1 ? "one page" : "class set of 2")
+                    << (carte.contains(nome) ? QStringLiteral("Tarvello_") + nome : "Tarvello_A") << dimensioni << schede;
     }
 
     void theWholePageOnThePaper()
@@ -137,7 +115,6 @@ private slots:
         QFETCH(QString, coda);
         QFETCH(QSizeF, carta);
         QFETCH(int, schede);
-        QFETCH(bool, comeDisegnata);
         MessageRecorder messages;
         Printers::setCurrent(coda);
         FinestraScheda& w = Classe::completa("aggiungi");
@@ -154,48 +131,42 @@ private slots:
         // The printable area and the page's own extent, in twips.
         const QSizeF area = (carta - QSizeF(Margini.left() + Margini.right(), Margini.top() + Margini.bottom())) * 20;
         const QSizeF estensione = PaginaScheda::estensione(schede > 1);
-        const double attesa = comeDisegnata ? 1
-                                            : std::min(area.width() / estensione.width(), area.height() / estensione.height());
+        const bool comeDisegnata = coda == "Tarvello_A";
+        const double attesa = comeDisegnata ? 1 : std::min(area.width() / estensione.width(), area.height() / estensione.height());
         for (int k = 1; k <= schede; ++k) {
-            const QImage pagina = render(pdf, k);
+            const QImage pagina = PrintService::render(pdf, Dpi, k, "pdftocairo").convertToFormat(QImage::Format_Grayscale8);
             QCOMPARE(pagina.size(), (carta * Dpi / 72).toSize());
             const QList<Bordo> righe = bordi(pagina, true, pagina.width() / 4);
             const QList<Bordo> colonne = bordi(pagina, false, pagina.height() / 10);
             QCOMPARE(righe.size(), 8);
             QCOMPARE(colonne.size(), 4);
-            for (const Bordo& b : righe)
-                QCOMPARE(b.tratti, 2);
-            for (const Bordo& b : colonne)
-                QCOMPARE(b.tratti, 4);
+            QVERIFY(std::ranges::all_of(righe, [](const Bordo& b) { return b.tratti == 2; }));
+            QVERIFY(std::ranges::all_of(colonne, [](const Bordo& b) { return b.tratti == 4; }));
 
-            // Twips from the printable area's corner; the same scale both ways.
-            const double sinistra = inTwips(colonne.first().mezzo) - Margini.left() * 20;
-            const double alto = inTwips(righe.first().mezzo) - Margini.top() * 20;
-            const double scala = (inTwips(colonne.last().mezzo - colonne.first().mezzo)) / 10500;
-            const double scalaInAltezza = (inTwips(righe.last().mezzo - righe.first().mezzo)) / 13600;
-            qInfo("page %d: scale %.4f across, %.4f down; boxes from (%.1f, %.1f) twips", k, scala, scalaInAltezza,
-                  sinistra, alto);
-            QVERIFY2(qAbs(scala - attesa) < 0.002 && qAbs(scalaInAltezza - attesa) < 0.002,
-                     qPrintable(QString("scale %1 and %2, not %3").arg(scala).arg(scalaInAltezza).arg(attesa)));
-            // The page's corner: where it was laid out, or centred across the printable area.
-            const QPointF angolo(sinistra - 500 * scala, alto - 2000 * scala);
+            // The same scale both ways, and the page's corner where it was laid out or
+            // centred across the printable area, in twips from the printable area's corner.
+            const double scala = inTwips(colonne.last().mezzo - colonne.first().mezzo) / 10500;
+            const double scalaInAltezza = inTwips(righe.last().mezzo - righe.first().mezzo) / 13600;
+            const QPointF angolo(inTwips(colonne.first().mezzo) - Margini.left() * 20 - 500 * scala,
+                                 inTwips(righe.first().mezzo) - Margini.top() * 20 - 2000 * scala);
             const QPointF atteso(comeDisegnata ? 0 : (area.width() - estensione.width() * attesa) / 2, 0);
-            QVERIFY2(qAbs(angolo.x() - atteso.x()) <= 2 && qAbs(angolo.y() - atteso.y()) <= 2,
-                     qPrintable(QString("corner at (%1, %2) twips").arg(angolo.x()).arg(angolo.y())));
+            qInfo("page %d: scale %.4f across, %.4f down; corner at (%.1f, %.1f) twips", k, scala, scalaInAltezza,
+                  angolo.x(), angolo.y());
+            QVERIFY(qAbs(scala - attesa) < 0.002 && qAbs(scalaInAltezza - attesa) < 0.002);
+            QVERIFY(qAbs(angolo.x() - atteso.x()) <= 2 && qAbs(angolo.y() - atteso.y()) <= 2);
 
             const QList<PrintService::Word> parole = PrintService::words(pdf, k);
             QVERIFY(parole.size() > 4);
             QCOMPARE(parole[0].text, "Nome");
             if (schede > 1) {
-                // On the paper, below the last row; inside the printable area where scaled.
-                const QList<PrintService::Word> piede = parole.mid(parole.size() - 4);
-                QStringList testo;
-                for (const auto& p : piede)
-                    testo.append(p.text);
-                QCOMPARE(testo.join(' '), QString("Scheda %1 di %2").arg(k).arg(schede));
+                // On the paper below the last row; inside the printable area where scaled.
+                QStringList piede;
+                for (const auto& p : parole.mid(parole.size() - 4))
+                    piede.append(p.text);
+                QCOMPARE(piede.join(' '), QString("Scheda %1 di %2").arg(k).arg(schede));
+                const PrintService::Word& scheda = parole[parole.size() - 4];
                 const double fondo = comeDisegnata ? carta.height() : carta.height() - Margini.bottom() + 0.5;
-                QVERIFY2(piede[0].yMin * Dpi / 72 > righe.last().mezzo && piede[0].yMax < fondo,
-                         qPrintable(QString("footer from %1 to %2 points").arg(piede[0].yMin).arg(piede[0].yMax)));
+                QVERIFY(scheda.yMin * Dpi / 72 > righe.last().mezzo && scheda.yMax < fondo);
             }
         }
     }
