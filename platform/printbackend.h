@@ -62,9 +62,9 @@ struct Fit
     QTransform transform() const;
 };
 
-// A page of `extent` twips on a page layout: where it stays on the paper it is painted as it
-// is, to the twip; otherwise it is scaled down, in its own proportions, to fit the printable
-// area, and centred across it. An empty extent is painted as it is.
+// A page of `extent` twips on a page layout: where it fits the printable area it is painted
+// as it is, to the twip; otherwise it is scaled down, in its own proportions, to fit the
+// printable area, and centred across it. An empty extent is painted as it is.
 Fit fit(const QPageLayout& layout, QSizeF extent);
 // Twips to the pixels of a device of `resolution` dots per inch.
 QTransform twipsOn(int resolution);

@@ -255,12 +255,8 @@ PrintPainting::Fit PrintPainting::fit(const QPageLayout& layout, QSizeF extent)
     f.printableHeight = printable.height();
     if (extent.isEmpty())
         return f;
-    // A page keeps its place to the twip wherever it stays on the paper: on A4 its last row
-    // has always reached a little below the printable area some drivers state (half an inch
-    // from the edge) and come out whole. A page that would run off the paper is cut for
-    // certain: that one is scaled, into the printable area proper.
-    const QSizeF paper = (layout.fullRect(QPageLayout::Point).size() - QSizeF(area.left(), area.top())) * Twips::PerPoint;
-    if (extent.width() <= paper.width() && extent.height() <= paper.height())
+    // Whatever reaches past the printable area the driver states may be cut by the printer.
+    if (extent.width() <= printable.width() && extent.height() <= printable.height())
         return f;
     f.scale = std::min(printable.width() / extent.width(), printable.height() / extent.height());
     f.offset = QPointF((printable.width() - extent.width() * f.scale) / 2, 0);

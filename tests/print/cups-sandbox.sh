@@ -17,9 +17,10 @@
 #                                             print the path of its newest output file
 #   cups-sandbox.sh env      DIR              print CUPS_SERVER=SOCKET again
 #   cups-sandbox.sh outputs  DIR QUEUE        list QUEUE's output files, oldest job first
-#   cups-sandbox.sh add      DIR QUEUE [PAPER]
+#   cups-sandbox.sh add      DIR QUEUE [PAPER [wide]]
 #                                             add a queue; its default paper is PAPER
-#                                             (A4, Letter, A5...), else A4
+#                                             (A4, Letter, A5...), else A4; "wide":
+#                                             with the driver of wide margins
 #   cups-sandbox.sh remove   DIR QUEUE        delete a queue (its output files stay)
 #   cups-sandbox.sh rename   DIR OLD NEW      replace OLD by NEW (keeps options and default)
 #   cups-sandbox.sh default  DIR QUEUE        make QUEUE the default destination
@@ -46,7 +47,11 @@ PATH=$PATH:/usr/sbin:/sbin
 PROG=${0##*/}
 
 SYSTEM_SERVERBIN=${CUPS_SANDBOX_SERVERBIN:-/usr/lib/cups}
-PDF_PPD=/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd
+# The Generic PDF driver states wide margins: 18 pt across, 36 pt at the top and at the
+# bottom. The queues' own driver is the same with the printable area most printers have,
+# 12 pt (4.2 mm) from every edge of the paper (made by laser_ppd).
+WIDE_PPD=/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd
+PDF_PPD=laser
 DEFAULT_QUEUES=(Tarvello_A Tarvello_B)
 SUN_PATH_MAX=107          # sizeof(sockaddr_un.sun_path) - 1 on Linux
 START_TIMEOUT=${CUPS_SANDBOX_START_TIMEOUT:-20}
@@ -342,8 +347,23 @@ EOF
 
 # ---------------------------------------------------------------- queues
 
+# The queues' driver, made once in the sandbox from the Generic PDF one: its printable area
+# 12 pt from every edge, on every paper.
+laser_ppd() {
+    local ppd=$ROOT/lib/laser.ppd
+    if [ ! -s "$ppd" ]; then
+        sed -e 's|^\*ImageableArea Letter/Letter: .*|*ImageableArea Letter/Letter: "12 12 600 780"|' \
+            -e 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "12 12 583 830"|' \
+            -e 's|^\*ImageableArea A5/A5: .*|*ImageableArea A5/A5: "12 12 408 583"|' \
+            -e 's|Generic PDF Printer|Tarvello Laser Printer|g' "$WIDE_PPD" >"$ppd.new" &&
+            mv "$ppd.new" "$ppd" || die "cannot write $ppd"
+    fi
+    printf '%s\n' "$ppd"
+}
+
 add_queue() {
     local name=$1 ppd=${2:-$PDF_PPD} paper=${3:-$PAPER}
+    [ "$ppd" = laser ] && ppd=$(laser_ppd)
     check_queue_name "$name"
     queue_exists "$name" && die "queue $name already exists"
     mkdir -p "$ROOT/out/$name"
@@ -410,7 +430,7 @@ cmd_start() {
     need_command lpstat cups-client
     [ -d "$SYSTEM_SERVERBIN/filter" ] || die "$SYSTEM_SERVERBIN/filter missing: install the Debian package cups-daemon"
     [ -x "$SYSTEM_SERVERBIN/filter/pdftopdf" ] || die "pdftopdf filter missing: install the Debian package cups-filters"
-    [ -r "$PDF_PPD" ] || die "$PDF_PPD missing: install the Debian package cups-filters"
+    [ -r "$WIDE_PPD" ] || die "$WIDE_PPD missing: install the Debian package cups-filters"
     set_run_user
 
     # A leftover server of an earlier run in the same folder goes first.
@@ -897,8 +917,12 @@ case $cmd in
                 nargs 1 1 "$@"
                 cmd_outputs "$DIR" "$1" ;;
             add)
-                nargs 1 2 "$@"
-                add_queue "$1" "" "${2:-}" ;;
+                nargs 1 3 "$@"
+                case ${3:-} in
+                    '') add_queue "$1" "" "${2:-}" ;;
+                    wide) add_queue "$1" "$WIDE_PPD" "${2:-}" ;;
+                    *) die "unknown driver ${3}: wide or nothing" ;;
+                esac ;;
             remove)
                 nargs 1 1 "$@"
                 remove_queue "$1" ;;

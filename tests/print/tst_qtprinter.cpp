@@ -60,25 +60,26 @@ private slots:
         QCOMPARE(PrintService::pages(pdf), 1);
         const auto words = PrintService::words(pdf);
         QCOMPARE(words.size(), 1);
-        // The page's printable area starts 18 pt from the left and 36 pt from the top.
-        QVERIFY(qAbs(words[0].xMin - (18 + 72)) < 1.5);
-        QVERIFY(qAbs(words[0].yMin - (36 + 144)) < 3);
+        // The page's printable area starts 12 pt from the left and from the top.
+        constexpr double L = 12, T = 12;
+        QVERIFY(qAbs(words[0].xMin - (L + 72)) < 1.5);
+        QVERIFY(qAbs(words[0].yMin - (T + 144)) < 3);
         QVERIFY(words[0].yMax - words[0].yMin > 9 && words[0].yMax - words[0].yMin < 16); // 12 pt
 
         // At 72 dpi one pixel is one point: the line and the figure are where the twips say.
         const QImage img = PrintService::render(pdf, 72);
         QVERIFY(!img.isNull());
-        QVERIFY(qGray(img.pixel(18 + 150, 36 + 216)) < 100);  // on the line
-        QVERIFY(qGray(img.pixel(18 + 150, 36 + 226)) > 200);  // below it
+        QVERIFY(qGray(img.pixel(int(L + 150), int(T + 216))) < 100);  // on the line
+        QVERIFY(qGray(img.pixel(int(L + 150), int(T + 226))) > 200);  // below it
         // The die (48 x 46 pixels, 720 x 690 twips) from (360, 360) pt: red and yellow inside.
         bool coloured = false;
-        for (int y = 36 + 360; y < 36 + 360 + 34; ++y)
-            for (int x = 18 + 360; x < 18 + 360 + 36; ++x) {
+        for (int y = int(T + 360); y < int(T + 360) + 34; ++y)
+            for (int x = int(L + 360); x < int(L + 360) + 36; ++x) {
                 const QColor c = img.pixelColor(x, y);
                 coloured |= c.red() > 200 && c.blue() < 120;
             }
         QVERIFY(coloured);
-        QVERIFY(qGray(img.pixel(18 + 360 + 50, 36 + 360 + 50)) > 240); // nothing beyond its size
+        QVERIFY(qGray(img.pixel(int(L + 360) + 50, int(T + 360) + 50)) > 240); // nothing beyond its size
         Printers::setCurrent(QString());
     }
 

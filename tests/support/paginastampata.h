@@ -13,8 +13,8 @@
 namespace PaginaStampata {
 
 constexpr int Dpi = 96;
-// The queues' printable area starts 18 points from the left and 36 from the top of the paper.
-constexpr double MargineSinistro = 18, MargineAlto = 36;
+// The queues' printable area starts 12 points from the left and from the top of the paper.
+constexpr double MargineSinistro = 12, MargineAlto = 12;
 inline const QPointF MarginiCode(MargineSinistro, MargineAlto);
 
 // A point of the page, in twips from the printable area whose corner is `margini` points

@@ -17,10 +17,10 @@
 namespace {
 const QString Coda = QStringLiteral("Tarvello_A");
 
-// Pages are rendered at 144 dpi: a pixel is 10 twips, and the printable area starts 18 pt
-// from the left and 36 pt from the top of the paper.
+// Pages are rendered at 144 dpi: a pixel is 10 twips, and the printable area starts 12 pt
+// from the left and from the top of the paper.
 constexpr int Dpi = 144;
-QPoint px(double x, double y) { return QPoint(qRound(36 + x / 10), qRound(72 + y / 10)); }
+QPoint px(double x, double y) { return QPoint(qRound(24 + x / 10), qRound(24 + y / 10)); }
 
 bool inked(QRgb c) { return qGray(c) < 180; }
 
@@ -121,8 +121,8 @@ private slots:
         QCOMPARE(texts.join(' '), "Nome e Cognome " + istruzione);
         const auto& nome = words[0];
         const auto& nel = words[3];
-        QVERIFY(qAbs(nome.xMin - 68) < 1.5 && qAbs(nome.yMin - 86) < 3);
-        QVERIFY(qAbs(nel.xMin - 68) < 1.5 && qAbs(nel.yMin - 111) < 3);
+        QVERIFY(qAbs(nome.xMin - 62) < 1.5 && qAbs(nome.yMin - 62) < 3);
+        QVERIFY(qAbs(nel.xMin - 62) < 1.5 && qAbs(nel.yMin - 87) < 3);
         QVERIFY(nome.yMax - nome.yMin > nel.yMax - nel.yMin); // 14 pt over 12 pt
 
         const QImage page = PrintService::render(pdf, Dpi);

@@ -7,12 +7,14 @@
 #include <QImage>
 #include <QTest>
 
-// A worksheet printed on queues whose paper is Letter, A4 or A5: every page whole on its
-// paper, to the twip where it fits as it is.
+// A worksheet printed on queues whose paper is Letter, A4 or A5, and on A4 with wide margins:
+// every page whole on its paper, to the twip where it fits as it is.
 namespace {
 
-// The driver's printable area on every paper, in points from the paper's edges.
-const QMarginsF Margini(18, 36, 18, 36);
+// The drivers' printable areas, in points from the paper's edges: a laser printer's, and
+// one with wide margins.
+const QMarginsF Margini(12, 12, 12, 12);
+const QMarginsF MarginiLarghi(18, 36, 18, 36);
 constexpr int Dpi = 144;
 
 double inTwips(double pixels) { return pixels * 72 / Dpi * 20; }
@@ -77,21 +79,21 @@ class TestStampaCarta : public QObject
 {
     Q_OBJECT
 
-    // The queues made here, with their paper; the others' is A4.
-    const QStringList carte{"Letter", "A5"};
+    // The queues made here, with their paper and driver; the others' is A4.
+    const QList<QStringList> code{{"Tarvello_Letter", "Letter"}, {"Tarvello_A5", "A5"}, {"Tarvello_Larga", "A4", "wide"}};
 
 private slots:
     void initTestCase()
     {
         QVERIFY(PrintService::usePrivatePrintService());
-        for (const QString& carta : carte)
-            QVERIFY(PrintService::command({"add", "Tarvello_" + carta, carta}));
+        for (const QStringList& coda : code)
+            QVERIFY(PrintService::command(QStringList{"add"} + coda));
     }
     void cleanupTestCase()
     {
         Printers::setCurrent(QString());
-        for (const QString& carta : carte)
-            PrintService::command({"remove", "Tarvello_" + carta});
+        for (const QStringList& coda : code)
+            PrintService::command({"remove", coda[0]});
     }
     void cleanup() { closeEverything(); }
 
@@ -102,18 +104,26 @@ private slots:
     {
         QTest::addColumn<QString>("coda");
         QTest::addColumn<QSizeF>("carta");
+        QTest::addColumn<QMarginsF>("margini");
         QTest::addColumn<int>("schede");
-        const std::pair<const char*, QSizeF> punti[] = {{"Letter", {612, 792}}, {"A4", {595, 842}}, {"A5", {420, 595}}};
-        for (const auto& [nome, dimensioni] : punti)
+        const QSizeF letter(612, 792), a4(595, 842), a5(420, 595);
+        const std::tuple<const char*, const char*, QSizeF, QMarginsF> righe[] = {
+            {"Letter", "Tarvello_Letter", letter, Margini},
+            {"A4", "Tarvello_A", a4, Margini},
+            {"A5", "Tarvello_A5", a5, Margini},
+            {"A4 with wide margins", "Tarvello_Larga", a4, MarginiLarghi},
+        };
+        for (const auto& [nome, coda, carta, margini] : righe)
             for (int schede : {1, 2})
                 QTest::addRow("%s, %s", nome, schede == 1 ? "one page" : "class set of 2")
-                    << (carte.contains(nome) ? QStringLiteral("Tarvello_") + nome : "Tarvello_A") << dimensioni << schede;
+                    << QString(coda) << carta << margini << schede;
     }
 
     void theWholePageOnThePaper()
     {
         QFETCH(QString, coda);
         QFETCH(QSizeF, carta);
+        QFETCH(QMarginsF, margini);
         QFETCH(int, schede);
         MessageRecorder messages;
         Printers::setCurrent(coda);
@@ -129,7 +139,7 @@ private slots:
         QCOMPARE(PrintService::pages(pdf), schede);
 
         // The printable area and the page's own extent, in twips.
-        const QSizeF area = (carta - QSizeF(Margini.left() + Margini.right(), Margini.top() + Margini.bottom())) * 20;
+        const QSizeF area = (carta - QSizeF(margini.left() + margini.right(), margini.top() + margini.bottom())) * 20;
         const QSizeF estensione = PaginaScheda::estensione(schede > 1);
         const bool comeDisegnata = coda == "Tarvello_A";
         const double attesa = comeDisegnata ? 1 : std::min(area.width() / estensione.width(), area.height() / estensione.height());
@@ -147,8 +157,8 @@ private slots:
             // centred across the printable area, in twips from the printable area's corner.
             const double scala = inTwips(colonne.last().mezzo - colonne.first().mezzo) / 10500;
             const double scalaInAltezza = inTwips(righe.last().mezzo - righe.first().mezzo) / 13600;
-            const QPointF angolo(inTwips(colonne.first().mezzo) - Margini.left() * 20 - 500 * scala,
-                                 inTwips(righe.first().mezzo) - Margini.top() * 20 - 2000 * scala);
+            const QPointF angolo(inTwips(colonne.first().mezzo) - margini.left() * 20 - 500 * scala,
+                                 inTwips(righe.first().mezzo) - margini.top() * 20 - 2000 * scala);
             const QPointF atteso(comeDisegnata ? 0 : (area.width() - estensione.width() * attesa) / 2, 0);
             qInfo("page %d: scale %.4f across, %.4f down; corner at (%.1f, %.1f) twips", k, scala, scalaInAltezza,
                   angolo.x(), angolo.y());
@@ -159,13 +169,13 @@ private slots:
             QVERIFY(parole.size() > 4);
             QCOMPARE(parole[0].text, "Nome");
             if (schede > 1) {
-                // On the paper below the last row; inside the printable area where scaled.
+                // Below the last row, inside the printable area.
                 QStringList piede;
                 for (const auto& p : parole.mid(parole.size() - 4))
                     piede.append(p.text);
                 QCOMPARE(piede.join(' '), QString("Scheda %1 di %2").arg(k).arg(schede));
                 const PrintService::Word& scheda = parole[parole.size() - 4];
-                const double fondo = comeDisegnata ? carta.height() : carta.height() - Margini.bottom() + 0.5;
+                const double fondo = carta.height() - margini.bottom() + 0.5;
                 QVERIFY(scheda.yMin * Dpi / 72 > righe.last().mezzo && scheda.yMax < fondo);
             }
         }

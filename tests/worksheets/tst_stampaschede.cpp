@@ -55,15 +55,15 @@ private slots:
         QCOMPARE(PrintService::pages(pdf), 1);
 
         // The header: two lines with their top-left corners at (1000, 1000) and (1000, 1500)
-        // twips, that is (68, 86) and (68, 111) points on the paper, at 14 and 12 points.
+        // twips, that is (62, 62) and (62, 87) points on the paper, at 14 and 12 points.
         const QList<PrintService::Word> parole = PrintService::words(pdf);
         QStringList testo;
         for (const auto& p : parole)
             testo.append(p.text);
         QCOMPARE(testo.join(' '), "Nome e Cognome " + Istruzione);
         const PrintService::Word nome = parole[0], nel = parole[3];
-        QVERIFY2(qAbs(nome.xMin - 68) < 1 && qAbs(nome.yMin - 86) < 2, qPrintable(QString("%1 %2").arg(nome.xMin).arg(nome.yMin)));
-        QVERIFY2(qAbs(nel.xMin - 68) < 1 && qAbs(nel.yMin - 111) < 2, qPrintable(QString("%1 %2").arg(nel.xMin).arg(nel.yMin)));
+        QVERIFY2(qAbs(nome.xMin - 62) < 1 && qAbs(nome.yMin - 62) < 2, qPrintable(QString("%1 %2").arg(nome.xMin).arg(nome.yMin)));
+        QVERIFY2(qAbs(nel.xMin - 62) < 1 && qAbs(nel.yMin - 87) < 2, qPrintable(QString("%1 %2").arg(nel.xMin).arg(nel.yMin)));
         const double alto14 = nome.yMax - nome.yMin, alto12 = nel.yMax - nel.yMin;
         QVERIFY2(qAbs(alto14 / alto12 - 14.0 / 12) < 0.05 && alto14 > 13 && alto14 < 17, qPrintable(QString::number(alto14)));
 
