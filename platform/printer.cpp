@@ -367,9 +367,12 @@ void Printers::print(const PrintDocument& document, QObject* context, std::funct
 
     // Whatever the service does, the outcome comes within the run's limit; a document that is
     // being handed over by then is waited for, as it may already be taken.
-    QTimer::singleShot(RunLimitMs + 1000, QCoreApplication::instance(), [run] {
+    // The timer does not keep a run that has ended: its document, with drawings loaded for the
+    // print worker, goes as soon as the run is over, not a quarter of a minute later.
+    QTimer::singleShot(RunLimitMs + 1000, QCoreApplication::instance(), [weak = std::weak_ptr<Run>(run)] {
+        const std::shared_ptr<Run> run = weak.lock();
         int expected = Waiting;
-        if (run->stage.compare_exchange_strong(expected, GivenUp))
+        if (run && run->stage.compare_exchange_strong(expected, GivenUp))
             run->finish(notTaken(run->printer, QStringLiteral("the print service did not answer in time")));
     });
 

@@ -83,6 +83,35 @@ private slots:
         Printers::setCurrent(QString());
     }
 
+    // A run keeps nothing of its document once its outcome is told: a class set's pages and
+    // the drawings loaded for the print worker go with it, however many class sets follow.
+    void aRunLetsItsDocumentGo_data()
+    {
+        QTest::addColumn<bool>("anywhere");
+        QTest::addRow("painted on the window's thread") << false;
+        QTest::addRow("painted on the print worker") << true;
+    }
+
+    void aRunLetsItsDocumentGo()
+    {
+        QFETCH(bool, anywhere);
+        std::weak_ptr<int> pagine;
+        std::optional<PrintOutcome> o;
+        {
+            const auto tenute = std::make_shared<int>(0);
+            pagine = tenute;
+            PrintDocument d;
+            d.title = QStringLiteral("test");
+            d.paintsAnywhere = anywhere;
+            d.paintPage = [tenute](PrinterSurface& s, int) { s.print("Tenuta"); };
+            Printers::print(d, qApp, [&](const PrintOutcome& r) { o = r; });
+        }
+        QVERIFY(QTest::qWaitFor([&] { return o.has_value(); }, 30000));
+        QVERIFY2(o->taken, qPrintable(o->why));
+        // Long before the run's own time limit.
+        QTRY_VERIFY_WITH_TIMEOUT(pagine.expired(), 2000);
+    }
+
     // Whatever keeps the page from the printer is a failure, never a page printed, and it
     // leaves nothing behind that could print later; the queue prints again once mended.
     void failuresOfTheServiceAreFailures_data()
