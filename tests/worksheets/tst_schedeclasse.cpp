@@ -8,8 +8,14 @@
 #include "worksheets/frmschedeclasse.h"
 #include "worksheets/classetest.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QDate>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -68,6 +74,16 @@ QString testo(const QList<Word>& parole)
     return t.join(' ');
 }
 
+// The title a PDF file carries.
+QString titolo(const QString& pdf)
+{
+    QProcess p;
+    p.start("pdfinfo", {pdf});
+    p.waitForFinished(30000);
+    static const QRegularExpression re(R"(Title:\s+(.*))");
+    return re.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).trimmed();
+}
+
 // A small file system mounted for one test and let go after it, however the test ends.
 struct Montato
 {
@@ -98,21 +114,140 @@ private slots:
     }
     void cleanup() { closeEverything(); }
 
-    // Before any other save of the run: the dialog starts in the documents folder.
+    // Before any other save of the run the dialog starts in the documents folder, or in the
+    // home folder where there is none; never in the working directory. The file carries the
+    // printed job's title.
+    void pageSavedAlone_data()
+    {
+        QTest::addColumn<bool>("documenti");
+        QTest::newRow("no documents folder") << false;
+        QTest::newRow("documents folder") << true;
+    }
     void pageSavedAlone()
     {
+        QFETCH(bool, documenti);
+        const QString cartella = QDir(home_.path()).filePath("Documents");
+        QVERIFY(documenti ? QDir().mkpath(cartella) : QDir(cartella).removeRecursively());
         MessageRecorder messages;
         FinestraScheda& w = completa("vuoto");
-        const QString file = dir_.filePath("sola.pdf");
+        // Saved into a folder that is gone before the next row: the next dialog cannot start there.
+        QTemporaryDir altrove;
+        const QString file = QDir(altrove.path()).filePath("sola.pdf");
         Salvataggio dialogo(file);
         w.mnuSalvaPdf->trigger();
 
         QCOMPARE(messages.messages, QStringList());
-        QCOMPARE(dialogo.proposti,
-                 QStringList{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/scheda-vuoto-" +
-                             QDate::currentDate().toString(Qt::ISODate) + ".pdf"});
+        QCOMPARE(dialogo.proposti, QStringList{(documenti ? cartella : home_.path()) + "/scheda-vuoto-" +
+                                               QDate::currentDate().toString(Qt::ISODate) + ".pdf"});
         QCOMPARE(PrintService::pages(file), 1);
+        QCOMPARE(titolo(file), QStringLiteral("Tarvello - scheda"));
         QVERIFY2(!testo(PrintService::words(file)).contains("Scheda"), "a page saved alone has no footer");
+    }
+
+    // The name the teacher typed is completed with ".pdf" before anything looks for a file to
+    // replace, and a file is replaced only when the teacher says so.
+    void saveRules_data()
+    {
+        QTest::addColumn<QString>("scritto");
+        QTest::addColumn<bool>("risposta");
+        QTest::addColumn<QString>("salvato");     // the file written, or none
+        QTest::addColumn<bool>("domanda");
+        QTest::newRow("no suffix") << "nuovo" << false << "nuovo.pdf" << false;
+        QTest::newRow("no suffix over a file, kept") << "compito" << false << "" << true;
+        QTest::newRow("no suffix over a file, replaced") << "compito" << true << "compito.pdf" << true;
+        QTest::newRow("a dot in the name") << "classe 3.A" << false << "classe 3.A.pdf" << false;
+        QTest::newRow("a dot at the end") << "compito." << true << "compito.pdf" << true;
+        QTest::newRow("suffix in capitals") << "NUOVO.PDF" << false << "NUOVO.PDF" << false;
+        // The dialog asked about this name itself.
+        QTest::newRow("suffix typed") << "compito.pdf" << false << "compito.pdf" << false;
+    }
+    void saveRules()
+    {
+        QFETCH(QString, scritto);
+        QFETCH(bool, risposta);
+        QFETCH(QString, salvato);
+        QFETCH(bool, domanda);
+        QTemporaryDir dove;
+        QFile vecchio(QDir(dove.path()).filePath("compito.pdf"));
+        QVERIFY(vecchio.open(QIODevice::WriteOnly) && vecchio.write("vecchio") == 7);
+        vecchio.close();
+
+        MessageRecorder messages;
+        messages.answer = risposta;
+        FinestraScheda& w = completa("togli");
+        Salvataggio dialogo(QDir(dove.path()).filePath(scritto));
+        w.mnuSalvaPdf->trigger();
+
+        QCOMPARE(messages.messages, QStringList());
+        QCOMPARE(messages.questions,
+                 domanda ? QStringList{"compito.pdf esiste già.\nVuoi sostituirlo?"} : QStringList());
+        QStringList attesi{"compito.pdf"};
+        if (!salvato.isEmpty() && salvato != "compito.pdf")
+            attesi.append(salvato);
+        QStringList presenti = QDir(dove.path()).entryList(QDir::Files | QDir::Hidden);
+        std::sort(attesi.begin(), attesi.end());
+        std::sort(presenti.begin(), presenti.end());
+        QCOMPARE(presenti, attesi);
+        QVERIFY(vecchio.open(QIODevice::ReadOnly));
+        QCOMPARE(vecchio.readAll() == "vecchio", salvato != "compito.pdf");
+        if (!salvato.isEmpty())
+            QCOMPARE(PrintService::pages(QDir(dove.path()).filePath(salvato)), 1);
+    }
+
+    // The same rules once through Qt's own dialog, as a teacher types: the dialog asks about
+    // "compito" over "compito.pdf" itself; "classe 3.A" over "classe 3.A.pdf" is asked after it.
+    void saveThroughTheRealDialog()
+    {
+        QTemporaryDir dove;
+        for (const char* nome : {"compito.pdf", "classe 3.A.pdf"}) {
+            QFile f(QDir(dove.path()).filePath(nome));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("vecchio") == 7);
+        }
+        FinestraScheda& w = completa("aggiungi");
+        QStringList domande, scritti;
+        QTimer risponde, scrive;
+        connect(&risponde, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                    domande.append(box->text());
+                    box->button(domande.size() == 1 ? QMessageBox::No : QMessageBox::Yes)->click();
+                    return;
+                }
+        });
+        // A timer of its own: the dialog's question runs inside this one's handler.
+        connect(&scrive, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QFileDialog*>(top); d && d->isVisible()) {
+                    if (scritti.size() == 2) {
+                        d->reject(); // the dialog should have closed by now
+                        return;
+                    }
+                    scritti.append(QDir(dove.path()).filePath(scritti.isEmpty() ? "compito" : "classe 3.A"));
+                    auto* nome = d->findChild<QLineEdit*>("fileNameEdit");
+                    QVERIFY(nome);
+                    // A teacher types with the keyboard in the name, and the dialog then lets
+                    // go of the file it picked for the name before; offscreen the dialog is
+                    // not always given the keyboard, so it is let go of here.
+                    if (auto* lista = d->findChild<QAbstractItemView*>("listView"))
+                        lista->clearSelection();
+                    nome->setText(scritti.last());
+                    QTest::keyClick(nome, Qt::Key_Return);
+                    return;
+                }
+        });
+        risponde.start(20);
+        scrive.start(50);
+        w.mnuSalvaPdf->trigger();
+
+        QCOMPARE(scritti.size(), 2);
+        QCOMPARE(domande.size(), 2);
+        QVERIFY2(domande[0].contains("compito.pdf"), qPrintable(domande[0]));
+        QCOMPARE(domande[1], QStringLiteral("classe 3.A.pdf esiste già.\nVuoi sostituirlo?"));
+        QFile compito(QDir(dove.path()).filePath("compito.pdf"));
+        QVERIFY(compito.open(QIODevice::ReadOnly));
+        QCOMPARE(compito.readAll(), QByteArray("vecchio"));
+        QCOMPARE(PrintService::pages(QDir(dove.path()).filePath("classe 3.A.pdf")), 1);
+        QVERIFY(!QFile::exists(QDir(dove.path()).filePath("classe 3.A")));
     }
 
     void classSetSaved_data() { treFinestre(); }
@@ -137,6 +272,7 @@ private slots:
                  qPrintable(dialogo.proposti[0]));
         QCOMPARE(figure(w.pagina()), prima);
         QCOMPARE(PrintService::pages(file), schede);
+        QCOMPARE(titolo(file), QStringLiteral("Tarvello - schede per la classe"));
 
         // Twips from the printable area's corner, as points on the paper.
         const QMarginsF m = PdfFile::Margins;
@@ -223,6 +359,7 @@ private slots:
         QTest::newRow("folder that cannot be written") << "sola lettura";
         QTest::newRow("full file system") << "pieno";
         QTest::newRow("name of a folder") << "cartella";
+        QTest::newRow("folder that does not exist") << "manca";
     }
     void badPlaces()
     {
@@ -247,6 +384,8 @@ private slots:
             pieno.close();
         } else if (caso == "cartella") {
             QVERIFY(QDir(dove.path()).mkdir("schede.pdf"));
+        } else if (caso == "manca") {
+            file = QDir(dove.path()).filePath("manca/schede.pdf");
         }
         const QStringList contenuto = QDir(dove.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
@@ -259,6 +398,8 @@ private slots:
         QCOMPARE(messages.messages.size(), 1);
         QVERIFY2(messages.messages[0].startsWith("Impossibile salvare il file " + file + ".\n"),
                  qPrintable(messages.messages[0]));
+        if (caso == "manca")
+            QCOMPARE(messages.messages[0].section('\n', 1), "La cartella " + dove.path() + "/manca non esiste.");
         QCOMPARE(QDir(dove.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), contenuto);
         if (caso == "pieno") {
             QFile vecchio(file);
@@ -266,6 +407,71 @@ private slots:
             QCOMPARE(vecchio.readAll(), QByteArray("vecchio"));
         }
         QCOMPARE(figure(w.pagina()), prima);
+    }
+
+    // The number box holds what is printed. A number out of the range is refused with the range
+    // (the mouse leaves the keyboard in the box) or put right in view when the box is left;
+    // Enter in the box presses "Stampa".
+    void numberBox_data()
+    {
+        using S = frmSchedeClasse::Scelta;
+        QTest::addColumn<QString>("scritto");
+        QTest::addColumn<QString>("come");
+        QTest::addColumn<QString>("mostrato"); // the box, after the key
+        QTest::addColumn<S>("scelta");
+        QTest::addColumn<int>("numero");
+        QTest::newRow("0, Stampa") << "0" << "Stampa" << "0" << S::Annulla << 0;
+        QTest::newRow("41, Salva PDF...") << "41" << "Salva PDF..." << "41" << S::Annulla << 0;
+        QTest::newRow("0, Enter") << "0" << "Enter" << "0" << S::Annulla << 0;
+        QTest::newRow("41, Enter") << "41" << "Enter" << "41" << S::Annulla << 0;
+        QTest::newRow("7, Enter") << "7" << "Enter" << "" << S::Stampa << 7;
+        QTest::newRow("41, Tab, Enter") << "41" << "Tab" << "40" << S::Stampa << 40;
+        QTest::newRow("0, Tab, Enter") << "0" << "Tab" << "1" << S::Stampa << 1;
+    }
+    void numberBox()
+    {
+        using S = frmSchedeClasse::Scelta;
+        QFETCH(QString, scritto);
+        QFETCH(QString, come);
+        QFETCH(QString, mostrato);
+        QFETCH(S, scelta);
+        QFETCH(int, numero);
+        MessageRecorder messages;
+        QString visto;
+        bool intervalloIntero = false;
+        QTimer dentro;
+        dentro.setSingleShot(true);
+        connect(&dentro, &QTimer::timeout, [&] {
+            frmSchedeClasse* f = loadedForm<frmSchedeClasse>();
+            if (!f)
+                return;
+            intervalloIntero = f->lblIntervallo->sizeHint().width() <= f->lblIntervallo->width();
+            if (!QTest::qWaitForWindowActive(f))
+                qWarning("the class window did not become active");
+            QTest::keyClicks(f->spnSchede, scritto);
+            if (come == "Enter") {
+                QTest::keyClick(f->spnSchede, Qt::Key_Return);
+            } else if (come == "Tab") {
+                QTest::keyClick(f->spnSchede, Qt::Key_Tab);
+                visto = f->spnSchede->text();
+                QTest::keyClick(f->focusWidget(), Qt::Key_Return);
+            } else {
+                QTest::mouseClick(come == "Stampa" ? f->cmdStampa : f->cmdSalvaPdf, Qt::LeftButton);
+            }
+            if (f->isVisible()) {
+                visto = f->spnSchede->text();
+                f->cmdAnnulla->click();
+            }
+        });
+        dentro.start(0);
+        int schede = 0;
+        QCOMPARE(frmSchedeClasse::chiedi(schede), scelta);
+
+        QVERIFY(intervalloIntero);
+        QCOMPARE(visto, mostrato);
+        QCOMPARE(messages.messages, scelta == S::Annulla ? QStringList{"Scrivi un numero da 1 a 40."} : QStringList());
+        if (scelta != S::Annulla)
+            QCOMPARE(schede, numero);
     }
 
 private:
