@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -19,8 +20,11 @@ namespace {
 
 PdfFile::Failure writeNow(const QString& path, const QString& title, const std::function<void(PrinterSurface&)>& draw)
 {
-    if (QFileInfo(path).isDir())
+    const QFileInfo target(path);
+    if (target.isDir())
         return PdfFile::Failure::IsFolder;
+    if (!target.absoluteDir().exists())
+        return PdfFile::Failure::NoFolder;
     // The document is made in memory first: QPdfWriter does not tell when its device refuses
     // a write, and a full disk would leave a short file that looks saved.
     QBuffer pdf;
@@ -87,13 +91,16 @@ PdfFile::Failure PdfFile::write(const QString& path, const QString& title,
     return result;
 }
 
-QString PdfFile::describe(Failure failure)
+QString PdfFile::describe(Failure failure, const QString& path)
 {
     switch (failure) {
     case Failure::None:
         return QString();
     case Failure::IsFolder:
         return QCoreApplication::translate("PdfFile", "Il nome scelto è quello di una cartella.");
+    case Failure::NoFolder:
+        return QCoreApplication::translate("PdfFile", "La cartella %1 non esiste.")
+            .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     case Failure::CannotCreate:
         return QCoreApplication::translate("PdfFile", "Nella cartella scelta non si può scrivere.");
     case Failure::CannotWrite:

@@ -17,7 +17,8 @@ inline const QMarginsF Margins(18, 24, 18, 14);
 enum class Failure {
     None,
     IsFolder,      // the name is a folder's
-    CannotCreate,  // the folder cannot be written in, or does not exist
+    NoFolder,      // the folder does not exist
+    CannotCreate,  // the folder cannot be written in
     CannotWrite,   // the disk is full, or refused a write
     CannotReplace, // the complete file could not take the place of the old one
 };
@@ -29,7 +30,8 @@ enum class Failure {
 // nothing that the window's thread uses at the same time.
 Failure write(const QString& path, const QString& title, const std::function<void(PrinterSurface&)>& draw);
 
-// The failure told in a sentence of its own, for the message that names the file.
-QString describe(Failure failure);
+// The failure to write `path` told in a sentence of its own, for the message that names the
+// file.
+QString describe(Failure failure, const QString& path);
 
 } // namespace PdfFile

@@ -119,6 +119,10 @@
         <source>Impossibile salvare il file %1.</source>
         <translation>Could not save the file %1.</translation>
     </message>
+    <message>
+        <source>Stampa in corso: attendi.</source>
+        <translation>Printing in progress: please wait.</translation>
+    </message>
 </context>
 <context>
     <name>FrmInizio</name>
@@ -235,6 +239,19 @@
     <message>
         <source>Il file esistente non si può sostituire.</source>
         <translation>The existing file cannot be replaced.</translation>
+    </message>
+    <message>
+        <source>La cartella %1 non esiste.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveDialog</name>
+    <message>
+        <source>%1 esiste già.
+Vuoi sostituirlo?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
     </message>
 </context>
 <context>
@@ -463,6 +480,14 @@
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>da %1 a %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Scrivi un numero da %1 a %2.</source>
+        <translation>Type a number from %1 to %2.</translation>
     </message>
 </context>
 <context>

@@ -13,20 +13,10 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
-#include <QFileInfo>
 #include <QMenuBar>
-#include <QStandardPaths>
 
 namespace {
 using namespace Colori;
-
-// The folder the save dialog starts in: the user's documents the first time, then the
-// folder of the last file saved in this run.
-QString& cartellaSalvataggi()
-{
-    static QString cartella;
-    return cartella;
-}
 
 // A command button in the toolkit's own font, regular, its caption on one line whatever
 // font the desktop gives: "VISUALIZZA 1° ESERCIZIO" split in two reads as two commands.
@@ -144,7 +134,12 @@ QList<PaginaScheda> FinestraScheda::schedeClasse(int schede) const
 
 void FinestraScheda::StampaClasse()
 {
-    if (stampaInCorso_ || !completa())
+    // The pointer alone says little to a teacher looking at the menu.
+    if (stampaInCorso_) {
+        MessageBox::show(tr("Stampa in corso: attendi."));
+        return;
+    }
+    if (!completa())
         return;
     int schede = frmSchedeClasse::PrimaVolta;
     switch (frmSchedeClasse::chiedi(schede)) {
@@ -167,20 +162,14 @@ void FinestraScheda::SalvaPdf()
 
 bool FinestraScheda::salvaPagine(const QList<PaginaScheda>& pagine)
 {
-    if (cartellaSalvataggi().isEmpty())
-        cartellaSalvataggi() = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString nome = (pagine.size() > 1 ? QStringLiteral("schede-classe-%1-%2.pdf") : QStringLiteral("scheda-%1-%2.pdf"))
                              .arg(tipo_, QDate::currentDate().toString(Qt::ISODate));
-    QString file = SaveDialog::ask(this, tr("Salva PDF"), QDir(cartellaSalvataggi()).filePath(nome),
-                                   tr("Documenti PDF (*.pdf)"));
+    const QString file = SaveDialog::ask(this, tr("Salva PDF"), nome, tr("Documenti PDF (*.pdf)"), QStringLiteral("pdf"));
     if (file.isEmpty())
         return false;
-    if (QFileInfo(file).suffix().isEmpty())
-        file += QStringLiteral(".pdf");
-    cartellaSalvataggi() = QFileInfo(file).absolutePath();
 
     salvando_ = true;
-    const PdfFile::Failure esito = PdfFile::write(file, windowTitle().trimmed(), [&pagine](PrinterSurface& s) {
+    const PdfFile::Failure esito = PdfFile::write(file, TitoloDocumento(pagine.size()), [&pagine](PrinterSurface& s) {
         // The pictures' drawings are loaded again there, on the worker, as the window keeps
         // painting its own.
         const QList<PaginaScheda> copie = PaginaScheda::perUnAltroThread(pagine);
@@ -195,7 +184,7 @@ bool FinestraScheda::salvaPagine(const QList<PaginaScheda>& pagine)
     if (esito == PdfFile::Failure::None)
         return true;
     MessageBox::show(tr("Impossibile salvare il file %1.").arg(QDir::toNativeSeparators(file)) + QLatin1Char('\n') +
-                     PdfFile::describe(esito));
+                     PdfFile::describe(esito, file));
     return false;
 }
 

@@ -24,6 +24,7 @@ public:
     QLabel* Label1;
     QLabel* Label2;
     QSpinBox* spnSchede;
+    QLabel* lblIntervallo; // "da 1 a 40", under the box
     PushKey* cmdStampa;
     PushKey* cmdSalvaPdf;
     PushKey* cmdAnnulla;
@@ -35,9 +36,13 @@ public:
 protected:
     void onLoad() override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void rispondi(Scelta scelta);
+    // True when the box holds a number in the range; otherwise says the range and gives the
+    // box back to the keyboard.
+    bool numeroNelIntervallo();
 
     Scelta scelta_ = Scelta::Annulla;
 };

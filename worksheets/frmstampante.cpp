@@ -34,35 +34,33 @@ frmStampante::frmStampante()
     Combo1->setFocus();
 }
 
-void frmStampante::onLoad()
-{
-    PrimoClick = false;
-    leggiStampanti();
-}
-
 void frmStampante::showEvent(QShowEvent* event)
 {
     Form::showEvent(event);
-    // A list the service did not give is asked for again at each opening, however the window
-    // was closed.
-    if (!letto_ && !inLettura_)
+    // Printers come and go between openings, however the window was closed.
+    if (inLettura_)
+        rileggi_ = true;
+    else
         leggiStampanti();
 }
 
 void frmStampante::leggiStampanti()
 {
     inLettura_ = true;
+    rileggi_ = false;
     setCursor(Qt::BusyCursor);
     Printers::list(this, [this](const PrinterList& elenco) {
         inLettura_ = false;
         unsetCursor();
         mostraStampanti(elenco);
+        if (rileggi_)
+            leggiStampanti();
     });
 }
 
 void frmStampante::mostraStampanti(const PrinterList& elenco)
 {
-    letto_ = elenco.answered;
+    const QString mostrata = Combo1->currentText();
     stampanti_ = elenco.names;
     {
         const QSignalBlocker quiet(Combo1);
@@ -80,9 +78,10 @@ void frmStampante::mostraStampanti(const PrinterList& elenco)
         scrivi(Label1, tr("Nessuna stampante installata"));
         return;
     }
-    // Selecting the first entry raises the selection, which the load's own click ignores.
+    // Selecting an entry raises the selection, which the window's own click ignores: the
+    // entry shown before if it is still there, the first one the first time.
     PrimoClick = false;
-    Combo1->setCurrentIndex(0);
+    Combo1->setCurrentIndex(qMax(0, int(stampanti_.indexOf(mostrata))));
     Combo1_Click();
     // The printer the worksheets print on: the one chosen, or the system's default.
     const QString corrente = Printers::chosen().isEmpty() ? elenco.defaultName : Printers::chosen();

@@ -11,8 +11,8 @@ class QComboBox;
 class QLabel;
 
 // The printer choice: names the default printer, lists the installed ones, and makes the one
-// picked the printer every worksheet prints on from then on. Closing it with its key hides it,
-// so the next opening finds it as it was.
+// picked the printer every worksheet prints on from then on. Closing it with its key hides it;
+// every opening reads the list afresh and shows the entry picked before, while it is listed.
 class frmStampante : public Form
 {
     Q_OBJECT
@@ -32,7 +32,6 @@ public:
     bool inLettura() const { return inLettura_; }
 
 protected:
-    void onLoad() override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -44,6 +43,8 @@ private:
 
     // The printers as read at this opening: a selection looks here, not at the service.
     QStringList stampanti_;
-    bool letto_ = false;
     bool inLettura_ = false;
+    // Opened again while the last reading was still on its way: that one may be from before
+    // a printer came or went, so another follows it.
+    bool rileggi_ = false;
 };

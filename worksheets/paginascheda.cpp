@@ -86,13 +86,17 @@ void StampaScheda(PrinterSurface& s, const PaginaScheda& pagina)
         MessageBox::show(ProblemaDiStampa);
 }
 
+QString TitoloDocumento(qsizetype pagine)
+{
+    return pagine > 1 ? QCoreApplication::translate("PaginaScheda", "Tarvello - schede per la classe")
+                      : QCoreApplication::translate("PaginaScheda", "Tarvello - scheda");
+}
+
 void StampaSchede(const QList<PaginaScheda>& pagine, QObject* contesto, std::function<void()> fatto)
 {
     auto intestazione = std::make_shared<bool>(true);
     PrintDocument documento;
-    documento.title = pagine.size() > 1
-                         ? QCoreApplication::translate("PaginaScheda", "Tarvello - schede per la classe")
-                         : QCoreApplication::translate("PaginaScheda", "Tarvello - scheda");
+    documento.title = TitoloDocumento(pagine.size());
     documento.pages = int(pagine.size());
     documento.extent = PaginaScheda::estensione(
         std::any_of(pagine.begin(), pagine.end(), [](const PaginaScheda& p) { return !p.piede.isEmpty(); }));

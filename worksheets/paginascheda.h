@@ -61,6 +61,9 @@ struct PaginaScheda
 inline const Testo ProblemaDiStampa{"PaginaScheda",
                                     QT_TRANSLATE_NOOP("PaginaScheda", "Problema di stampa nella stampante utilizzata.")};
 
+// The title a document of `pagine` worksheets carries, printed or saved.
+QString TitoloDocumento(qsizetype pagine);
+
 // Paints the page on a printer's page; false when its header failed, which leaves the header
 // out and the rest of the page as it is. Any other printer failure is thrown.
 bool DisegnaScheda(PrinterSurface& printer, const PaginaScheda& pagina);

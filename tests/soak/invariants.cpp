@@ -226,7 +226,7 @@ void Pupil::checkChoice()
     QStringList items;
     for (int i = 0; i < f->Combo1->count(); ++i)
         items.append(f->Combo1->itemText(i));
-    check(items == choice_.list, QStringLiteral("the printer choice lists the printers installed when it was loaded"));
+    check(items == choice_.list, QStringLiteral("the printer choice lists the printers installed when it was opened"));
     check(f->Label1->text() == choice_.label1, QStringLiteral("the printer choice names the default printer"));
     check(f->Label2->text().isEmpty() || f->Label2->text() == QStringLiteral("La stampante scelta è \r\n") + Printers::current(),
           QStringLiteral("the printer choice names the printer the worksheets print on"));

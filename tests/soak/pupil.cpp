@@ -798,20 +798,18 @@ void Pupil::driveModal()
         about_ = static_cast<frmAutore*>(modal.data());
         ++outcome_.opened[QStringLiteral("frmAutore")];
     } else if (modal == loadedForm<frmStampante>()) {
-        if (!choice_.window) {
-            choice_.window = static_cast<frmStampante*>(modal.data());
-            // The list comes from the print service while the window answers.
-            QDeadlineTimer limit(2 * Printers::RunLimitMs);
-            while (choice_.window->inLettura() && !limit.hasExpired()) {
-                QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
-                QThread::msleep(1);
-            }
-            choice_.list.clear();
-            for (int i = 0; i < choice_.window->Combo1->count(); ++i)
-                choice_.list.append(choice_.window->Combo1->itemText(i));
-            choice_.label1 = choice_.list.isEmpty() ? QStringLiteral("Nessuna stampante installata")
-                                                    : QStringLiteral("La stampante predefinita è \r\n") + Printers::current();
+        // Every opening reads the list from the print service, while the window answers.
+        choice_.window = static_cast<frmStampante*>(modal.data());
+        QDeadlineTimer limit(2 * Printers::RunLimitMs);
+        while (choice_.window->inLettura() && !limit.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+            QThread::msleep(1);
         }
+        choice_.list.clear();
+        for (int i = 0; i < choice_.window->Combo1->count(); ++i)
+            choice_.list.append(choice_.window->Combo1->itemText(i));
+        choice_.label1 = choice_.list.isEmpty() ? QStringLiteral("Nessuna stampante installata")
+                                                : QStringLiteral("La stampante predefinita è \r\n") + Printers::current();
         ++outcome_.opened[QStringLiteral("frmStampante")];
     }
     checkAll();

@@ -132,15 +132,25 @@ inline QList<Word> words(const QString& pdf, int page = 0)
     return result;
 }
 
-inline int pages(const QString& pdf)
+// A field of the file's information ("Pages", "Title"); empty when it is no PDF file.
+inline QString info(const QString& pdf, const QString& field)
 {
     QProcess p;
     p.start("pdfinfo", {pdf});
     p.waitForFinished(30000);
-    static const QRegularExpression re(R"(Pages:\s+(\d+))");
-    const auto m = re.match(QString::fromUtf8(p.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
+    const QRegularExpression re(QStringLiteral("(?m)^%1:\\s+(.*)$").arg(field));
+    return re.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).trimmed();
 }
+
+// -1 when it is no PDF file.
+inline int pages(const QString& pdf)
+{
+    bool ok = false;
+    const int n = info(pdf, QStringLiteral("Pages")).toInt(&ok);
+    return ok ? n : -1;
+}
+
+inline QString title(const QString& pdf) { return info(pdf, QStringLiteral("Title")); }
 
 // The page (the first, or `page` from 1) rendered at `dpi`, for looking at what is where.
 // pdftoppm snaps a line's edges to pixels; pdftocairo leaves its ink centred where it is.

@@ -23,12 +23,22 @@ public:
     MessageRecorder()
     {
         MessageBox::setSink([this](const QString& text) { messages.append(text); });
+        MessageBox::setQuestionSink([this](const QString& text) {
+            questions.append(text);
+            return answer;
+        });
     }
-    ~MessageRecorder() { MessageBox::setSink({}); }
+    ~MessageRecorder()
+    {
+        MessageBox::setSink({});
+        MessageBox::setQuestionSink({});
+    }
     MessageRecorder(const MessageRecorder&) = delete;
     MessageRecorder& operator=(const MessageRecorder&) = delete;
 
     QStringList messages;
+    QStringList questions;
+    bool answer = false; // to every question
 };
 
 // A clock that reads what the test sets.

@@ -8,8 +8,14 @@
 #include "worksheets/frmschedeclasse.h"
 #include "worksheets/classetest.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QDate>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -68,6 +74,16 @@ QString testo(const QList<Word>& parole)
     return t.join(' ');
 }
 
+// The window of kind T on the screen, if any.
+template <class T>
+T* inVista()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = qobject_cast<T*>(w); t && t->isVisible())
+            return t;
+    return nullptr;
+}
+
 // A small file system mounted for one test and let go after it, however the test ends.
 struct Montato
 {
@@ -98,21 +114,126 @@ private slots:
     }
     void cleanup() { closeEverything(); }
 
-    // Before any other save of the run: the dialog starts in the documents folder.
+    // Before any other save of the run the dialog starts in the documents folder, or in the
+    // home folder where there is none; never in the working directory. The file carries the
+    // printed job's title.
+    void pageSavedAlone_data()
+    {
+        QTest::addColumn<bool>("documenti");
+        QTest::newRow("no documents folder") << false;
+        QTest::newRow("documents folder") << true;
+    }
     void pageSavedAlone()
     {
+        QFETCH(bool, documenti);
+        const QString cartella = QDir(home_.path()).filePath("Documents");
+        QVERIFY(documenti ? QDir().mkpath(cartella) : QDir(cartella).removeRecursively());
         MessageRecorder messages;
         FinestraScheda& w = completa("vuoto");
-        const QString file = dir_.filePath("sola.pdf");
+        // Saved into a folder that is gone before the next row: the next dialog cannot start there.
+        QTemporaryDir altrove;
+        const QString file = QDir(altrove.path()).filePath("sola.pdf");
         Salvataggio dialogo(file);
         w.mnuSalvaPdf->trigger();
 
         QCOMPARE(messages.messages, QStringList());
-        QCOMPARE(dialogo.proposti,
-                 QStringList{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/scheda-vuoto-" +
-                             QDate::currentDate().toString(Qt::ISODate) + ".pdf"});
+        QCOMPARE(dialogo.proposti, QStringList{(documenti ? cartella : home_.path()) + "/scheda-vuoto-" +
+                                               QDate::currentDate().toString(Qt::ISODate) + ".pdf"});
         QCOMPARE(PrintService::pages(file), 1);
+        QCOMPARE(PrintService::title(file), QStringLiteral("Tarvello - scheda"));
         QVERIFY2(!testo(PrintService::words(file)).contains("Scheda"), "a page saved alone has no footer");
+    }
+
+    // The name the teacher typed is completed with ".pdf" before anything looks for a file to
+    // replace, and a file is replaced only when the teacher says so.
+    void saveRules_data()
+    {
+        QTest::addColumn<QString>("scritto");
+        QTest::addColumn<bool>("risposta");
+        QTest::addColumn<QString>("salvato");     // the file written, or none
+        QTest::addColumn<bool>("domanda");
+        QTest::newRow("no suffix") << "nuovo" << false << "nuovo.pdf" << false;
+        QTest::newRow("no suffix over a file, kept") << "compito" << false << "" << true;
+        QTest::newRow("no suffix over a file, replaced") << "compito" << true << "compito.pdf" << true;
+        QTest::newRow("a dot in the name") << "classe 3.A" << false << "classe 3.A.pdf" << false;
+        QTest::newRow("a dot at the end") << "compito." << true << "compito.pdf" << true;
+        QTest::newRow("suffix in capitals") << "NUOVO.PDF" << false << "NUOVO.PDF" << false;
+        // The dialog asked about this name itself.
+        QTest::newRow("suffix typed") << "compito.pdf" << false << "compito.pdf" << false;
+    }
+    void saveRules()
+    {
+        QFETCH(QString, scritto);
+        QFETCH(bool, risposta);
+        QFETCH(QString, salvato);
+        QFETCH(bool, domanda);
+        QTemporaryDir dove;
+        const QDir d(dove.path());
+        QFile vecchio(d.filePath("compito.pdf"));
+        QVERIFY(vecchio.open(QIODevice::WriteOnly) && vecchio.write("vecchio") == 7);
+        vecchio.close();
+
+        MessageRecorder messages;
+        messages.answer = risposta;
+        FinestraScheda& w = completa("togli");
+        Salvataggio dialogo(d.filePath(scritto));
+        w.mnuSalvaPdf->trigger();
+
+        QCOMPARE(messages.messages, QStringList());
+        QCOMPARE(messages.questions,
+                 domanda ? QStringList{"compito.pdf esiste già.\nVuoi sostituirlo?"} : QStringList());
+        QCOMPARE(d.entryList(QDir::Files | QDir::Hidden).size(), salvato.isEmpty() || salvato == "compito.pdf" ? 1 : 2);
+        QCOMPARE(PrintService::pages(d.filePath("compito.pdf")) == 1, salvato == "compito.pdf");
+        if (!salvato.isEmpty())
+            QCOMPARE(PrintService::pages(d.filePath(salvato)), 1);
+    }
+
+    // The same rules once through Qt's own dialog, as a teacher types: the dialog asks about
+    // "compito" over "compito.pdf" itself; "classe 3.A" over "classe 3.A.pdf" is asked after it.
+    void saveThroughTheRealDialog()
+    {
+        QTemporaryDir dove;
+        const QDir d(dove.path());
+        for (const char* nome : {"compito.pdf", "classe 3.A.pdf"}) {
+            QFile f(d.filePath(nome));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("vecchio") == 7);
+        }
+        FinestraScheda& w = completa("aggiungi");
+        QStringList domande, scritti;
+        QTimer risponde, scrive;
+        connect(&risponde, &QTimer::timeout, [&] {
+            if (auto* box = inVista<QMessageBox>()) {
+                domande.append(box->text());
+                box->button(domande.size() == 1 ? QMessageBox::No : QMessageBox::Yes)->click();
+            }
+        });
+        // A timer of its own: the dialog's question runs inside this one's handler.
+        connect(&scrive, &QTimer::timeout, [&] {
+            QFileDialog* dialogo = inVista<QFileDialog>();
+            if (!dialogo || scritti.size() == 2) {
+                if (dialogo)
+                    dialogo->reject(); // it should have closed by now
+                return;
+            }
+            scritti.append(d.filePath(scritti.isEmpty() ? "compito" : "classe 3.A"));
+            // A teacher types with the keyboard in the name, and the dialog lets go of the file
+            // it picked for the name before; offscreen it may not have the keyboard.
+            dialogo->findChild<QAbstractItemView*>("listView")->clearSelection();
+            auto* nome = dialogo->findChild<QLineEdit*>("fileNameEdit");
+            nome->setText(scritti.last());
+            QTest::keyClick(nome, Qt::Key_Return);
+        });
+        risponde.start(20);
+        scrive.start(50);
+        w.mnuSalvaPdf->trigger();
+
+        QCOMPARE(scritti.size(), 2);
+        QCOMPARE(domande.size(), 2);
+        QVERIFY2(domande[0].contains("compito.pdf"), qPrintable(domande[0]));
+        QCOMPARE(domande[1], QStringLiteral("classe 3.A.pdf esiste già.\nVuoi sostituirlo?"));
+        QCOMPARE(PrintService::pages(d.filePath("compito.pdf")), -1); // as it was
+        QCOMPARE(PrintService::pages(d.filePath("classe 3.A.pdf")), 1);
+        QVERIFY(!QFile::exists(d.filePath("classe 3.A")));
     }
 
     void classSetSaved_data() { treFinestre(); }
@@ -137,6 +258,7 @@ private slots:
                  qPrintable(dialogo.proposti[0]));
         QCOMPARE(figure(w.pagina()), prima);
         QCOMPARE(PrintService::pages(file), schede);
+        QCOMPARE(PrintService::title(file), QStringLiteral("Tarvello - schede per la classe"));
 
         // Twips from the printable area's corner, as points on the paper.
         const QMarginsF m = PdfFile::Margins;
@@ -223,6 +345,7 @@ private slots:
         QTest::newRow("folder that cannot be written") << "sola lettura";
         QTest::newRow("full file system") << "pieno";
         QTest::newRow("name of a folder") << "cartella";
+        QTest::newRow("folder that does not exist") << "manca";
     }
     void badPlaces()
     {
@@ -247,6 +370,8 @@ private slots:
             pieno.close();
         } else if (caso == "cartella") {
             QVERIFY(QDir(dove.path()).mkdir("schede.pdf"));
+        } else if (caso == "manca") {
+            file = QDir(dove.path()).filePath("manca/schede.pdf");
         }
         const QStringList contenuto = QDir(dove.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
@@ -259,6 +384,8 @@ private slots:
         QCOMPARE(messages.messages.size(), 1);
         QVERIFY2(messages.messages[0].startsWith("Impossibile salvare il file " + file + ".\n"),
                  qPrintable(messages.messages[0]));
+        if (caso == "manca")
+            QCOMPARE(messages.messages[0].section('\n', 1), "La cartella " + dove.path() + "/manca non esiste.");
         QCOMPARE(QDir(dove.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), contenuto);
         if (caso == "pieno") {
             QFile vecchio(file);
@@ -266,6 +393,58 @@ private slots:
             QCOMPARE(vecchio.readAll(), QByteArray("vecchio"));
         }
         QCOMPARE(figure(w.pagina()), prima);
+    }
+
+    // The number box holds what is printed. A number out of the range is refused with the range
+    // (the mouse leaves the keyboard in the box) or put right in view when the box is left;
+    // Enter in the box presses "Stampa".
+    void numberBox_data()
+    {
+        QTest::addColumn<QString>("scritto");
+        QTest::addColumn<QString>("come");
+        QTest::addColumn<int>("schede"); // printed; 0 when refused
+        QTest::newRow("0, Stampa") << "0" << "Stampa" << 0;
+        QTest::newRow("41, Salva PDF...") << "41" << "Salva PDF..." << 0;
+        QTest::newRow("0, Enter") << "0" << "Enter" << 0;
+        QTest::newRow("41, Enter") << "41" << "Enter" << 0;
+        QTest::newRow("7, Enter") << "7" << "Enter" << 7;
+        QTest::newRow("41, Tab, Enter") << "41" << "Tab" << 40;
+        QTest::newRow("0, Tab, Enter") << "0" << "Tab" << 1;
+    }
+    void numberBox()
+    {
+        QFETCH(QString, scritto);
+        QFETCH(QString, come);
+        QFETCH(int, schede);
+        MessageRecorder messages;
+        QString visto; // the box after the key, while the window is up
+        bool intervalloIntero = false;
+        QTimer::singleShot(0, [&] {
+            frmSchedeClasse* f = loadedForm<frmSchedeClasse>();
+            intervalloIntero = f->lblIntervallo->sizeHint().width() <= f->lblIntervallo->width();
+            if (!QTest::qWaitForWindowActive(f))
+                qWarning("the class window did not become active");
+            QTest::keyClicks(f->spnSchede, scritto);
+            if (come == "Enter")
+                QTest::keyClick(f->spnSchede, Qt::Key_Return);
+            else if (come != "Tab")
+                QTest::mouseClick(come == "Stampa" ? f->cmdStampa : f->cmdSalvaPdf, Qt::LeftButton);
+            else {
+                QTest::keyClick(f->spnSchede, Qt::Key_Tab);
+                visto = f->spnSchede->text();
+                QTest::keyClick(f->focusWidget(), Qt::Key_Return);
+            }
+            if (f->isVisible()) {
+                visto = f->spnSchede->text();
+                f->cmdAnnulla->click();
+            }
+        });
+        int numero = 0;
+        QCOMPARE(frmSchedeClasse::chiedi(numero) == frmSchedeClasse::Scelta::Stampa, schede > 0);
+        QCOMPARE(numero, schede);
+        QVERIFY(intervalloIntero);
+        QCOMPARE(visto, schede == 0 ? scritto : come == "Tab" ? QString::number(schede) : QString());
+        QCOMPARE(messages.messages, schede == 0 ? QStringList{"Scrivi un numero da 1 a 40."} : QStringList());
     }
 
 private:

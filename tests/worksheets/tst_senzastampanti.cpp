@@ -1,5 +1,6 @@
 #include "platform/printer.h"
 #include "support/testsupport.h"
+#include "worksheets/frmschedeclasse.h"
 #include "worksheets/schedatest.h"
 
 #include <QTemporaryDir>
@@ -42,14 +43,19 @@ private slots:
         QVERIFY(w.isVisible());
     }
 
+    // A class set asked for while the page is on its way is answered, not dropped.
     void printingSaysThereIsAProblem()
     {
         MessageRecorder messages;
         frmStampaSchede& w = Scheda::completa();
         const QList<int> posti = Scheda::posti(w);
         w.Command1->click();
+        QVERIFY(w.stampaInCorso());
+        w.mnuStampaClasse->trigger();
+        QVERIFY(!loadedForm<frmSchedeClasse>());
         QVERIFY(finishPrinting());
-        QCOMPARE(messages.messages, QStringList{"Problema di stampa nella stampante utilizzata."});
+        QCOMPARE(messages.messages,
+                 QStringList({"Stampa in corso: attendi.", "Problema di stampa nella stampante utilizzata."}));
         QCOMPARE(Scheda::posti(w), posti);
         QCOMPARE(w.InsiemeGenerato, (std::array<bool, 4>{true, true, true, true}));
         QVERIFY(w.isVisible());

@@ -157,7 +157,8 @@ private slots:
         QCOMPARE(aperta.stampanteCorrente, QStringLiteral("Tarvello_A")); // the load's own selection does nothing
         QCOMPARE(Printers::current(), scelta);
 
-        // Hidden, not unloaded: the next opening shows the same list, entry and texts.
+        // Hidden, not unloaded: the next opening reads the list again and shows the same entry
+        // and texts.
         frmStampante* f = loadedForm<frmStampante>();
         QVERIFY(f && !f->isVisible());
         const Scheda::Scelta ancora = Scheda::conSceltaStampante(w, [](frmStampante&) {});
@@ -172,6 +173,24 @@ private slots:
         QVERIFY(!pdf.isEmpty());
         QCOMPARE(PrintService::pages(pdf), 1);
         QCOMPARE(lavori(altra), altraPrima);
+    }
+
+    // Every opening reads the list again: a queue added or removed while the choice was hidden
+    // by "C H I U D I" is there, or gone, at the next one.
+    void freshListAtEveryOpening()
+    {
+        frmStampaSchede& w = Scheda::apri();
+        const QStringList code = {"Tarvello_A", "Tarvello_B"};
+        QCOMPARE(Scheda::conSceltaStampante(w, [](frmStampante&) {}).voci, code);
+        QVERIFY(PrintService::command({"add", "Tarvello_C"}));
+        const Scheda::Scelta conC = Scheda::conSceltaStampante(w, [](frmStampante& f) { Scheda::scegli(f, 2); });
+        QCOMPARE(conC.voci, code + QStringList{"Tarvello_C"});
+        QCOMPARE(Printers::current(), QStringLiteral("Tarvello_C"));
+        QVERIFY(PrintService::command({"remove", "Tarvello_C"}));
+        const Scheda::Scelta senzaC = Scheda::conSceltaStampante(w, [](frmStampante&) {});
+        QCOMPARE(senzaC.voci, code);
+        QCOMPARE(senzaC.voceCorrente, 0);
+        QVERIFY(loadedForm<frmStampante>() && !loadedForm<frmStampante>()->isVisible());
     }
 
     void theTitleBarCloseUnloadsTheChoice()
