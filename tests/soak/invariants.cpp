@@ -27,7 +27,7 @@ namespace Soak {
 namespace {
 
 const QString Istruzioni[3] = {
-    QStringLiteral("Nel riquadro accanto disegna l'insieme equipotente"),
+    QStringLiteral("Nel riquadro accanto disegna l'insieme consecutivo maggiore"),
     QStringLiteral("Nel riquadro accanto aggiungi elementi per rendere l'insieme consecutivo maggiore"),
     QStringLiteral("Nel riquadro accanto togli elementi per rendere l'insieme consecutivo maggiore"),
 };
