@@ -53,7 +53,12 @@ void impostaLingua(QApplication& app, const QString& lingua)
     if (lingua != Italiano && programma->load(QStringLiteral("tarvello_") + lingua, Traduzioni))
         QApplication::installTranslator(programma);
     // Qt's own texts (the buttons of a message box, the menu of a text field, --help) follow;
-    // they are written in English, so English needs no more than Qt's plural forms.
+    // they are written in English, so English needs no more than Qt's plural forms. Where Qt's
+    // catalogue lacks a text, the program's own addition has it; installed first, so that
+    // Qt's catalogue, searched first, wins where it has the text too.
+    QTranslator* aggiunte = traduttore(app, "qt_aggiunte");
+    if (aggiunte->load(QStringLiteral("qt_aggiunte_") + lingua, Traduzioni))
+        QApplication::installTranslator(aggiunte);
     QTranslator* qt = traduttore(app, "qtbase");
     if (qt->load(QStringLiteral("qtbase_") + lingua, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qt);

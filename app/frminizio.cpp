@@ -179,6 +179,7 @@ void FrmInizio::AvviaScelta(qint16 indice)
     Module1::TipoEsercizio = indice;
     if (indice >= InsiemeVuoto && indice <= Togliere) {
         frmOperativo& esercizio = loadForm<frmOperativo>();
+        esercizio.CambiaTipo();
         esercizio.showModeless(this);
         esercizio.Label2->setText(tr(Situazioni[indice]));
     } else if (indice == Uscita) {

@@ -73,7 +73,8 @@ void Esercizio::NuovoEsercizio()
     quadro_.operazione = QString::number(NumOperazione);
     quadro_.esito.clear();
     quadro_.tempoParziale.clear();
-    switch (TipoEsercizio) {
+    tipo_ = TipoEsercizio;
+    switch (tipo_) {
     case InsiemeVuoto:
         genera0();
         VisualizzaD0();
@@ -161,7 +162,8 @@ void Esercizio::VisualizzaD2() { mostraInsiemeD(NumInizialeD); }
 
 void Esercizio::visualizzaDelTipo()
 {
-    switch (TipoEsercizio) {
+    // The start of the exercise on screen: its n and m were drawn by the rules of its own kind.
+    switch (tipo_) {
     case InsiemeVuoto:
         VisualizzaD0();
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/testo.h"
+#include "state/module1.h"
 
 #include <QString>
 #include <array>
@@ -46,6 +47,8 @@ public:
     };
 
     const Quadro& quadro() const { return quadro_; }
+    // The kind of the exercise on screen, as TipoEsercizio was when it was drawn.
+    int tipo() const { return tipo_; }
     // The focus a step asked for, once: reading it clears it.
     Fuoco prendiFuoco();
 
@@ -83,4 +86,5 @@ private:
 
     Quadro quadro_;
     Fuoco fuoco_ = Fuoco::Invariato;
+    int tipo_ = InsiemeVuoto;
 };

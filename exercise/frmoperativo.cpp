@@ -209,6 +209,18 @@ void frmOperativo::NuovoEsercizio()
     scriviIstruzione();
 }
 
+void frmOperativo::CambiaTipo()
+{
+    // An exercise of another kind gives way at once to one of the chosen kind, counted as after
+    // "AVANTI >>>": otherwise the instruction line would tell one kind, the sets show another,
+    // and a "NO" would rebuild the second set by the new kind from the old exercise's sizes.
+    // The same kind keeps the exercise the pupil is building; a value that is no kind (the
+    // exit key's) starts nothing.
+    const int tipo = Module1::TipoEsercizio;
+    if (tipo != esercizio_.tipo() && Esercizio::Istruzione(tipo))
+        NuovoEsercizio();
+}
+
 void frmOperativo::scriviIstruzione()
 {
     if (const auto testo = Esercizio::Istruzione(Module1::TipoEsercizio))

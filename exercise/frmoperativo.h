@@ -37,6 +37,8 @@ public:
     // Key 0 to 4 of the keypad, as if pressed.
     void EseguiTasto(int indice);
     void Esci();
+    // The start window has stored a kind in TipoEsercizio while this window is open.
+    void CambiaTipo();
 
     const Esercizio& esercizio() const { return esercizio_; }
 

@@ -537,8 +537,8 @@ Do you want to replace it?</translation>
         <translation>Box beside the %1</translation>
     </message>
     <message>
-        <source>Nel riquadro accanto disegna l&apos;insieme equipotente</source>
-        <translation>In the box beside it draw a set with as many elements</translation>
+        <source>Nel riquadro accanto disegna l&apos;insieme consecutivo maggiore</source>
+        <translation>In the box beside it draw the set that comes after</translation>
     </message>
 </context>
 <context>

@@ -138,7 +138,7 @@ void frmStampaSchede::disegna(int k)
 PaginaScheda frmStampaSchede::pagina() const
 {
     PaginaScheda p;
-    p.istruzione = tr("Nel riquadro accanto disegna l'insieme equipotente");
+    p.istruzione = tr("Nel riquadro accanto disegna l'insieme consecutivo maggiore");
     for (int k = 1; k <= Esercizi; ++k)
         for (int q = 0; q < Posti; ++q)
             p.primi[k - 1][q] = Image1[primoPosto(k) + q]->picture();

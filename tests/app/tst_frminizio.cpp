@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 const QColor Rosa(255, 192, 255);
@@ -85,16 +86,87 @@ private slots:
         QVERIFY(!f.TastoInCorso);
     }
 
-    void choosingAgainKeepsOneExerciseWindow()
+    // A mode key while the exercise window is open, on an exercise whose answer was wrong (the
+    // help question in front): another kind starts an exercise of that kind at once, the same
+    // kind leaves the exercise as it was. Either way what a "NO" rebuilds agrees with the kind.
+    void aModeKeyWhileAnExerciseIsOpen_data()
     {
+        QTest::addColumn<int>("prima");
+        QTest::addColumn<int>("poi");
+        const char* const nomi[3] = {"empty", "add", "remove"};
+        for (int prima = 0; prima < 3; ++prima)
+            for (int poi = 0; poi < 3; ++poi)
+                QTest::addRow("%s, then %s", nomi[prima], nomi[poi]) << prima << poi;
+    }
+
+    void aModeKeyWhileAnExerciseIsOpen()
+    {
+        QFETCH(int, prima);
+        QFETCH(int, poi);
+        using namespace Module1;
+        const QString situazioni[3] = {
+            "Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi",
+            "Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi",
+            "Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi"};
+        auto figure = [](const auto& posti) {
+            return int(std::count_if(posti.begin() + 1, posti.end(), [](QWidget* p) { return !p->isHidden(); }));
+        };
+        // The second set at its start, as the kind's rules draw it beside n given figures.
+        auto inizioDelTipo = [](int tipo, int n, int m) {
+            return tipo == InsiemeVuoto ? m == 0 : tipo == Aggiungere ? m >= 1 && m < n : m >= n + 2 && m <= 10;
+        };
+        Tentativi = 0;
         FrmInizio& f = openStart();
-        f.AvviaScelta(0);
-        frmOperativo* first = loadedForm<frmOperativo>();
-        f.AvviaScelta(1);
-        QCOMPARE(loadedForm<frmOperativo>(), first);
-        QCOMPARE(Module1::TipoEsercizio, qint16(1));
-        QCOMPARE(first->Label2->text(),
-                 QStringLiteral("Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi"));
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QTest::mousePress(f.Option1[prima], Qt::LeftButton);
+        QTest::mouseRelease(f.Option1[prima], Qt::LeftButton);
+        frmOperativo* e = loadedForm<frmOperativo>();
+        QVERIFY(e);
+        const int inizio = figure(e->Image2);
+        e->Aggiungi(); // one figure more than at the start is never n + 1
+        e->Verifica();
+        QVERIFY(e->fraAiuto->isEnabled());
+        const qint16 numero = NumOperazione;
+        const QString errate = e->lblRisErrate->text();
+        const QString tempoTotale = e->LblTempoTotale->text();
+
+        f.activateWindow();
+        QTRY_VERIFY(f.isActiveWindow());
+        QTest::mousePress(f.Option1[poi], Qt::LeftButton);
+        QTest::mouseRelease(f.Option1[poi], Qt::LeftButton);
+        QCOMPARE(loadedForm<frmOperativo>(), e);
+        QTRY_VERIFY(e->isActiveWindow());
+        QCOMPARE(e->Label2->text(), situazioni[poi]);
+        QCOMPARE(e->lblRisErrate->text(), errate);
+        QCOMPARE(e->LblTempoTotale->text(), tempoTotale);
+        const int n = figure(e->Image1);
+        QCOMPARE(n, int(NumElementiS));
+        int m = figure(e->Image2);
+        if (poi == prima) {
+            QCOMPARE(NumOperazione, numero);
+            QCOMPARE(m, std::min(inizio + 1, 10));
+            QVERIFY(e->fraAiuto->isEnabled());
+            QCOMPARE(QApplication::focusWidget(), e->Option3[0]);
+            m = inizio;
+        } else {
+            QCOMPARE(NumOperazione, qint16(numero + 1));
+            QCOMPARE(e->LblOperazione->text(), QString::number(numero + 1));
+            QVERIFY2(n >= (poi == Aggiungere ? 2 : 1) && n <= 8, qPrintable(QString::number(n)));
+            QVERIFY2(inizioDelTipo(poi, n, m), qPrintable(QStringLiteral("%1 beside %2").arg(m).arg(n)));
+            QVERIFY(e->fraTastierino->isEnabled() && !e->fraAiuto->isEnabled());
+            QVERIFY(e->LblEsito->text().isEmpty() && e->LblTempoParziale->text().isEmpty());
+            QCOMPARE(QApplication::focusWidget(), e->Option1[0]);
+            e->Aggiungi();
+            e->Verifica();
+        }
+
+        // A wrong answer, then "NO": the second set as the kind on the instruction line starts it.
+        QVERIFY(e->fraAiuto->isEnabled());
+        QTest::mousePress(e->Option3[1], Qt::LeftButton);
+        QTest::mouseRelease(e->Option3[1], Qt::LeftButton);
+        QVERIFY(e->fraTastierino->isEnabled());
+        QCOMPARE(figure(e->Image2), m);
+        QVERIFY(inizioDelTipo(poi, n, m));
     }
 
     void exitEndsTheProgram_data()

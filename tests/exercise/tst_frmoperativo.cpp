@@ -487,27 +487,6 @@ private slots:
         QCOMPARE(again.lblRisEsatte->text(), QString::number(right + 1));
     }
 
-    void modeChosenWhileOpenAppliesToTheNextExercise()
-    {
-        frmOperativo& f = apriEsercizio(0);
-        FrmInizio* inizio = loadedForm<FrmInizio>();
-        const auto given = PostiS;
-        QTest::mousePress(inizio->Option1[1], Qt::LeftButton);
-        QTest::mouseRelease(inizio->Option1[1], Qt::LeftButton);
-        QCOMPARE(loadedForm<frmOperativo>(), &f);
-        QCOMPARE(f.Label2->text(),
-                 QStringLiteral("Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi"));
-        QCOMPARE(PostiS, given);
-        QCOMPARE(figureShown(f), 0); // the exercise on screen goes on
-        f.activateWindow();
-        buildByMouse(f, NumElementiS + 1);
-        clic(f.Option1[2]);
-        clic(f.Option1[3]);
-        QCOMPARE(f.Label2->text(), QStringLiteral("Secondo insieme suvvalente - Aggiungi elementi"));
-        QVERIFY(NumInizialeD >= 1 && NumInizialeD < NumElementiS);
-        QCOMPARE(figureShown(f), int(NumInizialeD));
-    }
-
     void twiceAsWide_data()
     {
         QTest::addColumn<QString>("name");

@@ -27,7 +27,7 @@ namespace Soak {
 namespace {
 
 const QString Istruzioni[3] = {
-    QStringLiteral("Nel riquadro accanto disegna l'insieme equipotente"),
+    QStringLiteral("Nel riquadro accanto disegna l'insieme consecutivo maggiore"),
     QStringLiteral("Nel riquadro accanto aggiungi elementi per rendere l'insieme consecutivo maggiore"),
     QStringLiteral("Nel riquadro accanto togli elementi per rendere l'insieme consecutivo maggiore"),
 };
@@ -133,6 +133,8 @@ void Pupil::checkExercise()
     if (!f)
         return;
     using State = ExerciseModel::State;
+    check(x.kind == kind_ && f->esercizio().tipo() == kind_,
+          QStringLiteral("the exercise on screen is of kind %1, the kind chosen is %2").arg(f->esercizio().tipo()).arg(kind_));
     check(Module1::NumElementiD >= 0 && Module1::NumElementiD <= 10 && Module1::NumElementiD == x.d,
           QStringLiteral("NumElementiD is %1, the pupil built %2").arg(Module1::NumElementiD).arg(x.d));
 

@@ -243,6 +243,10 @@ void Pupil::apply(const Action& a, const Event& e)
             ++outcome_.opened[QStringLiteral("frmOperativo")];
             watchClicks(exercise_.window);
             readNewExercise(a.index);
+        } else if (a.index != exercise_.kind) {
+            // Another kind starts an exercise of that kind at once, counted as after "AVANTI >>>";
+            // the same kind leaves the exercise as it is.
+            readNewExercise(a.index);
         }
         exercise_.label2 = QString::fromLatin1(Situazioni[a.index]);
         break;
@@ -337,8 +341,6 @@ void Pupil::readNewExercise(int kind)
     check(mInRange, QStringLiteral("a new exercise of kind %1 starts its second set with %2 figures beside %3")
                         .arg(kind).arg(x.m).arg(x.n));
     check(oneFigure && x.figure >= 1 && x.figure <= 12, QStringLiteral("an exercise shows one figure"));
-    if (kind != InsiemeVuoto)
-        lastM_ = x.m;
     x.d = x.shown = x.m;
     x.state = ExerciseModel::State::Building;
     x.verifica = false;
@@ -416,8 +418,9 @@ void Pupil::applyNo()
         ++outcome_.interventions;
         return;
     }
-    // Back to the start of the kind chosen now, which the start window may have changed.
-    x.d = x.shown = kind_ == InsiemeVuoto ? 0 : lastM_;
+    // Back to the start of the exercise on screen, whose kind is the one chosen: a kind chosen
+    // since then has started an exercise of its own.
+    x.d = x.shown = x.m;
     x.state = ExerciseModel::State::Building;
     x.verifica = false;
     x.outcome.clear();

@@ -207,7 +207,7 @@ void Pupil::freshProgram()
     PostiEstratti.fill(0);
     Printers::setCurrent(QString());
     right_ = wrong_ = 0;
-    refusals_ = kind_ = lastM_ = 0;
+    refusals_ = kind_ = 0;
     totalSeconds_ = 0;
     exercise_ = ExerciseModel();
     sheets_ = {};

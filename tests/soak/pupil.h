@@ -195,7 +195,6 @@ private:
     qint32 wrong_ = 0;
     int refusals_ = 0;
     int kind_ = 0;
-    int lastM_ = 0;
     qint64 totalSeconds_ = 0;
     ExerciseModel exercise_;
     std::array<SheetModel, 3> sheets_;

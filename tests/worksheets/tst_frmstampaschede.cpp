@@ -194,7 +194,7 @@ private slots:
         const QList<int> posti = Scheda::posti(w);
         RecordingPrinter printer;
         StampaScheda(printer, w.pagina());
-        QCOMPARE(printer.ops[1].text, QStringLiteral("Nel riquadro accanto disegna l'insieme equipotente"));
+        QCOMPARE(printer.ops[1].text, QStringLiteral("Nel riquadro accanto disegna l'insieme consecutivo maggiore"));
         QList<int> stampati;
         for (const RecordingPrinter::Op& op : printer.ops)
             if (op.kind == RecordingPrinter::Op::Picture_) {

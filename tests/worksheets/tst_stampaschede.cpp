@@ -12,7 +12,7 @@
 // queues, and read back from the PDF files they write.
 namespace {
 
-const QString Istruzione = QStringLiteral("Nel riquadro accanto disegna l'insieme equipotente");
+const QString Istruzione = QStringLiteral("Nel riquadro accanto disegna l'insieme consecutivo maggiore");
 
 using PaginaStampata::Dpi;
 using PaginaStampata::pixel;
