@@ -2,8 +2,8 @@
 
 #include "state/frmfigure.h"
 #include "state/module1.h"
-#include "platform/clock.h"
-#include "platform/random.h"
+#include "core/clock.h"
+#include "core/random.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "worksheets/esercizioscheda.h"
 
 #include "state/frmfigure.h"
-#include "platform/random.h"
+#include "core/random.h"
 
 #include <span>
 

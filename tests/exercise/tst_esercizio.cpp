@@ -1,6 +1,6 @@
 #include "state/module1.h"
 #include "exercise/esercizio.h"
-#include "platform/random.h"
+#include "core/random.h"
 #include "support/testsupport.h"
 
 #include <QTest>

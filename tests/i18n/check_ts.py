@@ -39,7 +39,7 @@ def messages(ts):
 with tempfile.TemporaryDirectory() as scratch:
     scratch = pathlib.Path(scratch)
     project = scratch / "project.json"
-    subprocess.run(["cmake", f"-DIN_FILE={build}/.lupdate/tarvello_core_project.cmake",
+    subprocess.run(["cmake", f"-DIN_FILE={build}/.lupdate/tarvello_lib_project.cmake",
                     f"-DOUT_FILE={project}", "-P", str(generate)], check=True)
     description = json.loads(project.read_text())
     translations = sorted((source / "translations").glob("tarvello_*.ts"))

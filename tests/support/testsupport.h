@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/finestre.h"
-#include "platform/clock.h"
+#include "core/clock.h"
 #include "platform/form.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"

@@ -1,4 +1,4 @@
-#include "platform/random.h"
+#include "core/random.h"
 #include "support/testsupport.h"
 #include "worksheets/esercizioscheda.h"
 

@@ -1,5 +1,5 @@
 #include "app/frminizio.h"
-#include "platform/random.h"
+#include "core/random.h"
 #include "platform/twips.h"
 #include "support/recordingprinter.h"
 #include "support/testsupport.h"

@@ -1,6 +1,6 @@
-#include "platform/random.h"
+#include "core/random.h"
 
-#include "platform/clock.h"
+#include "core/clock.h"
 
 #include <algorithm>
 #include <bit>

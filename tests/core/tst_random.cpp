@@ -1,4 +1,4 @@
-#include "platform/random.h"
+#include "core/random.h"
 
 #include <QTest>
 #include <array>
