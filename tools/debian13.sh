@@ -61,6 +61,7 @@ root=$dir/root
 # (debootstrap mounts in its target while it works, and may stop half-way).
 cleanup() {
     local p r m
+    [ -z "${run:-}" ] || kill -KILL "$run" 2>/dev/null || true
     for p in /proc/[0-9]*; do
         r=$(readlink "$p/root" 2>/dev/null) || continue
         case $r in "$dir"/*) kill -KILL "${p#/proc/}" 2>/dev/null || true ;; esac
@@ -112,6 +113,10 @@ echo "debian13: HEAD ($(git -C "$here" rev-parse --short HEAD)) copied to $CHECK
 
 rm -f "$dir/times"
 status=0
-unshare --mount --propagation private --pid --fork --kill-child -- "$0" --inside "$root" || status=$?
+# Waited for in the background, so that a signal to this script ends the run at once.
+unshare --mount --propagation private --pid --fork --kill-child -- "$0" --inside "$root" &
+run=$!
+wait $run || status=$?
+run=
 cat "$dir/times" 2>/dev/null || true
 exit $status
