@@ -1,4 +1,4 @@
-# Two commands do everything on a fresh Debian 12 machine:
+# Two commands do everything on a fresh Debian 12 or Debian 13 machine:
 #   make run    installs what is missing, builds and starts Tarvello
 #   make test   installs what is missing, builds and runs every test, without a display
 BUILD ?= build
@@ -12,17 +12,21 @@ PACKAGES_RUN := build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qp
 	libgl-dev libcups2-dev fonts-liberation2 fontconfig qt6-translations-l10n \
 	qt6-l10n-tools qt6-tools-dev
 # To run the tests: a private print service and the tools that read what it printed; the
-# checkers of the desktop entry and of the package; the accessibility bus, a client of it for
+# checkers of the desktop entry and of the package, and what CPack's Debian package needs
+# (dpkg-shlibdeps, and `file` to tell the binaries); the accessibility bus, a client of it for
 # Debian's Python, and a private X server with a window manager, where the program is played
 # as a screen reader sees it.
 PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils \
-	desktop-file-utils appstream dpkg-dev \
+	desktop-file-utils appstream dpkg-dev file \
 	at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus xvfb openbox
 # A private X server and a window manager, for benchmarks and screenshots; the XTest
 # extension, through which the benchmarks press keys and click as a pupil would.
 PACKAGES_X := xvfb openbox x11-utils libxtst-dev
+# To make a minimal Debian 13 from Debian's archive and copy a clean checkout into it.
+PACKAGES_DEBIAN13 := debootstrap debian-archive-keyring git
 
-.PHONY: run test build deps-run deps-test deps-x clean sanitize soak package bench screenshots
+.PHONY: run test build deps-run deps-test deps-x deps-debian13 clean sanitize soak package bench screenshots \
+	test-debian13
 
 run: deps-run build
 	./$(BUILD)/tarvello
@@ -42,6 +46,15 @@ sanitize: deps-run deps-test
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp \
 	ctest --output-on-failure -j $(JOBS)
+
+# `make test` again, as root on a minimal Debian 13 made with debootstrap (kept in
+# $(BUILD)/debian13, made again when the package lists change), on a clean checkout of HEAD:
+# see tools/debian13.sh.
+test-debian13: deps-debian13
+	$(SUDO) env DEBIAN13_PACKAGES="$(PACKAGES_RUN) $(PACKAGES_TEST)" tools/debian13.sh $(BUILD)/debian13
+
+deps-debian13:
+	@$(call install,$(PACKAGES_DEBIAN13))
 
 # The restless pupil for a long while: a million events or more, new seeds every time.
 # SOAK_SEED=n plays seed n only, as a failing seed is told to be played again.
@@ -81,8 +94,9 @@ screenshots: deps-run deps-test deps-x build
 package: deps-run deps-test build
 	cd $(BUILD) && cpack
 
+# Never into a file system mounted under the build folder (the Debian 13 system's, while it runs).
 clean:
-	rm -rf $(BUILD)
+	rm -rf --one-file-system $(BUILD)
 
 # Installs the packages of the list that are not installed yet.
 define install

@@ -52,7 +52,7 @@ heard = []  # (event type, role, name, detail1) of every event the program sent
 
 def on_event(event):
     try:
-        heard.append((event.type, event.source.getRoleName(), event.source.name, event.detail1))
+        heard.append((event.type, event.source.getRole(), event.source.name, event.detail1))
     except Exception:  # the source may be gone already
         pass
 
@@ -90,43 +90,57 @@ def descendants(acc):
 
 
 def role(acc):
-    return acc.getRoleName()
+    """The role as AT-SPI numbers it: its display name changes between releases ("push button"
+    until at-spi2-core 2.46, "button" by 2.56)."""
+    return acc.getRole()
 
 
 def has_state(acc, state):
     return acc.getState().contains(state)
 
 
-def find(root, role_name, name=None, test=None):
+def find(root, which, name=None, test=None):
     for acc in descendants(root):
-        if role(acc) == role_name and (name is None or acc.name == name) and (test is None or test(acc)):
+        if role(acc) == which and (name is None or acc.name == name) and (test is None or test(acc)):
             return acc
     return None
+
+
+def press_action(acc):
+    """The index of the action that presses acc, or None: every widget offers actions of focus,
+    only what can be pressed offers this one."""
+    try:
+        action = acc.queryAction()
+    except NotImplementedError:
+        return None
+    names = [action.getName(i) for i in range(action.nActions)]
+    return names.index("Press") if "Press" in names else None
 
 
 def window(app, title):
     """A top-level window of the program by its caption (captions end in blanks)."""
     for acc in children(app):
-        if role(acc) == "frame" and acc.name.rstrip() == title:
+        if role(acc) == pyatspi.ROLE_FRAME and acc.name.rstrip() == title:
             return acc
     return None
 
 
 def key(root, name):
-    """A key a pupil can press now: named so, enabled, on the frame in front."""
-    return find(root, "push button", name, lambda k: has_state(k, pyatspi.STATE_ENABLED))
+    """A key a pupil can press now: named so, enabled, and pressed by an action of its own."""
+    for acc in descendants(root):
+        if acc.name == name and has_state(acc, pyatspi.STATE_ENABLED) and press_action(acc) is not None:
+            return acc
+    return None
 
 
 def press(root, name):
     k = wait_for(f'key "{name}" ready to press', lambda: key(root, name))
-    action = k.queryAction()
-    check(action.nActions >= 1, f'"{name}" offers no action')
-    action.doAction(0)
+    k.queryAction().doAction(press_action(k))
 
 
 def value(root, description):
     """The text of the label tagged with a description."""
-    label = find(root, "label", test=lambda a: a.description == description)
+    label = find(root, pyatspi.ROLE_LABEL, test=lambda a: a.description == description)
     check(label is not None, f'no label described as "{description}"')
     return label.name
 
@@ -137,7 +151,7 @@ SET_NAME = re.compile(r"^(?P<which>.+): (?:(?P<count>\d+) (?P<word>figura|figure
 
 
 def set_panel(root, which):
-    return find(root, "panel", test=lambda a: a.name.startswith(which + ": "))
+    return find(root, pyatspi.ROLE_PANEL, test=lambda a: a.name.startswith(which + ": "))
 
 
 def figures(panel):
@@ -147,7 +161,7 @@ def figures(panel):
     count = int(m.group("count") or 0)
     if m.group("word"):
         check((count == 1) == (m.group("word") == "figura"), f'"{panel.name}": singular and plural')
-    places = sum(1 for c in children(panel) if role(c) == "image" and c.name == "figura")
+    places = sum(1 for c in children(panel) if role(c) == pyatspi.ROLE_IMAGE and c.name == "figura")
     check(places == count, f'"{panel.name}" but {places} places read "figura"')
     return count
 
@@ -161,11 +175,11 @@ def wait_size(root, which, expected):
 
 
 def announced(name):
-    return ("object:state-changed:showing", "notification", name, 1) in heard
+    return ("object:state-changed:showing", pyatspi.ROLE_NOTIFICATION, name, 1) in heard
 
 
 def renamed(prefix):
-    return any(t == "object:property-change:accessible-name" and r == "panel" and n.startswith(prefix)
+    return any(t == "object:property-change:accessible-name" and r == pyatspi.ROLE_PANEL and n.startswith(prefix)
                for t, r, n, _ in heard)
 
 
@@ -176,7 +190,7 @@ OUTCOME = "Esito della verifica"
 
 
 def outcome(ex):
-    label = find(ex, "notification", test=lambda a: a.description == OUTCOME)
+    label = find(ex, pyatspi.ROLE_NOTIFICATION, test=lambda a: a.description == OUTCOME)
     check(label is not None, "no outcome label")
     return label.name
 
@@ -206,7 +220,7 @@ def play_exercises(app, start_window):
     press(start_window, "AGGIUNGI ELEMENTI (+)")
     ex = wait_for("exercise window", lambda: window(app, EXERCISE))
     wait_for("the start window's instruction", lambda: find(
-        ex, "label", "Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi"))
+        ex, pyatspi.ROLE_LABEL, "Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi"))
     n = size_of(ex, "Primo insieme")
     m = size_of(ex, "Secondo insieme")
     say(f"exercise 1: given set of {n}, second set starts with {m}")
@@ -280,9 +294,9 @@ def jobs():
 
 def print_worksheet(app, start_window):
     before = jobs()
-    menu_item = find(start_window, "menu item", "insieme vuoto")
-    check(menu_item is not None, 'menu item "insieme vuoto"')
-    menu_item.queryAction().doAction(0)
+    menu_item = find(start_window, pyatspi.ROLE_MENU_ITEM, "insieme vuoto")
+    check(menu_item is not None and press_action(menu_item) is not None, 'menu item "insieme vuoto"')
+    menu_item.queryAction().doAction(press_action(menu_item))
     sheet = wait_for("worksheet window", lambda: window(app, SHEET))
     sizes = [size_of(sheet, s) for s in SETS]
     check(2 <= sizes[0] <= 10 and sizes[1:] == [0, 0, 0], f"set 1 made up at opening, no other: {sizes}")
@@ -325,7 +339,7 @@ def dump(acc, depth=0, lines=None):
     lines = [] if lines is None else lines
     if len(lines) < 200:
         try:
-            lines.append(f"{'  ' * depth}{role(acc)} \"{acc.name}\" ({acc.description})")
+            lines.append(f"{'  ' * depth}{acc.getRoleName()} \"{acc.name}\" ({acc.description})")
             for child in children(acc):
                 dump(child, depth + 1, lines)
         except Exception as e:

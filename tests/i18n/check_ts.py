@@ -1,12 +1,15 @@
 #!/usr/bin/python3
-"""Every translation follows the sources: lupdate, run on the program's sources exactly as
-`cmake --build build --target update_translations` runs it, but on a copy of each
+"""Every translation follows the sources: lupdate, run on the sources that
+`cmake --build build --target update_translations` reads, but on a copy of each
 translations/*.ts, finds no text that is new (no translation yet), vanished or unfinished. The
 desktop entry and the AppStream summary say what the translations say.
 
-check_ts.py <build dir> <source dir> <lupdate> <GenerateLUpdateProject.cmake>
+check_ts.py <source dir> <lupdate> <list>
+
+The list names the sources, one a line (relative ones from the source dir), and the include
+folders as -I<folder>; generated sources not made yet are left out, as update_translations
+leaves them.
 """
-import json
 import pathlib
 import re
 import shutil
@@ -15,7 +18,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-build, source, lupdate, generate = map(pathlib.Path, sys.argv[1:5])
+source, lupdate, listed = map(pathlib.Path, sys.argv[1:4])
 faults = []
 
 
@@ -36,21 +39,22 @@ def messages(ts):
             yield name, message
 
 
+inputs = []
+for line in listed.read_text().splitlines():
+    if line.startswith("-I"):
+        inputs.append(line)
+    elif line and (source / line).exists():
+        inputs.append(str(source / line))
+
 with tempfile.TemporaryDirectory() as scratch:
     scratch = pathlib.Path(scratch)
-    project = scratch / "project.json"
-    subprocess.run(["cmake", f"-DIN_FILE={build}/.lupdate/tarvello_lib_project.cmake",
-                    f"-DOUT_FILE={project}", "-P", str(generate)], check=True)
-    description = json.loads(project.read_text())
     translations = sorted((source / "translations").glob("tarvello_*.ts"))
     if not translations:
         faults.append("no translations/tarvello_*.ts")
     for ts in translations:
         copy = scratch / ts.name
         shutil.copy(ts, copy)
-        description["translations"] = [str(copy)]
-        project.write_text(json.dumps(description))
-        subprocess.run([str(lupdate), "-project", str(project), "-locations", "none",
+        subprocess.run([str(lupdate), *inputs, "-ts", str(copy), "-locations", "none",
                         "-source-language", "it_IT", "-silent"], check=True)
         for context, message in messages(copy):
             kind = message.find("translation").get("type")

@@ -17,7 +17,7 @@ PrintOutcome stampa(std::function<void(PrinterSurface&)> pagina)
     d.paintPage = [pagina](PrinterSurface& s, int) { pagina(s); };
     std::optional<PrintOutcome> o;
     Printers::print(d, qApp, [&](const PrintOutcome& r) { o = r; });
-    QTest::qWaitFor([&] { return o.has_value(); }, 30000);
+    waitFor([&] { return o.has_value(); }, 30000);
     return o.value_or(PrintOutcome{false, QStringLiteral("no outcome"), QString()});
 }
 

@@ -250,7 +250,7 @@ void Pupil::checkPage(const RecordingPrinter& page, const SheetModel& s, int var
     const QList<Op>& ops = page.ops;
     QStringList texts;
     bool header = true;
-    int lines = 0, widths = 0, ends = 0;
+    int lines = 0, widths = 0, ends = 0, breaks = 0;
     QMap<QPair<int, int>, int> pictures;
     for (int i = 0; i < ops.size(); ++i) {
         const Op& o = ops[i];
@@ -270,14 +270,19 @@ void Pupil::checkPage(const RecordingPrinter& page, const SheetModel& s, int var
         case Op::Picture_:
             ++pictures[{qRound(o.a.x()), qRound(o.a.y())}];
             break;
+        case Op::NewPage:
+            ++breaks;
+            break;
         case Op::End:
             ++ends;
             header &= i == ops.size() - 1;
             break;
         }
     }
-    check(header && texts == QStringList({QStringLiteral("Nome e Cognome   "), Istruzioni[variant]}) && lines == 32 && ends == 1,
-          QStringLiteral("the page has its header, 32 lines and one end (%1 lines)").arg(lines));
+    check(header && texts == QStringList({QStringLiteral("Nome e Cognome   "), Istruzioni[variant]}) && lines == 32 && ends == 1
+              && breaks == 0,
+          QStringLiteral("the page has its header, 32 lines, one end and no page break (%1 lines, %2 breaks)")
+              .arg(lines).arg(breaks));
     // Every place printed once, at its own point, with the picture the preview holds there.
     bool same = pictures.size() == (variant == 0 ? 60 : 120);
     for (int k = 1; k <= 4; ++k)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/printer.h"
+#include "support/waitfor.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,7 +85,7 @@ inline QStringList outputs(const QString& queue)
 inline QString waitJob(const QString& queue)
 {
     // A page is painted on the window's thread once the printer is known: let it be.
-    QTest::qWaitFor([] { return Printers::runsInProgress() == 0; }, 30000);
+    waitFor([] { return Printers::runsInProgress() == 0; }, 30000);
     return run({"wait-job", queue, "30"});
 }
 

@@ -5,6 +5,7 @@
 #include "platform/form.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"
+#include "support/waitfor.h"
 
 #include <QApplication>
 #include <QFile>
@@ -61,7 +62,7 @@ public:
 // Lets the print runs handed over come to their outcome, with the window answering meanwhile.
 inline bool finishPrinting(int timeoutMs = 30000)
 {
-    return QTest::qWaitFor([] { return Printers::runsInProgress() == 0; }, timeoutMs);
+    return waitFor([] { return Printers::runsInProgress() == 0; }, timeoutMs);
 }
 
 // Before the application: an offscreen screen of the given size in pixels, larger than the
@@ -84,7 +85,7 @@ inline PrinterList readPrinters()
 {
     std::optional<PrinterList> l;
     Printers::list(qApp, [&](const PrinterList& r) { l = r; });
-    QTest::qWaitFor([&] { return l.has_value(); }, 30000);
+    waitFor([&] { return l.has_value(); }, 30000);
     return l.value_or(PrinterList{});
 }
 

@@ -6,6 +6,7 @@
 #include "platform/pushkey.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
+#include "support/waitfor.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -87,7 +88,7 @@ Scelta conSceltaStampante(FinestraScheda& w, Dentro dentro)
         s.aperta = f->isVisible();
         s.modale = f->isModal();
         // The list comes from the print service while the window answers.
-        QTest::qWaitFor([f] { return !f->inLettura(); }, 30000);
+        waitFor([f] { return !f->inLettura(); }, 30000);
         s.focoSullaLista = QTest::qWaitForWindowActive(f) && QApplication::focusWidget() == f->Combo1;
         for (int i = 0; i < f->Combo1->count(); ++i)
             s.voci.append(f->Combo1->itemText(i));

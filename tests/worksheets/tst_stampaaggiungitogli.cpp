@@ -201,7 +201,7 @@ private slots:
         QTimer::singleShot(0, [&] {
             frmStampante& scelta = loadForm<frmStampante>();
             modal = scelta.isVisible() && scelta.isModal();
-            QTest::qWaitFor([&] { return !scelta.inLettura(); }, 30000);
+            waitFor([&] { return !scelta.inLettura(); }, 30000);
             scelta.Combo1->setCurrentIndex(1);
             scelta.Combo1_Click();
             scelta.Command2->click();

@@ -44,7 +44,7 @@ qint64 stampa(FinestraScheda& w, bool* occupato = nullptr)
     QTest::mouseClick(w.Command1, Qt::LeftButton);
     if (occupato)
         *occupato = w.stampaInCorso() && w.cursor().shape() == Qt::BusyCursor;
-    QTest::qWaitFor([&] { return !w.stampaInCorso(); }, 3 * Printers::RunLimitMs);
+    waitFor([&] { return !w.stampaInCorso(); }, 3 * Printers::RunLimitMs);
     return t.elapsed();
 }
 
