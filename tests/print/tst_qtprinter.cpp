@@ -106,7 +106,7 @@ private slots:
             d.paintPage = [tenute](PrinterSurface& s, int) { s.print("Tenuta"); };
             Printers::print(d, qApp, [&](const PrintOutcome& r) { o = r; });
         }
-        QVERIFY(QTest::qWaitFor([&] { return o.has_value(); }, 30000));
+        QVERIFY(waitFor([&] { return o.has_value(); }, 30000));
         QVERIFY2(o->taken, qPrintable(o->why));
         // Long before the run's own time limit.
         QTRY_VERIFY_WITH_TIMEOUT(pagine.expired(), 2000);
