@@ -4,7 +4,6 @@
 #include "app/frmautore.h"
 #include "state/frmfigure.h"
 #include "app/frminizio.h"
-#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
@@ -135,8 +134,9 @@ void Pupil::checkExercise()
     using State = ExerciseModel::State;
     check(x.kind == kind_ && f->esercizio().tipo() == kind_,
           QStringLiteral("the exercise on screen is of kind %1, the kind chosen is %2").arg(f->esercizio().tipo()).arg(kind_));
-    check(Module1::NumElementiD >= 0 && Module1::NumElementiD <= 10 && Module1::NumElementiD == x.d,
-          QStringLiteral("NumElementiD is %1, the pupil built %2").arg(Module1::NumElementiD).arg(x.d));
+    const Esercizio& e = f->esercizio();
+    check(e.NumElementiD >= 0 && e.NumElementiD <= 10 && e.NumElementiD == x.d,
+          QStringLiteral("NumElementiD is %1, the pupil built %2").arg(e.NumElementiD).arg(x.d));
 
     Frame* frames[3] = {f->fraTastierino, f->fraAiuto, f->fraIntervento};
     const int expected = x.state == State::Help ? 1 : x.state == State::Intervention ? 2 : 0;

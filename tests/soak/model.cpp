@@ -3,7 +3,6 @@
 
 #include "app/frmautore.h"
 #include "app/frminizio.h"
-#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
@@ -336,7 +335,7 @@ void Pupil::readNewExercise(int kind)
     const bool mInRange = kind == InsiemeVuoto ? x.m == 0
                           : kind == Aggiungere ? x.m >= 1 && x.m <= x.n - 1
                                                : x.m >= x.n + 2 && x.m <= 10;
-    check(x.n >= (kind == Aggiungere ? 2 : 1) && x.n <= 8 && x.n == Module1::NumElementiS,
+    check(x.n >= (kind == Aggiungere ? 2 : 1) && x.n <= 8 && x.n == f->esercizio().NumElementiS,
           QStringLiteral("a new exercise of kind %1 has a given set of 1 to 8 figures (%2)").arg(kind).arg(x.n));
     check(mInRange, QStringLiteral("a new exercise of kind %1 starts its second set with %2 figures beside %3")
                         .arg(kind).arg(x.m).arg(x.n));
@@ -381,7 +380,7 @@ void Pupil::applyExerciseKey(int index)
         // The seconds of the answer, from the time the second set was shown at its start;
         // the program's clock may have passed midnight meanwhile.
         const qint64 expected = (nowMs_ - x.startMs) / 1000;
-        const qint32 parziale = Module1::TempoParziale;
+        const qint32 parziale = x.window->esercizio().TempoParziale;
         check(qAbs(parziale - expected) <= 1,
               QStringLiteral("the answer took %1 seconds, the program counts %2").arg(expected).arg(parziale));
         totalSeconds_ += parziale;
