@@ -340,7 +340,8 @@ bool frmOperativo::mostraTasti(const Esercizio::Quadro& q)
 
 bool frmOperativo::mostraPunteggio(const Esercizio::Quadro& q)
 {
-    const bool nuovoEsito = q.esito != LblEsito->text();
+    const bool nuovoEsito = q.esito != esitoMostrato_;
+    esitoMostrato_ = q.esito;
     LblEsito->setText(q.esito);
     LblOperazione->setText(q.operazione);
     lblRisEsatte->setText(q.risEsatte);
@@ -396,9 +397,9 @@ void frmOperativo::tastierinoKeyDown(int indice, int& codice)
         return;
     if (codice >= Keys::Digit1 && codice < Keys::Digit1 + NumeroTasti) {
         TastoInCorso = true;
-        PushKey* scelto = Option1[codice - Keys::Digit1];
-        if (scelto->isEnabled())
-            scelto->setFocus();
+        const int scelto = codice - Keys::Digit1;
+        if (esercizio_.quadro().disponibili[scelto])
+            Option1[scelto]->setFocus();
     } else if (codice == Keys::Enter) {
         TastoInCorso = true;
         EseguiTasto(indice);
@@ -412,9 +413,9 @@ void frmOperativo::tastierinoKeyPress(int indice, int& carattere)
     if (!Keys::spaceOnce(carattere, SpazioInCorso))
         return;
     for (int passo = 1; passo <= NumeroTasti; ++passo) {
-        PushKey* k = Option1[(indice + passo) % NumeroTasti];
-        if (k->isEnabled()) {
-            k->setFocus();
+        const int k = (indice + passo) % NumeroTasti;
+        if (esercizio_.quadro().disponibili[k]) {
+            Option1[k]->setFocus();
             break;
         }
     }

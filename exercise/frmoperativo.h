@@ -110,5 +110,7 @@ private:
     void aiutoKeyPress(int indice, int& carattere);
 
     Esercizio& esercizio_;
+    // What the window shows now, to tell what a step made new.
     Esercizio::Riquadro davanti_ = Esercizio::Riquadro::Tastierino;
+    QString esitoMostrato_;
 };

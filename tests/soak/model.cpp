@@ -25,6 +25,18 @@ const char* const Situazioni[3] = {
     "Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi",
 };
 
+} // namespace
+
+int Pupil::kindOnInstructionLine(const QString& text)
+{
+    for (int k = InsiemeVuoto; k <= Togliere; ++k)
+        if (text == QString::fromLatin1(Situazioni[k]) || text == *Esercizio::Istruzione(k))
+            return k;
+    return -1;
+}
+
+namespace {
+
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 template <class Array>

@@ -201,6 +201,7 @@ void Pupil::freshProgram()
     right_ = wrong_ = 0;
     refusals_ = kind_ = 0;
     totalSeconds_ = 0;
+    coreRight_ = coreWrong_ = coreSeconds_ = 0;
     exercise_ = ExerciseModel();
     sheets_ = {};
     choice_ = ChoiceModel();
