@@ -410,31 +410,6 @@ private slots:
         QCOMPARE(focus(), inizio->Option1[2]);
     }
 
-    // The exercise number and the right answers are 16-bit counters: on screen they climb to
-    // 32767 and stay there, by keys as a pupil would get there.
-    void countersStopAtTheTop_data()
-    {
-        QTest::addColumn<bool>("numero"); // the exercise number, else the right answers
-        QTest::newRow("exercise number") << true;
-        QTest::newRow("right answers") << false;
-    }
-
-    void countersStopAtTheTop()
-    {
-        QFETCH(bool, numero);
-        frmOperativo& f = apriEsercizio(0);
-        (numero ? esercizio().NumOperazione : esercizio().RisEsatte) = 32765;
-        for (const char* atteso : {"32766", "32767", "32767"}) {
-            buildByKeyboard(esercizio().NumElementiS + 1);
-            tapKey(Qt::Key_3);
-            tapKey(Qt::Key_Return);
-            QCOMPARE(focus(), f.Option1[3]);
-            tapKey(Qt::Key_Return); // AVANTI
-            QCOMPARE((numero ? f.LblOperazione : f.lblRisEsatte)->text(), QString::fromLatin1(atteso));
-        }
-        QCOMPARE(focus(), f.Option1[0]); // and the window goes on
-    }
-
     // The clock starts again from zero at midnight; an exercise that lasts across it is timed
     // all the same, and the times stop at 999.
     void timedAcrossMidnight_data()

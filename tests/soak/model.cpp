@@ -344,13 +344,8 @@ void Pupil::readNewExercise(int kind)
     x.m = 0;
     while (x.m < frmOperativo::NumeroPosti && !f->Image2[x.m + 1]->isHidden())
         ++x.m;
-    const bool mInRange = kind == InsiemeVuoto ? x.m == 0
-                          : kind == Aggiungere ? x.m >= 1 && x.m <= x.n - 1
-                                               : x.m >= x.n + 2 && x.m <= 10;
     check(x.n >= (kind == Aggiungere ? 2 : 1) && x.n <= 8 && x.n == f->esercizio().NumElementiS,
           QStringLiteral("a new exercise of kind %1 has a given set of 1 to 8 figures (%2)").arg(kind).arg(x.n));
-    check(mInRange, QStringLiteral("a new exercise of kind %1 starts its second set with %2 figures beside %3")
-                        .arg(kind).arg(x.m).arg(x.n));
     check(oneFigure && x.figure >= 1 && x.figure <= 12, QStringLiteral("an exercise shows one figure"));
     x.d = x.shown = x.m;
     x.state = ExerciseModel::State::Building;
