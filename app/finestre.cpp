@@ -1,7 +1,24 @@
 #include "app/finestre.h"
 
+#include "core/esercizio.h"
+#include "exercise/frmoperativo.h"
 #include "state/frmfigure.h"
 #include "platform/form.h"
+
+Esercizio& esercizio()
+{
+    static Esercizio e;
+    return e;
+}
+
+frmOperativo& finestraEsercizio()
+{
+    if (frmOperativo* f = loadedForm<frmOperativo>())
+        return *f;
+    auto* f = new frmOperativo(esercizio());
+    f->load();
+    return *f;
+}
 
 void ChiudiTutto()
 {

@@ -2,7 +2,6 @@
 
 #include "app/finestre.h"
 #include "app/frmautore.h"
-#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/colori.h"
@@ -22,11 +21,6 @@ const char* const Didascalie[FrmInizio::NumeroModi] = {
     QT_TRANSLATE_NOOP("FrmInizio", "INSIEME VUOTO (  )"), QT_TRANSLATE_NOOP("FrmInizio", "AGGIUNGI ELEMENTI (+)"),
     QT_TRANSLATE_NOOP("FrmInizio", "TOGLI ELEMENTI (-)"), QT_TRANSLATE_NOOP("FrmInizio", "E S C I ")};
 
-const char* const Situazioni[3] = {
-    QT_TRANSLATE_NOOP("FrmInizio", "Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi"),
-    QT_TRANSLATE_NOOP("FrmInizio", "Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi"),
-    QT_TRANSLATE_NOOP("FrmInizio", "Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi"),
-};
 } // namespace
 
 const char* const FrmInizio::Versione = "Vers. " TARVELLO_VERSIONE;
@@ -176,12 +170,9 @@ void FrmInizio::tickTendine()
 
 void FrmInizio::AvviaScelta(qint16 indice)
 {
-    Module1::TipoEsercizio = indice;
+    esercizio().ScegliTipo(indice);
     if (indice >= InsiemeVuoto && indice <= Togliere) {
-        frmOperativo& esercizio = loadForm<frmOperativo>();
-        esercizio.CambiaTipo();
-        esercizio.showModeless(this);
-        esercizio.Label2->setText(tr(Situazioni[indice]));
+        finestraEsercizio().ApriDa(this);
     } else if (indice == Uscita) {
         ChiudiTutto();
     }

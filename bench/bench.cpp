@@ -4,7 +4,8 @@
 //   tarvello-bench memory      only the memory over many class sets
 #include "app/avvio.h"
 #include "app/frminizio.h"
-#include "state/module1.h"
+#include "app/finestre.h"
+#include "core/esercizio.h"
 #include "app/tendine.h"
 #include "bench/misure.h"
 #include "bench/xtest.h"
@@ -625,15 +626,15 @@ int main(int argc, char* argv[])
         guasto("keyboard and mouse", "the X server offers no XTEST extension");
         return 1;
     }
-    Module1::TipoEsercizio = Aggiungere;
-    frmOperativo& esercizio = loadForm<frmOperativo>();
-    if (!mostrata(esercizio)) {
+    esercizio().ScegliTipo(Aggiungere);
+    frmOperativo& finestra = finestraEsercizio();
+    if (!mostrata(finestra)) {
         guasto("exercise window", "the window manager did not make it active");
         return 1;
     }
-    tastoAggiungi(app, x, esercizio, prove);
-    ridisposizione(app, esercizio, prove);
-    esercizio.unload();
+    tastoAggiungi(app, x, finestra, prove);
+    ridisposizione(app, finestra, prove);
+    finestra.unload();
 
     // The print service comes first: the program must meet no other before it.
     ServizioDiStampa servizio;

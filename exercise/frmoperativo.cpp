@@ -1,7 +1,6 @@
 #include "exercise/frmoperativo.h"
 
 #include "state/frmfigure.h"
-#include "state/module1.h"
 #include "platform/accessibilita.h"
 #include "platform/colori.h"
 #include "platform/controls.h"
@@ -44,6 +43,14 @@ const char* const Intestazioni[5] = {
 constexpr double SinistraIntestazioni[5] = {45, 990, 1935, 2880, 3825};
 constexpr double SinistraValori[5] = {105, 1035, 1965, 2910, 3870};
 
+// The instruction line as the start window opens the exercise: the situation the second set
+// starts from, for each kind.
+const char* const Situazioni[3] = {
+    QT_TRANSLATE_NOOP("FrmInizio", "Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi"),
+    QT_TRANSLATE_NOOP("FrmInizio", "Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi"),
+    QT_TRANSLATE_NOOP("FrmInizio", "Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi"),
+};
+
 // The keys are drawn in a font of the old sans family where it exists, else in the sans the
 // rest of the window uses.
 QFont fontTasti()
@@ -66,9 +73,10 @@ PushKey* tasto(const QString& didascalia, const QColor& colore, const QColor& co
 
 } // namespace
 
-frmOperativo::frmOperativo()
+frmOperativo::frmOperativo(Esercizio& esercizio)
     : Form(tr("Costruisci l'insieme consecutivo maggiore       "), QSizeF(11910, 8580), Rosa,
-           Placement::Maximized, Layout::Proportional)
+           Placement::Maximized, Layout::Proportional),
+      esercizio_(esercizio)
 {
     Label1 = place(makeLabel(tr("COSTRUISCI L'INSIEME CHE VIENE DOPO"), arial(20.25), Mattone),
                    nullptr, QRectF(150, 0, 11850, 495), Kind::Label, QStringLiteral("Label1"));
@@ -216,14 +224,23 @@ void frmOperativo::CambiaTipo()
     // and a "NO" would rebuild the second set by the new kind from the old exercise's sizes.
     // The same kind keeps the exercise the pupil is building; a value that is no kind (the
     // exit key's) starts nothing.
-    const int tipo = Module1::TipoEsercizio;
+    const int tipo = esercizio_.TipoEsercizio;
     if (tipo != esercizio_.tipo() && Esercizio::Istruzione(tipo))
         NuovoEsercizio();
 }
 
+void frmOperativo::ApriDa(Form* opener)
+{
+    CambiaTipo();
+    showModeless(opener);
+    const int tipo = esercizio_.TipoEsercizio;
+    if (tipo >= InsiemeVuoto && tipo <= Togliere)
+        Label2->setText(QCoreApplication::translate("FrmInizio", Situazioni[tipo]));
+}
+
 void frmOperativo::scriviIstruzione()
 {
-    if (const auto testo = Esercizio::Istruzione(Module1::TipoEsercizio))
+    if (const auto testo = Esercizio::Istruzione(esercizio_.TipoEsercizio))
         Label2->setText(*testo);
 }
 
@@ -291,7 +308,7 @@ void frmOperativo::mostra()
 
 void frmOperativo::mostraPosti(const Esercizio::Quadro& q)
 {
-    const Picture figura = FrmFigure::Image3(Module1::FiguraCorrente);
+    const Picture figura = FrmFigure::Image3(esercizio_.FiguraCorrente);
     int figureS = 0;
     int figureD = 0;
     for (int k = 1; k <= NumeroPosti; ++k) {
@@ -323,7 +340,8 @@ bool frmOperativo::mostraTasti(const Esercizio::Quadro& q)
 
 bool frmOperativo::mostraPunteggio(const Esercizio::Quadro& q)
 {
-    const bool nuovoEsito = q.esito != LblEsito->text();
+    const bool nuovoEsito = q.esito != esitoMostrato_;
+    esitoMostrato_ = q.esito;
     LblEsito->setText(q.esito);
     LblOperazione->setText(q.operazione);
     lblRisEsatte->setText(q.risEsatte);
@@ -379,9 +397,9 @@ void frmOperativo::tastierinoKeyDown(int indice, int& codice)
         return;
     if (codice >= Keys::Digit1 && codice < Keys::Digit1 + NumeroTasti) {
         TastoInCorso = true;
-        PushKey* scelto = Option1[codice - Keys::Digit1];
-        if (scelto->isEnabled())
-            scelto->setFocus();
+        const int scelto = codice - Keys::Digit1;
+        if (esercizio_.quadro().disponibili[scelto])
+            Option1[scelto]->setFocus();
     } else if (codice == Keys::Enter) {
         TastoInCorso = true;
         EseguiTasto(indice);
@@ -395,9 +413,9 @@ void frmOperativo::tastierinoKeyPress(int indice, int& carattere)
     if (!Keys::spaceOnce(carattere, SpazioInCorso))
         return;
     for (int passo = 1; passo <= NumeroTasti; ++passo) {
-        PushKey* k = Option1[(indice + passo) % NumeroTasti];
-        if (k->isEnabled()) {
-            k->setFocus();
+        const int k = (indice + passo) % NumeroTasti;
+        if (esercizio_.quadro().disponibili[k]) {
+            Option1[k]->setFocus();
             break;
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercise/esercizio.h"
+#include "core/esercizio.h"
 #include "platform/accessibilita.h"
 #include "platform/form.h"
 
@@ -15,7 +15,8 @@ class Shape;
 // The exercise window: the given set on the left, the second set on the right, the keypad
 // that builds it, the help question and the intervention that take the keypad's place, and
 // the score. The exercise itself is an Esercizio; this window turns the pupil's keys and
-// mouse presses into its steps and shows what they leave.
+// mouse presses into its steps and shows what they leave. The exercise outlasts the window:
+// the program keeps one for its whole run and lends it to each load of the window.
 class frmOperativo : public Form
 {
     Q_OBJECT
@@ -24,7 +25,7 @@ public:
     static constexpr int NumeroPosti = Esercizio::NumeroPosti;
     static constexpr int NumeroTasti = Esercizio::NumeroTasti;
 
-    frmOperativo();
+    explicit frmOperativo(Esercizio& esercizio);
 
     // The steps a key, a frame or the window's loading takes; each shows what it leaves.
     void Avvia();
@@ -37,8 +38,11 @@ public:
     // Key 0 to 4 of the keypad, as if pressed.
     void EseguiTasto(int indice);
     void Esci();
-    // The start window has stored a kind in TipoEsercizio while this window is open.
+    // The exercise's kind has been chosen while this window is open.
     void CambiaTipo();
+    // Shown from `opener` after a kind was chosen there: the exercise of that kind, and the
+    // instruction line telling the situation the second set starts from.
+    void ApriDa(Form* opener);
 
     const Esercizio& esercizio() const { return esercizio_; }
 
@@ -105,6 +109,8 @@ private:
     void aiutoKeyDown(int indice, int& codice);
     void aiutoKeyPress(int indice, int& carattere);
 
-    Esercizio esercizio_;
+    Esercizio& esercizio_;
+    // What the window shows now, to tell what a step made new.
     Esercizio::Riquadro davanti_ = Esercizio::Riquadro::Tastierino;
+    QString esitoMostrato_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/estrazione.h"
 #include "platform/picture.h"
 
 // The figure catalogue. Index 0 is a plain white picture that blanks a place on a worksheet;
@@ -9,7 +10,7 @@ class FrmFigure
 {
 public:
     static constexpr int Bianca = 0;
-    static constexpr int NumeroFigure = 12;
+    static constexpr int NumeroFigure = ::NumeroFigure;
 
     // The picture of catalogue index 0 to 12; no picture for any other index.
     static Picture Image3(int index);

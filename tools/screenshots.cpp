@@ -6,7 +6,8 @@
 #include "app/avvio.h"
 #include "app/frmautore.h"
 #include "app/frminizio.h"
-#include "state/module1.h"
+#include "app/finestre.h"
+#include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
 #include "core/clock.h"
 #include "platform/form.h"
@@ -80,7 +81,7 @@ void esercizio(FrmInizio& inizio)
 {
     // As the pupil starts it: "AGGIUNGI ELEMENTI (+)" on the start window.
     inizio.AvviaScelta(Aggiungere);
-    frmOperativo& w = loadForm<frmOperativo>();
+    frmOperativo& w = finestraEsercizio();
     passano(6);
     w.EseguiTasto(Esercizio::TastoAggiungi);
     foto(w, "esercizio");
@@ -118,7 +119,7 @@ void esercizio(FrmInizio& inizio)
     // "OK" shows the solution; the next exercise is built right.
     w.SiSi();
     w.EseguiTasto(Esercizio::TastoAvanti);
-    while (Module1::NumElementiD < Module1::NumElementiS + 1) {
+    while (w.esercizio().NumElementiD < w.esercizio().NumElementiS + 1) {
         passano(2);
         w.EseguiTasto(Esercizio::TastoAggiungi);
     }

@@ -5,7 +5,7 @@
 #include "platform/colori.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
-#include "worksheets/esercizioscheda.h"
+#include "core/esercizioscheda.h"
 
 #include <algorithm>
 

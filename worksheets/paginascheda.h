@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/picture.h"
-#include "platform/testo.h"
+#include "core/testo.h"
 #include "platform/twips.h"
 
 #include <QPointF>

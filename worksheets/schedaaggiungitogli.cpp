@@ -67,7 +67,7 @@ VarianteScheda variante(bool togli)
 {
     const auto scegli = [togli](auto aggiungi, auto rimuovi) { return togli ? rimuovi : aggiungi; };
     VarianteScheda v{
-        disegnoComune(), scegli(SecondoInsieme::Suvvalente, SecondoInsieme::Prevalente),
+        disegnoComune(), scegli(Aggiungere, Togliere),
         scegli(QCoreApplication::translate(
                    "SchedaAggiungiTogli",
                    "Nel riquadro accanto aggiungi elementi per rendere l'insieme consecutivo maggiore"),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheets/esercizioscheda.h"
+#include "core/esercizioscheda.h"
 #include "worksheets/finestrascheda.h"
 
 #include <array>
@@ -12,7 +12,7 @@ class ImageBox;
 struct VarianteScheda
 {
     DisegnoScheda disegno;
-    SecondoInsieme secondo;
+    ExerciseKind secondo;
     QString istruzione; // the printed instruction
     // The set frames of exercises 1 to 4 within their part, first and second sets: which
     // side of the part each set stands on is here too.
@@ -42,7 +42,7 @@ public:
     // The exercise drawn last.
     EsercizioScheda Estratto;
 
-    SecondoInsieme secondo() const { return variante_.secondo; }
+    ExerciseKind secondo() const { return variante_.secondo; }
     PaginaScheda pagina() const override;
     PaginaScheda paginaNuova() const override;
 

@@ -1,7 +1,8 @@
 #include "app/frmautore.h"
 #include "state/frmfigure.h"
 #include "app/frminizio.h"
-#include "state/module1.h"
+#include "app/finestre.h"
+#include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
 #include "platform/accessibilita.h"
 #include "platform/controls.h"
@@ -16,8 +17,6 @@
 #include <QComboBox>
 #include <QRegularExpression>
 #include <QTest>
-
-using namespace Module1;
 
 namespace {
 
@@ -83,7 +82,7 @@ class TestAccessibilita : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Tentativi = 0; }
+    void init() { esercizio().Tentativi = 0; }
     void cleanup() { closeEverything(); }
 
     // What must stay as it is: captions of words, whatever single characters they hold. The
@@ -177,13 +176,13 @@ private slots:
                             Esercizio::TastoTogli, Esercizio::TastoTogli};
         for (int tasto : passi) {
             ogniControlloSiLegge(f);
-            QCOMPARE(nome(f.FraSfondoD), Accessibilita::nomeInsieme(QStringLiteral("Secondo insieme"), NumElementiD));
+            QCOMPARE(nome(f.FraSfondoD), Accessibilita::nomeInsieme(QStringLiteral("Secondo insieme"), esercizio().NumElementiD));
             f.EseguiTasto(tasto);
         }
         f.SiSi(); // the solution: n + 1
         ogniControlloSiLegge(f);
         QCOMPARE(nome(f.FraSfondoD),
-                 Accessibilita::nomeInsieme(QStringLiteral("Secondo insieme"), int(NumElementiS) + 1));
+                 Accessibilita::nomeInsieme(QStringLiteral("Secondo insieme"), int(esercizio().NumElementiS) + 1));
     }
 
     void emptySecondSetIsReadEmpty()
@@ -212,8 +211,8 @@ private slots:
         QFETCH(QString, esito);
         frmOperativo& f = apriEsercizio(1);
         if (risposta != 0) {
-            const int meta = risposta == 1 ? NumElementiS + 1 : NumElementiS;
-            while (NumElementiD != meta)
+            const int meta = risposta == 1 ? esercizio().NumElementiS + 1 : esercizio().NumElementiS;
+            while (esercizio().NumElementiD != meta)
                 f.Aggiungi();
             f.Verifica();
         }

@@ -1,4 +1,5 @@
-#include "state/module1.h"
+#include "app/finestre.h"
+#include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
@@ -7,8 +8,6 @@
 
 #include <QAccessible>
 #include <QTest>
-
-using namespace Module1;
 
 // What the exercise window tells screen readers as the pupil goes: which steps read out the
 // outcome, the help question and the intervention, that they are read once the focus has moved,
@@ -65,7 +64,7 @@ void esegui(frmOperativo& f, Passo passo)
         f.EseguiTasto(Esercizio::TastoVerifica);
         break;
     case Giusta:
-        while (NumElementiD < NumElementiS + 1)
+        while (esercizio().NumElementiD < esercizio().NumElementiS + 1)
             f.EseguiTasto(Esercizio::TastoAggiungi);
         f.EseguiTasto(Esercizio::TastoVerifica);
         break;
@@ -99,7 +98,7 @@ private slots:
         bridge_ = QAccessible::installUpdateHandler(ascolta);
     }
     void cleanupTestCase() { QAccessible::installUpdateHandler(bridge_); }
-    void init() { Tentativi = 0; }
+    void init() { esercizio().Tentativi = 0; }
     void cleanup() { closeEverything(); }
 
     void announcements_data()
@@ -155,7 +154,7 @@ private slots:
         QFETCH(int, tasto);
         QFETCH(int, posto);
         frmOperativo& f = apriEsercizio(1);
-        const int prima = NumElementiD;
+        const int prima = esercizio().NumElementiD;
         uditi.clear();
         f.EseguiTasto(tasto);
         const QList<QObject*> attesi{f.Image2[prima + posto], f.FraSfondoD};

@@ -3,6 +3,7 @@
 // windows' command captions on one line; and memory that stays put while a window is dragged
 // through hundreds of sizes. The suite runs this at the usual density and at QT_SCALE_FACTOR=2.
 #include "app/avvio.h"
+#include "app/finestre.h"
 #include "app/frminizio.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
@@ -73,7 +74,7 @@ private slots:
         QFETCH(int, finestra);
         QFETCH(QSize, interno);
         const std::function<Form&()> apri[] = {
-            [] () -> Form& { return loadForm<frmOperativo>(); },    [] () -> Form& { return loadForm<frmStampaSchede>(); },
+            [] () -> Form& { return finestraEsercizio(); },    [] () -> Form& { return loadForm<frmStampaSchede>(); },
             [] () -> Form& { return loadForm<frmStampaSchede2>(); }, [] () -> Form& { return loadForm<frmStampaSchede3>(); }};
         Form& w = apri[finestra]();
         w.showModeless();

@@ -1,6 +1,7 @@
 #include "state/frmfigure.h"
 #include "app/frminizio.h"
-#include "state/module1.h"
+#include "app/finestre.h"
+#include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
@@ -75,9 +76,9 @@ private slots:
         QFETCH(QString, text);
         FrmInizio& f = openStart();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        Module1::TipoEsercizio = -1;
+        esercizio().ScegliTipo(-1);
         QTest::mousePress(f.Option1[index], Qt::LeftButton); // acts on the press
-        QCOMPARE(Module1::TipoEsercizio, qint16(index));
+        QCOMPARE(esercizio().TipoEsercizio, qint16(index));
         frmOperativo* e = loadedForm<frmOperativo>();
         QVERIFY(e);
         QVERIFY(e->isVisible());
@@ -103,7 +104,6 @@ private slots:
     {
         QFETCH(int, prima);
         QFETCH(int, poi);
-        using namespace Module1;
         const QString situazioni[3] = {
             "Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi",
             "Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi",
@@ -115,7 +115,7 @@ private slots:
         auto inizioDelTipo = [](int tipo, int n, int m) {
             return tipo == InsiemeVuoto ? m == 0 : tipo == Aggiungere ? m >= 1 && m < n : m >= n + 2 && m <= 10;
         };
-        Tentativi = 0;
+        esercizio().Tentativi = 0;
         FrmInizio& f = openStart();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QTest::mousePress(f.Option1[prima], Qt::LeftButton);
@@ -126,7 +126,7 @@ private slots:
         e->Aggiungi(); // one figure more than at the start is never n + 1
         e->Verifica();
         QVERIFY(e->fraAiuto->isEnabled());
-        const qint16 numero = NumOperazione;
+        const qint16 numero = esercizio().NumOperazione;
         const QString errate = e->lblRisErrate->text();
         const QString tempoTotale = e->LblTempoTotale->text();
 
@@ -140,16 +140,16 @@ private slots:
         QCOMPARE(e->lblRisErrate->text(), errate);
         QCOMPARE(e->LblTempoTotale->text(), tempoTotale);
         const int n = figure(e->Image1);
-        QCOMPARE(n, int(NumElementiS));
+        QCOMPARE(n, int(esercizio().NumElementiS));
         int m = figure(e->Image2);
         if (poi == prima) {
-            QCOMPARE(NumOperazione, numero);
+            QCOMPARE(esercizio().NumOperazione, numero);
             QCOMPARE(m, std::min(inizio + 1, 10));
             QVERIFY(e->fraAiuto->isEnabled());
             QCOMPARE(QApplication::focusWidget(), e->Option3[0]);
             m = inizio;
         } else {
-            QCOMPARE(NumOperazione, qint16(numero + 1));
+            QCOMPARE(esercizio().NumOperazione, qint16(numero + 1));
             QCOMPARE(e->LblOperazione->text(), QString::number(numero + 1));
             QVERIFY2(n >= (poi == Aggiungere ? 2 : 1) && n <= 8, qPrintable(QString::number(n)));
             QVERIFY2(inizioDelTipo(poi, n, m), qPrintable(QStringLiteral("%1 beside %2").arg(m).arg(n)));
@@ -206,7 +206,7 @@ private slots:
         QVERIFY(Form::loadedForms().isEmpty());
         QVERIFY(!FrmFigure::caricato());
         QVERIFY(ended);
-        QCOMPARE(Module1::TipoEsercizio, how == "close" ? qint16(2) : qint16(3));
+        QCOMPARE(esercizio().TipoEsercizio, how == "close" ? qint16(2) : qint16(3));
         Form::setOnLastUnloaded({});
     }
 
@@ -310,7 +310,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         tapKey(Qt::Key_3);
         tapKey(Qt::Key_Return);
-        QCOMPARE(Module1::TipoEsercizio, qint16(2));
+        QCOMPARE(esercizio().TipoEsercizio, qint16(2));
         QVERIFY(loadedForm<frmOperativo>());
     }
 

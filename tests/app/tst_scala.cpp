@@ -3,7 +3,8 @@
 // its place in proportion to its window.
 #include "app/frmautore.h"
 #include "app/frminizio.h"
-#include "state/module1.h"
+#include "app/finestre.h"
+#include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/twips.h"
@@ -82,14 +83,14 @@ private slots:
         ImageBox* posto = nullptr;
         QString file;
         if (finestra == 0) {
-            Module1::TipoEsercizio = InsiemeVuoto;
-            frmOperativo& w = loadForm<frmOperativo>();
+            esercizio().ScegliTipo(InsiemeVuoto);
+            frmOperativo& w = finestraEsercizio();
             w.showModeless();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
             for (int k = 1; k <= frmOperativo::NumeroPosti && !posto; ++k)
                 if (w.Image1[k]->isVisible())
                     posto = w.Image1[k];
-            file = disegno(Module1::FiguraCorrente);
+            file = disegno(esercizio().FiguraCorrente);
         } else if (finestra == 1) {
             frmStampaSchede& w = loadForm<frmStampaSchede>();
             w.showModeless();
@@ -140,7 +141,7 @@ private slots:
         QFETCH(int, finestra);
         const std::function<Form&()> apri[] = {
             [] () -> Form& { return loadForm<FrmInizio>(); },       [] () -> Form& { return loadForm<frmAutore>(); },
-            [] () -> Form& { return loadForm<frmOperativo>(); },    [] () -> Form& { return loadForm<frmStampaSchede>(); },
+            [] () -> Form& { return finestraEsercizio(); },    [] () -> Form& { return loadForm<frmStampaSchede>(); },
             [] () -> Form& { return loadForm<frmStampaSchede2>(); }, [] () -> Form& { return loadForm<frmStampaSchede3>(); },
             [] () -> Form& { return loadForm<frmStampante>(); }};
         Form& w = apri[finestra]();

@@ -1,5 +1,6 @@
 #include "app/frminizio.h"
-#include "state/module1.h"
+#include "app/finestre.h"
+#include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
@@ -10,8 +11,6 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QTest>
-
-using namespace Module1;
 
 namespace {
 
@@ -32,15 +31,15 @@ int figureShown(const frmOperativo& f)
 // Enter on "AGGIUNGI (+)" or "TOGLI (-)" until the second set holds `figure`.
 void buildByKeyboard(int figure)
 {
-    tapKey(NumElementiD < figure ? Qt::Key_1 : Qt::Key_2);
-    for (int i = 0; i < 10 && NumElementiD != figure; ++i)
+    tapKey(esercizio().NumElementiD < figure ? Qt::Key_1 : Qt::Key_2);
+    for (int i = 0; i < 10 && esercizio().NumElementiD != figure; ++i)
         tapKey(Qt::Key_Return);
 }
 
 void buildByMouse(const frmOperativo& f, int figure)
 {
-    for (int i = 0; i < 10 && NumElementiD != figure; ++i)
-        clic(f.Option1[NumElementiD < figure ? 0 : 1]);
+    for (int i = 0; i < 10 && esercizio().NumElementiD != figure; ++i)
+        clic(f.Option1[esercizio().NumElementiD < figure ? 0 : 1]);
 }
 
 QWidget* focus() { return QApplication::focusWidget(); }
@@ -55,8 +54,8 @@ private slots:
     // Refusals and right answers count over the whole run: each test starts afresh.
     void init()
     {
-        Tentativi = 0;
-        RisEsatte = 0;
+        esercizio().Tentativi = 0;
+        esercizio().RisEsatte = 0;
     }
     void cleanup() { closeEverything(); }
 
@@ -105,14 +104,14 @@ private slots:
         QFETCH(int, tipo);
         QFETCH(int, shift);
         frmOperativo& f = apriEsercizio(tipo);
-        const int start = NumElementiD;
+        const int start = esercizio().NumElementiD;
         QCOMPARE(focus(), f.Option1[0]);
         QCOMPARE(f.Option1[0]->backColor(), QColor(255, 128, 255));
         QVERIFY(!f.Option1[2]->isEnabled()); // even when the second set starts full
         tapKey(Qt::Key_3);
         QCOMPARE(focus(), f.Option1[0]);
         tapKey(Qt::Key_Return);
-        QCOMPARE(NumElementiD, qint16(qMin(start + 1, 10))); // never right: n + 1 is not start + 1
+        QCOMPARE(esercizio().NumElementiD, qint16(qMin(start + 1, 10))); // never right: n + 1 is not start + 1
         tapKey(Qt::Key_3);
         QCOMPARE(focus(), f.Option1[2]);
         tapKey(Qt::Key_Return);
@@ -128,12 +127,12 @@ private slots:
         tapKey(Qt::Key_Space);
         QCOMPARE(focus(), f.Option3[1]);
         tapKey(Qt::Key_Return); // NO: back to the start
-        QCOMPARE(NumElementiD, qint16(start));
+        QCOMPARE(esercizio().NumElementiD, qint16(start));
         QCOMPARE(figureShown(f), start);
         QVERIFY(f.LblEsito->text().isEmpty());
         QCOMPARE(focus(), f.Option1[0]);
 
-        buildByKeyboard(NumElementiS + 1);
+        buildByKeyboard(esercizio().NumElementiS + 1);
         tapKey(Qt::Key_3);
         tapKey(Qt::Key_Return);
         QCOMPARE(f.LblEsito->text(), QStringLiteral("E s a t t o"));
@@ -153,7 +152,7 @@ private slots:
         tapKey(Qt::Key_Return);
         QCOMPARE(focus(), f.Option3[0]);
         tapKey(Qt::Key_Return); // SI: the solution
-        QCOMPARE(figureShown(f), NumElementiS + 1);
+        QCOMPARE(figureShown(f), esercizio().NumElementiS + 1);
         QCOMPARE(focus(), f.Option1[3]);
         tapKey(Qt::Key_5);
         QCOMPARE(focus(), f.Option1[4]);
@@ -173,21 +172,21 @@ private slots:
     {
         QFETCH(int, tipo);
         frmOperativo& f = apriEsercizio(tipo);
-        const int start = NumElementiD;
+        const int start = esercizio().NumElementiD;
         QVERIFY(!f.Option1[2]->isEnabled());
         clic(f.Option1[0]);
         clic(f.Option1[2]);
         QCOMPARE(f.LblEsito->text(), QStringLiteral("E r r a t o"));
         QCOMPARE(focus(), f.Option3[0]);
         clic(f.Option3[1]);
-        QCOMPARE(NumElementiD, qint16(start));
+        QCOMPARE(esercizio().NumElementiD, qint16(start));
         QCOMPARE(focus(), f.Option1[0]);
 
         const QString before = f.lblRisEsatte->text();
-        buildByMouse(f, NumElementiS + 1);
+        buildByMouse(f, esercizio().NumElementiS + 1);
         clic(f.Option1[2]);
         QCOMPARE(f.LblEsito->text(), QStringLiteral("E s a t t o"));
-        QCOMPARE(f.lblRisEsatte->text(), QString::number(RisEsatte));
+        QCOMPARE(f.lblRisEsatte->text(), QString::number(esercizio().RisEsatte));
         QVERIFY(f.lblRisEsatte->text() != before);
         QCOMPARE(focus(), f.Option1[3]);
         clic(f.Option1[3]); // the release of "VERIFICA" never came back: this must still act
@@ -197,9 +196,9 @@ private slots:
         clic(f.Option1[0]);
         clic(f.Option1[2]);
         clic(f.Option3[0]);
-        QCOMPARE(figureShown(f), NumElementiS + 1);
+        QCOMPARE(figureShown(f), esercizio().NumElementiS + 1);
         for (int k = 1; k <= 15; ++k)
-            QCOMPARE(f.Image2[k]->accessibleName(), k <= NumElementiS + 1 ? QStringLiteral("figura") : QString());
+            QCOMPARE(f.Image2[k]->accessibleName(), k <= esercizio().NumElementiS + 1 ? QStringLiteral("figura") : QString());
         QCOMPARE(focus(), f.Option1[3]);
         QTest::mousePress(f.Option1[4], Qt::LeftButton); // leaves on the press
         QVERIFY(!loadedForm<frmOperativo>());
@@ -209,7 +208,7 @@ private slots:
     {
         frmOperativo& f = apriEsercizio(0);
         auto wrongAndRefuse = [&] {
-            buildByKeyboard(NumElementiS);
+            buildByKeyboard(esercizio().NumElementiS);
             tapKey(Qt::Key_3);
             tapKey(Qt::Key_Return);
             tapKey(Qt::Key_2);
@@ -218,7 +217,7 @@ private slots:
         };
         wrongAndRefuse();
         QCOMPARE(focus(), f.Option1[0]);
-        buildByKeyboard(NumElementiS + 1);
+        buildByKeyboard(esercizio().NumElementiS + 1);
         tapKey(Qt::Key_3);
         tapKey(Qt::Key_Return);
         tapKey(Qt::Key_Return); // "AVANTI >>>"
@@ -231,7 +230,7 @@ private slots:
         tapKey(Qt::Key_A);
         QCOMPARE(focus(), f.optOK);
         tapKey(Qt::Key_Return);
-        QCOMPARE(figureShown(f), NumElementiS + 1);
+        QCOMPARE(figureShown(f), esercizio().NumElementiS + 1);
         QVERIFY(f.fraTastierino->isEnabled());
         QCOMPARE(focus(), f.Option1[3]);
         QVERIFY(!f.Option1[0]->isEnabled() && !f.Option1[1]->isEnabled() && !f.Option1[2]->isEnabled());
@@ -282,13 +281,13 @@ private slots:
             clic(f.Option3[1]);
         auto* start = f.findChild<PushKey*>(group);
         start->setFocus();
-        const int figures = NumElementiD;
+        const int figures = esercizio().NumElementiD;
         if (modifiers == Qt::ShiftModifier)
             tapShiftedDigit(key - Qt::Key_0);
         else
             tapKey(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(::focus(), f.findChild<PushKey*>(focus));
-        QCOMPARE(NumElementiD, qint16(figures)); // no key here performs anything
+        QCOMPARE(esercizio().NumElementiD, qint16(figures)); // no key here performs anything
         QVERIFY(start->parentWidget()->isEnabled());
     }
 
@@ -297,18 +296,18 @@ private slots:
         frmOperativo& f = apriEsercizio(0);
         pressKey(Qt::Key_Return);
         holdRepeats(Qt::Key_Return, 10);
-        QCOMPARE(NumElementiD, qint16(1));
+        QCOMPARE(esercizio().NumElementiD, qint16(1));
         releaseKey(Qt::Key_Return);
         tapKey(Qt::Key_Return);
-        QCOMPARE(NumElementiD, qint16(2));
+        QCOMPARE(esercizio().NumElementiD, qint16(2));
 
         QTest::mousePress(f.Option1[1], Qt::LeftButton);
         QTest::mousePress(f.Option1[1], Qt::RightButton); // a second button while the first is held
-        QCOMPARE(NumElementiD, qint16(1));
+        QCOMPARE(esercizio().NumElementiD, qint16(1));
         QTest::mouseRelease(f.Option1[1], Qt::RightButton);
         QTest::mouseRelease(f.Option1[1], Qt::LeftButton);
         clic(f.Option1[1]);
-        QCOMPARE(NumElementiD, qint16(0));
+        QCOMPARE(esercizio().NumElementiD, qint16(0));
 
         // Enter held on a wrong "VERIFICA": its repeats land on "SI" and must not answer it.
         tapKey(Qt::Key_1);
@@ -318,7 +317,7 @@ private slots:
         QCOMPARE(focus(), f.Option3[0]);
         holdRepeats(Qt::Key_Return, 10);
         QVERIFY(f.fraAiuto->isEnabled());
-        QCOMPARE(NumElementiD, qint16(1));
+        QCOMPARE(esercizio().NumElementiD, qint16(1));
         releaseKey(Qt::Key_Return);
         tapKey(Qt::Key_N);
         QCOMPARE(focus(), f.Option3[1]);
@@ -335,7 +334,7 @@ private slots:
         clic(f.Option3[1]);
         QCOMPARE(focus(), f.Option1[0]);
         tapKey(Qt::Key_Return);
-        QCOMPARE(NumElementiD, qint16(1));
+        QCOMPARE(esercizio().NumElementiD, qint16(1));
 
         tapKey(Qt::Key_3);
         tapKey(Qt::Key_Return);
@@ -363,8 +362,8 @@ private slots:
         QFETCH(bool, right);
         frmOperativo& f = apriEsercizio(0);
         QTest::mousePress(f.Option1[0], Qt::MiddleButton); // one figure, and the button stays down
-        QCOMPARE(NumElementiD, qint16(1));
-        buildByKeyboard(right ? NumElementiS + 1 : NumElementiS + 2);
+        QCOMPARE(esercizio().NumElementiD, qint16(1));
+        buildByKeyboard(right ? esercizio().NumElementiS + 1 : esercizio().NumElementiS + 2);
         tapKey(Qt::Key_3);
         tapKey(Qt::Key_Return);
         QVERIFY(!f.Option1[0]->isEnabled());
@@ -376,7 +375,7 @@ private slots:
         clic(f.Option1[3]);
         QCOMPARE(f.LblOperazione->text(), QStringLiteral("2"));
         clic(f.Option1[0]);
-        QCOMPARE(NumElementiD, qint16(1));
+        QCOMPARE(esercizio().NumElementiD, qint16(1));
     }
 
     // Leaving the exercise puts the start window in front with the keyboard, window manager
@@ -394,7 +393,7 @@ private slots:
         QFETCH(QString, how);
         frmOperativo& f = apriEsercizio(1);
         FrmInizio* inizio = loadedForm<FrmInizio>();
-        buildByMouse(f, NumElementiS + 1);
+        buildByMouse(f, esercizio().NumElementiS + 1);
         clic(f.Option1[2]);
         if (how == "enter") {
             tapKey(Qt::Key_5);
@@ -409,31 +408,6 @@ private slots:
         QVERIFY(focus() && focus()->window() == inizio);
         tapKey(Qt::Key_3);
         QCOMPARE(focus(), inizio->Option1[2]);
-    }
-
-    // The exercise number and the right answers are 16-bit counters: on screen they climb to
-    // 32767 and stay there, by keys as a pupil would get there.
-    void countersStopAtTheTop_data()
-    {
-        QTest::addColumn<bool>("numero"); // the exercise number, else the right answers
-        QTest::newRow("exercise number") << true;
-        QTest::newRow("right answers") << false;
-    }
-
-    void countersStopAtTheTop()
-    {
-        QFETCH(bool, numero);
-        frmOperativo& f = apriEsercizio(0);
-        (numero ? NumOperazione : RisEsatte) = 32765;
-        for (const char* atteso : {"32766", "32767", "32767"}) {
-            buildByKeyboard(NumElementiS + 1);
-            tapKey(Qt::Key_3);
-            tapKey(Qt::Key_Return);
-            QCOMPARE(focus(), f.Option1[3]);
-            tapKey(Qt::Key_Return); // AVANTI
-            QCOMPARE((numero ? f.LblOperazione : f.lblRisEsatte)->text(), QString::fromLatin1(atteso));
-        }
-        QCOMPARE(focus(), f.Option1[0]); // and the window goes on
     }
 
     // The clock starts again from zero at midnight; an exercise that lasts across it is timed
@@ -455,10 +429,10 @@ private slots:
         QFETCH(float, fine);
         QFETCH(QString, parziale);
         FakeClock orologio(inizio);
-        TempoTotale = 0;
+        esercizio().TempoTotale = 0;
         frmOperativo& f = apriEsercizio(0);
         orologio.now = fine;
-        buildByKeyboard(NumElementiS + 1);
+        buildByKeyboard(esercizio().NumElementiS + 1);
         tapKey(Qt::Key_3);
         tapKey(Qt::Key_Return);
         QCOMPARE(f.LblEsito->text(), QStringLiteral("E s a t t o"));
@@ -469,9 +443,9 @@ private slots:
     void closingAndReopeningKeepsTheTotals()
     {
         frmOperativo& first = apriEsercizio(1);
-        buildByMouse(first, NumElementiS + 1);
+        buildByMouse(first, esercizio().NumElementiS + 1);
         clic(first.Option1[2]);
-        const int right = RisEsatte;
+        const int right = esercizio().RisEsatte;
         clic(first.Option1[3]);
         QCOMPARE(first.LblOperazione->text(), QStringLiteral("2"));
         first.close(); // by its frame
@@ -482,7 +456,7 @@ private slots:
         QCOMPARE(again.LblOperazione->text(), QStringLiteral("1"));
         QVERIFY(again.lblRisEsatte->text().isEmpty());
         QVERIFY(again.lblRisErrate->text().isEmpty());
-        buildByMouse(again, NumElementiS + 1);
+        buildByMouse(again, esercizio().NumElementiS + 1);
         clic(again.Option1[2]);
         QCOMPARE(again.lblRisEsatte->text(), QString::number(right + 1));
     }

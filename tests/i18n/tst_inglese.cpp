@@ -1,6 +1,7 @@
 #include "app/avvio.h"
 #include "app/frminizio.h"
-#include "state/module1.h"
+#include "app/finestre.h"
+#include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
 #include "platform/accessibilita.h"
 #include "support/esercizio.h"
@@ -17,8 +18,6 @@
 #include <QSet>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
-
-using namespace Module1;
 
 namespace {
 
@@ -126,10 +125,10 @@ void clic(QWidget* w)
 // "VERIFICA" on a second set of so many figures.
 void rispondi(frmOperativo& f, int figure)
 {
-    if (NumElementiD == figure) // "VERIFICA" waits for a change
+    if (esercizio().NumElementiD == figure) // "VERIFICA" waits for a change
         clic(f.Option1[Esercizio::TastoTogli]);
-    for (int i = 0; i < 12 && NumElementiD != figure; ++i)
-        clic(f.Option1[NumElementiD < figure ? Esercizio::TastoAggiungi : Esercizio::TastoTogli]);
+    for (int i = 0; i < 12 && esercizio().NumElementiD != figure; ++i)
+        clic(f.Option1[esercizio().NumElementiD < figure ? Esercizio::TastoAggiungi : Esercizio::TastoTogli]);
     clic(f.Option1[Esercizio::TastoVerifica]);
 }
 
@@ -208,15 +207,15 @@ private slots:
     void exerciseInEveryState()
     {
         QFETCH(int, tipo);
-        Tentativi = 0;
+        esercizio().Tentativi = 0;
         frmOperativo& f = apriEsercizio(tipo);
         percorri(&f);
-        rispondi(f, NumElementiS + 1);
+        rispondi(f, esercizio().NumElementiS + 1);
         QCOMPARE(f.LblEsito->text(), QStringLiteral("R i g h t"));
         percorri(&f);
         clic(f.Option1[Esercizio::TastoAvanti]);
         for (int no = 0; no < 3; ++no) {
-            rispondi(f, NumElementiS + 2);
+            rispondi(f, esercizio().NumElementiS + 2);
             percorri(&f); // "Shall I help ?"
             // The answers' initials move between them.
             for (const auto& [tasto, risposta] : {std::pair{Qt::Key_N, 1}, std::pair{Qt::Key_Y, 0}}) {

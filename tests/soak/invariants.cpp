@@ -4,7 +4,6 @@
 #include "app/frmautore.h"
 #include "state/frmfigure.h"
 #include "app/frminizio.h"
-#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
@@ -135,8 +134,19 @@ void Pupil::checkExercise()
     using State = ExerciseModel::State;
     check(x.kind == kind_ && f->esercizio().tipo() == kind_,
           QStringLiteral("the exercise on screen is of kind %1, the kind chosen is %2").arg(f->esercizio().tipo()).arg(kind_));
-    check(Module1::NumElementiD >= 0 && Module1::NumElementiD <= 10 && Module1::NumElementiD == x.d,
-          QStringLiteral("NumElementiD is %1, the pupil built %2").arg(Module1::NumElementiD).arg(x.d));
+    const Esercizio& e = f->esercizio();
+    check(e.NumElementiD >= 0 && e.NumElementiD <= 10 && e.NumElementiD == x.d,
+          QStringLiteral("NumElementiD is %1, the pupil built %2").arg(e.NumElementiD).arg(x.d));
+    checkCoreShown(e);
+    // The second set started as the instruction line on screen says it does, whatever kind
+    // the pupil meant to choose.
+    const int told = kindOnInstructionLine(text(f->Label2));
+    const bool startFits = told == InsiemeVuoto ? x.m == 0
+                           : told == Aggiungere ? x.m >= 1 && x.m < x.n
+                           : told == Togliere   ? x.m >= x.n + 2 && x.m <= 10
+                                                : false;
+    check(startFits, QStringLiteral("the instruction line '%1' fits a second set that started with %2 figures beside %3")
+                         .arg(text(f->Label2)).arg(x.m).arg(x.n));
 
     Frame* frames[3] = {f->fraTastierino, f->fraAiuto, f->fraIntervento};
     const int expected = x.state == State::Help ? 1 : x.state == State::Intervention ? 2 : 0;
@@ -326,6 +336,35 @@ void Pupil::checkPage(const RecordingPrinter& page, const SheetModel& s, int var
         PrintService::render(pdf, PaginaStampata::Dpi).convertToFormat(QImage::Format_RGB32), preview);
     check(different.isEmpty() && PrintService::pages(pdf) == 1, QStringLiteral("the paper shows the preview: ") + different);
     ++outcome_.realPages;
+}
+
+void Pupil::checkCoreShown(const Esercizio& e)
+{
+    // What the exercise holds is what the window shows: the given set at its places with its
+    // figure, the second set from place 1 on, and every counter that is on screen.
+    const frmOperativo* f = exercise_.window;
+    const Picture figure = FrmFigure::Image3(e.FiguraCorrente);
+    std::array<bool, 16> held{};
+    for (int i = 1; i <= e.NumElementiS; ++i)
+        held[e.PostiS[i]] = true;
+    bool same = true;
+    for (int k = 1; k <= frmOperativo::NumeroPosti; ++k) {
+        same &= f->Image1[k]->isHidden() != held[k] && (!held[k] || f->Image1[k]->picture() == figure);
+        if (exercise_.state == ExerciseModel::State::Building || exercise_.state == ExerciseModel::State::Help)
+            same &= f->Image2[k]->isHidden() != (k <= e.NumElementiD);
+    }
+    check(same, QStringLiteral("the sets on screen are those the exercise holds (n %1, figure %2, second set %3)")
+                    .arg(e.NumElementiS).arg(e.FiguraCorrente).arg(e.NumElementiD));
+    const auto shows = [](const QLabel* l, qint64 value) { return text(l).isEmpty() || text(l) == QString::number(value); };
+    check(text(f->LblOperazione) == QString::number(e.NumOperazione) && shows(f->lblRisEsatte, e.RisEsatte)
+              && shows(f->lblRisErrate, e.RisErrate),
+          QStringLiteral("the counters on screen are the exercise's (%1, %2, %3)").arg(e.NumOperazione).arg(e.RisEsatte).arg(e.RisErrate));
+    check(e.RisEsatte >= coreRight_ && e.RisErrate >= coreWrong_ && e.TempoTotale >= coreSeconds_,
+          QStringLiteral("the counters never go back (right %1 after %2, wrong %3 after %4, seconds %5 after %6)")
+              .arg(e.RisEsatte).arg(coreRight_).arg(e.RisErrate).arg(coreWrong_).arg(e.TempoTotale).arg(coreSeconds_));
+    coreRight_ = e.RisEsatte;
+    coreWrong_ = e.RisErrate;
+    coreSeconds_ = e.TempoTotale;
 }
 
 } // namespace Soak

@@ -3,7 +3,6 @@
 
 #include "app/frmautore.h"
 #include "app/frminizio.h"
-#include "state/module1.h"
 #include "exercise/frmoperativo.h"
 #include "platform/controls.h"
 #include "platform/pushkey.h"
@@ -25,6 +24,18 @@ const char* const Situazioni[3] = {
     "Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi",
     "Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi",
 };
+
+} // namespace
+
+int Pupil::kindOnInstructionLine(const QString& text)
+{
+    for (int k = InsiemeVuoto; k <= Togliere; ++k)
+        if (text == QString::fromLatin1(Situazioni[k]) || text == *Esercizio::Istruzione(k))
+            return k;
+    return -1;
+}
+
+namespace {
 
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
@@ -333,13 +344,8 @@ void Pupil::readNewExercise(int kind)
     x.m = 0;
     while (x.m < frmOperativo::NumeroPosti && !f->Image2[x.m + 1]->isHidden())
         ++x.m;
-    const bool mInRange = kind == InsiemeVuoto ? x.m == 0
-                          : kind == Aggiungere ? x.m >= 1 && x.m <= x.n - 1
-                                               : x.m >= x.n + 2 && x.m <= 10;
-    check(x.n >= (kind == Aggiungere ? 2 : 1) && x.n <= 8 && x.n == Module1::NumElementiS,
+    check(x.n >= (kind == Aggiungere ? 2 : 1) && x.n <= 8 && x.n == f->esercizio().NumElementiS,
           QStringLiteral("a new exercise of kind %1 has a given set of 1 to 8 figures (%2)").arg(kind).arg(x.n));
-    check(mInRange, QStringLiteral("a new exercise of kind %1 starts its second set with %2 figures beside %3")
-                        .arg(kind).arg(x.m).arg(x.n));
     check(oneFigure && x.figure >= 1 && x.figure <= 12, QStringLiteral("an exercise shows one figure"));
     x.d = x.shown = x.m;
     x.state = ExerciseModel::State::Building;
@@ -381,7 +387,7 @@ void Pupil::applyExerciseKey(int index)
         // The seconds of the answer, from the time the second set was shown at its start;
         // the program's clock may have passed midnight meanwhile.
         const qint64 expected = (nowMs_ - x.startMs) / 1000;
-        const qint32 parziale = Module1::TempoParziale;
+        const qint32 parziale = x.window->esercizio().TempoParziale;
         check(qAbs(parziale - expected) <= 1,
               QStringLiteral("the answer took %1 seconds, the program counts %2").arg(expected).arg(parziale));
         totalSeconds_ += parziale;

@@ -3,7 +3,8 @@
 #include "app/finestre.h"
 #include "app/frmautore.h"
 #include "app/frminizio.h"
-#include "state/module1.h"
+#include "app/finestre.h"
+#include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
 #include "core/clock.h"
 #include "platform/messagebox.h"
@@ -195,20 +196,12 @@ int Pupil::below(int n) { return n <= 1 ? 0 : int(std::uniform_int_distribution<
 void Pupil::freshProgram()
 {
     // A new run of the program starts from nothing, as a new process would.
-    using namespace Module1;
-    NumOperazione = NumElementiD = NumInizialeD = FiguraCorrente = PostoEstratto = RisEsatte = 0;
-    NumElementiS = ContatoreI = ContatoreJ = ContatoreK = Tentativi = RisErrate = 0;
-    TempoInizio = TempoFine = 0;
-    TempoParziale = TempoTotale = 0;
-    TestoTempoParziale.clear();
-    TestoTempoTotale.clear();
-    TipoEsercizio = 0;
-    PostiS.fill(0);
-    PostiEstratti.fill(0);
+    esercizio() = Esercizio();
     Printers::setCurrent(QString());
     right_ = wrong_ = 0;
     refusals_ = kind_ = 0;
     totalSeconds_ = 0;
+    coreRight_ = coreWrong_ = coreSeconds_ = 0;
     exercise_ = ExerciseModel();
     sheets_ = {};
     choice_ = ChoiceModel();

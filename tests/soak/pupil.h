@@ -20,6 +20,7 @@ class FrmInizio;
 class PushKey;
 class QAbstractButton;
 class frmAutore;
+class Esercizio;
 class frmOperativo;
 class frmStampante;
 
@@ -159,6 +160,9 @@ private:
     void checkWindows();
     void checkFront();
     void checkExercise();
+    void checkCoreShown(const Esercizio& e);
+    // The kind the instruction line of the exercise window tells, or -1.
+    static int kindOnInstructionLine(const QString& text);
     void checkSheet(int variant);
     void checkChoice();
     void checkPage(const RecordingPrinter& page, const SheetModel& s, int variant);
@@ -196,6 +200,10 @@ private:
     int refusals_ = 0;
     int kind_ = 0;
     qint64 totalSeconds_ = 0;
+    // The exercise's counters as last seen: they never go back during a run of the program.
+    qint32 coreRight_ = 0;
+    qint32 coreWrong_ = 0;
+    qint32 coreSeconds_ = 0;
     ExerciseModel exercise_;
     std::array<SheetModel, 3> sheets_;
     ChoiceModel choice_;

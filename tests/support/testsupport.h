@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/finestre.h"
-#include "core/clock.h"
+#include "support/fakeclock.h"
 #include "platform/form.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"
@@ -40,21 +40,6 @@ public:
     QStringList messages;
     QStringList questions;
     bool answer = false; // to every question
-};
-
-// A clock that reads what the test sets.
-class FakeClock
-{
-public:
-    explicit FakeClock(float start = 36000.0f) : now(start)
-    {
-        Clock::setSource([this] { return now; });
-    }
-    ~FakeClock() { Clock::setSource({}); }
-    FakeClock(const FakeClock&) = delete;
-    FakeClock& operator=(const FakeClock&) = delete;
-
-    float now;
 };
 
 // The offscreen platform says at every raise of a window that it keeps no stacking order:

@@ -53,7 +53,7 @@ private slots:
         SchedaAggiungiTogli* w = togli ? static_cast<SchedaAggiungiTogli*>(loadedForm<frmStampaSchede3>())
                                        : loadedForm<frmStampaSchede2>();
         QVERIFY(w);
-        QCOMPARE(w->secondo(), togli ? SecondoInsieme::Prevalente : SecondoInsieme::Suvvalente);
+        QCOMPARE(w->secondo(), togli ? Togliere : Aggiungere);
         QVERIFY(w->isVisible());
         voce->trigger();
         QCOMPARE(Form::loadedForms().count(w), 1);

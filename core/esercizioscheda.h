@@ -1,19 +1,15 @@
 #pragma once
 
+#include "core/estrazione.h"
+
 #include <QtGlobal>
 #include <array>
-
-// How the second set of a worksheet exercise starts, beside a first set of n figures.
-enum class SecondoInsieme {
-    Suvvalente, // 1 to n - 1 figures: the pupil adds figures until there are n + 1
-    Prevalente, // n + 2 to 11 figures: the pupil crosses figures out until there are n + 1
-};
 
 // One exercise of an add or remove worksheet as drawn: the figure, the first set's places
 // and how far the second set reaches. The second set always fills its places from 0 on.
 struct EsercizioScheda
 {
-    static constexpr int Posti = 15;
+    static constexpr int Posti = PostiInsieme;
 
     qint16 FiguraScheda = 0;    // 1 to 12, the figure of both sets
     int NumElementiScheda = 0;  // figures of the first set
@@ -25,8 +21,9 @@ struct EsercizioScheda
     int numElementiSecondo() const { return UltimoPostoSecondo + 1; }
 };
 
-// Draws exercise k (1 to 4) after reseeding the generator from the clock.
-EsercizioScheda estraiEsercizio(SecondoInsieme tipo, int k);
+// Draws exercise k (1 to 4) of a worksheet of kind Aggiungere or Togliere, after reseeding
+// the generator from the clock.
+EsercizioScheda estraiEsercizio(ExerciseKind tipo, int k);
 
 // One set of the worksheet whose second sets start empty: a figure and 2 to 10 distinct places.
 struct InsiemeScheda

@@ -1,24 +1,17 @@
-#include "exercise/esercizio.h"
+#include "core/esercizio.h"
 
-#include "state/frmfigure.h"
-#include "state/module1.h"
 #include "core/clock.h"
-#include "core/random.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <span>
 #include <utility>
-
-using namespace Module1;
 
 const Testo Esercizio::Esatto{"Esercizio", QT_TRANSLATE_NOOP("Esercizio", "E s a t t o")};
 const Testo Esercizio::Errato{"Esercizio", QT_TRANSLATE_NOOP("Esercizio", "E r r a t o")};
 
 namespace {
 
-constexpr int MassimoS = 8;
 constexpr double SecondiGiorno = 86400;
 
 // The counters stop at the top of their range instead of wrapping round.
@@ -60,6 +53,8 @@ std::optional<QString> Esercizio::Istruzione(int tipo)
 
 void Esercizio::Avvia()
 {
+    quadro_ = Quadro{};
+    fuoco_ = Fuoco::Invariato;
     NumOperazione = 0;
     NuovoEsercizio();
 }
@@ -94,50 +89,17 @@ void Esercizio::NuovoEsercizio()
     TastiCostruzione();
 }
 
-void Esercizio::genera0() { estraiInsiemeS(1, true); }
+void Esercizio::genera0() { estrai(IntervalliEsercizio::Vuoto); }
+void Esercizio::genera1() { estrai(IntervalliEsercizio::Minore); }
+void Esercizio::genera2() { estrai(IntervalliEsercizio::Maggiore); }
 
-void Esercizio::genera1()
+void Esercizio::estrai(const Intervalli& regola)
 {
-    // One figure leaves no smaller non-empty start for the second set: such a size is drawn again.
-    estraiInsiemeS(2, false);
-    do
-        NumInizialeD = qint16(Random::draw(NumElementiS));
-    while (NumInizialeD == NumElementiS);
-}
-
-void Esercizio::genera2()
-{
-    estraiInsiemeS(1, true);
-    do {
-        Random::reseedFromClock();
-        NumInizialeD = qint16(Random::draw(8) + 2); // 3 to 10
-    } while (NumInizialeD <= NumElementiS + 1);
-}
-
-void Esercizio::estraiInsiemeS(int minimo, bool risemina)
-{
-    Random::reseedFromClock();
-    FiguraCorrente = qint16(Random::draw(FrmFigure::NumeroFigure));
-    if (risemina)
-        Random::reseedFromClock();
-    do
-        NumElementiS = Random::draw(MassimoS);
-    while (NumElementiS < minimo);
-    estraiPosti();
-    mostraInsiemeS();
-}
-
-void Esercizio::estraiPosti()
-{
-    const std::span<qint16> posti(PostiS.begin() + 1, std::size_t(NumElementiS));
-    Random::drawDistinct(posti, NumeroPosti, 1);
-    std::copy(posti.begin(), posti.end(), PostiEstratti.begin() + 1);
-    if (!posti.empty())
-        PostoEstratto = posti.back();
-}
-
-void Esercizio::mostraInsiemeS()
-{
+    const InsiemeEstratto e = estraiInsieme(regola, 1);
+    FiguraCorrente = e.figura;
+    NumElementiS = e.n;
+    PostiS = e.posti;
+    NumInizialeD = qint16(e.m);
     for (int i = 1; i <= NumElementiS; ++i)
         quadro_.postiS[PostiS[i]] = true;
 }
@@ -239,15 +201,15 @@ void Esercizio::NoNo()
 
 void Esercizio::CalcolaTempo()
 {
-    TempoFine = Clock::secondsSinceMidnight();
+    const float TempoFine = Clock::secondsSinceMidnight();
     double trascorso = double(TempoFine) - double(TempoInizio);
     // The clock starts again from zero at midnight.
     if (trascorso < 0)
         trascorso += SecondiGiorno;
     TempoParziale = qint32(std::floor(trascorso));
-    TestoTempoParziale = conSegno(TempoParziale);
+    const QString TestoTempoParziale = conSegno(TempoParziale);
     TempoTotale = qint32(std::min<qint64>(qint64(TempoTotale) + TempoParziale, std::numeric_limits<qint32>::max()));
-    TestoTempoTotale = conSegno(TempoTotale);
+    const QString TestoTempoTotale = conSegno(TempoTotale);
     quadro_.tempoParziale = limitato(TempoParziale, TestoTempoParziale);
     quadro_.tempoTotale = limitato(TempoTotale, TestoTempoTotale);
 }

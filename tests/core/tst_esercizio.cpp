@@ -1,13 +1,11 @@
-#include "state/module1.h"
-#include "exercise/esercizio.h"
+#include "core/esercizio.h"
 #include "core/random.h"
-#include "support/testsupport.h"
+#include "support/fakeclock.h"
 
 #include <QTest>
 #include <cmath>
 #include <set>
 
-using namespace Module1;
 using Quadro = Esercizio::Quadro;
 
 namespace {
@@ -41,12 +39,7 @@ class TestEsercizio : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        NumOperazione = RisEsatte = 0;
-        RisErrate = Tentativi = TempoTotale = 0;
-        Random::seed(20240611);
-    }
+    void init() { Random::seed(20240611); }
 
     void generationStaysInItsRanges_data()
     {
@@ -61,30 +54,30 @@ private slots:
     {
         QFETCH(int, tipo);
         FakeClock frozen;
-        TipoEsercizio = qint16(tipo);
         Esercizio e;
+        e.ScegliTipo(qint16(tipo));
         e.Avvia();
         std::set<int> sizes;
         for (int i = 1; i <= 3000; ++i) {
             if (i > 1)
                 e.NuovoEsercizio();
-            const int n = NumElementiS;
-            const int m = NumInizialeD;
+            const int n = e.NumElementiS;
+            const int m = e.NumInizialeD;
             sizes.insert(n);
-            QCOMPARE(NumOperazione, qint16(i));
+            QCOMPARE(e.NumOperazione, qint16(i));
             QCOMPARE(e.quadro().operazione, QString::number(i));
-            QVERIFY(FiguraCorrente >= 1 && FiguraCorrente <= 12);
+            QVERIFY(e.FiguraCorrente >= 1 && e.FiguraCorrente <= 12);
             QVERIFY(n >= (tipo == 1 ? 2 : 1) && n <= 8);
             const QList<int> given = mostrati(e.quadro().postiS);
             QCOMPARE(given.size(), n);
             QCOMPARE(QSet<int>(given.begin(), given.end()),
-                     QSet<int>(PostiS.begin() + 1, PostiS.begin() + 1 + n));
+                     QSet<int>(e.PostiS.begin() + 1, e.PostiS.begin() + 1 + n));
             if (tipo == 1)
                 QVERIFY2(m >= 1 && m <= n - 1, qPrintable(QString("n %1 m %2").arg(n).arg(m)));
             if (tipo == 2)
                 QVERIFY2(m >= n + 2 && m <= 10, qPrintable(QString("n %1 m %2").arg(n).arg(m)));
             const int start = tipo == 0 ? 0 : m;
-            QCOMPARE(NumElementiD, qint16(start));
+            QCOMPARE(e.NumElementiD, qint16(start));
             QCOMPARE(mostrati(e.quadro().postiD), primi(start));
             QCOMPARE(e.quadro().disponibili, Costruzione);
             QCOMPARE(e.quadro().davanti, Esercizio::Riquadro::Tastierino);
@@ -122,26 +115,26 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         FakeClock frozen;
-        TipoEsercizio = qint16(tipo);
         Esercizio e;
+        e.ScegliTipo(qint16(tipo));
         e.Avvia();
         std::vector<double> counts(to + 1), expected(to + 1), variance(to + 1);
         for (int i = 0; i < 60000; ++i) {
             e.NuovoEsercizio();
-            const int n = NumElementiS;
+            const int n = e.NumElementiS;
             if (onlyN && n != onlyN)
                 continue;
             // Each exercise adds a yes-or-no outcome per value, with probability q.
             QList<int> seen;
             double q = 1.0 / (to - from + 1);
             if (what == "figure")
-                seen << FiguraCorrente;
+                seen << e.FiguraCorrente;
             else if (what == "n")
                 seen << n;
             else if (what == "m")
-                seen << NumInizialeD;
+                seen << e.NumInizialeD;
             else {
-                seen = QList<int>(PostiS.begin() + 1, PostiS.begin() + 1 + n);
+                seen = QList<int>(e.PostiS.begin() + 1, e.PostiS.begin() + 1 + n);
                 q = n / 15.0;
             }
             for (int v : seen) {
@@ -182,13 +175,13 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(int, figures);
         QFETCH(bool, verifica);
-        TipoEsercizio = qint16(tipo);
         Esercizio e;
+        e.ScegliTipo(qint16(tipo));
         e.Avvia();
         if (figures == -3) // back to the start
-            figures = NumElementiD;
+            figures = e.NumElementiD;
         else if (figures < 0)
-            figures = NumElementiD + keys.count('+') - keys.count('-');
+            figures = e.NumElementiD + keys.count('+') - keys.count('-');
         for (QChar k : keys) {
             if (k == '+')
                 e.Aggiungi();
@@ -199,7 +192,7 @@ private slots:
             else
                 e.NoNo();
         }
-        QCOMPARE(NumElementiD, qint16(figures));
+        QCOMPARE(e.NumElementiD, qint16(figures));
         QCOMPARE(mostrati(e.quadro().postiD), primi(figures));
         QCOMPARE(e.quadro().disponibili[Esercizio::TastoVerifica], verifica);
         QCOMPARE(e.quadro().davanti, Esercizio::Riquadro::Tastierino);
@@ -218,13 +211,13 @@ private slots:
     {
         QFETCH(int, beyondN);
         QFETCH(bool, right);
-        TipoEsercizio = InsiemeVuoto;
-        RisEsatte = 4;
-        RisErrate = 7;
         Esercizio e;
+        e.ScegliTipo(InsiemeVuoto);
+        e.RisEsatte = 4;
+        e.RisErrate = 7;
         e.Avvia();
         e.prendiFuoco();
-        while (NumElementiD < NumElementiS + beyondN)
+        while (e.NumElementiD < e.NumElementiS + beyondN)
             e.Aggiungi();
         e.Verifica();
         const Quadro& q = e.quadro();
@@ -235,24 +228,24 @@ private slots:
         QCOMPARE(e.prendiFuoco(), right ? Esercizio::Fuoco::Avanti : Esercizio::Fuoco::Si);
         if (right)
             QCOMPARE(q.disponibili, Avanti);
-        QCOMPARE(mostrati(q.postiD), primi(NumElementiS + beyondN)); // the set stays as built
+        QCOMPARE(mostrati(q.postiD), primi(e.NumElementiS + beyondN)); // the set stays as built
     }
 
     void countersStopAtTheTop()
     {
-        TipoEsercizio = InsiemeVuoto;
         Esercizio e;
+        e.ScegliTipo(InsiemeVuoto);
         e.Avvia();
-        NumOperazione = 32766;
-        RisEsatte = 32767;
+        e.NumOperazione = 32766;
+        e.RisEsatte = 32767;
         e.NuovoEsercizio();
         e.NuovoEsercizio();
-        QCOMPARE(NumOperazione, qint16(32767));
+        QCOMPARE(e.NumOperazione, qint16(32767));
         QCOMPARE(e.quadro().operazione, QStringLiteral("32767"));
-        while (NumElementiD < NumElementiS + 1)
+        while (e.NumElementiD < e.NumElementiS + 1)
             e.Aggiungi();
         e.Verifica();
-        QCOMPARE(RisEsatte, qint16(32767));
+        QCOMPARE(e.RisEsatte, qint16(32767));
         QCOMPARE(e.quadro().risEsatte, QStringLiteral("32767"));
     }
 
@@ -278,11 +271,11 @@ private slots:
         QFETCH(QString, partial);
         QFETCH(QString, total);
         FakeClock clock(start);
-        TipoEsercizio = InsiemeVuoto;
         Esercizio e;
+        e.ScegliTipo(InsiemeVuoto);
         e.Avvia();
         QVERIFY(e.quadro().tempoParziale.isEmpty());
-        TempoTotale = totalBefore;
+        e.TempoTotale = totalBefore;
         clock.now = end;
         e.Aggiungi();
         e.Verifica();

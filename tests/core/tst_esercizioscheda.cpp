@@ -1,6 +1,6 @@
 #include "core/random.h"
-#include "support/testsupport.h"
-#include "worksheets/esercizioscheda.h"
+#include "support/fakeclock.h"
+#include "core/esercizioscheda.h"
 
 #include <QTest>
 #include <cmath>
@@ -38,7 +38,7 @@ private slots:
         int figures = 0;
         for (int i = 0; i < draws; ++i) {
             const int k = 1 + i % 4;
-            const EsercizioScheda e = estraiEsercizio(togli ? SecondoInsieme::Prevalente : SecondoInsieme::Suvvalente, k);
+            const EsercizioScheda e = estraiEsercizio(togli ? Togliere : Aggiungere, k);
             const int n = e.NumElementiScheda;
             QVERIFY(e.FiguraScheda >= 1 && e.FiguraScheda <= 12);
             QVERIFY2(n >= minFirst && n <= 9, qPrintable(QString::number(n)));

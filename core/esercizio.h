@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/testo.h"
-#include "state/module1.h"
+#include "core/estrazione.h"
+#include "core/testo.h"
 
 #include <QString>
 #include <array>
@@ -9,9 +9,10 @@
 
 // The exercise as the exercise window runs it, without the window: drawing an exercise,
 // building the second set, checking it, help and intervention, the counters and the timing.
-// The shared variables of Module1 hold the exercise; an Esercizio adds what its window shows,
-// which starts afresh at every load of the window (empty number fields, nothing in front but
-// the keypad).
+// The program keeps one for its whole run, so the counters and the total time outlast the
+// window; what the window shows (the Quadro) starts afresh at every load of the window (empty
+// number fields, nothing in front but the keypad). The windows read the variables below and
+// change them only through the steps.
 class Esercizio
 {
 public:
@@ -46,9 +47,25 @@ public:
         QString tempoTotale;
     };
 
+    qint16 NumOperazione = 0;          // current exercise since the window was loaded
+    qint16 NumElementiD = 0;           // figures the second set holds now, 0 to 10
+    qint32 NumElementiS = 0;           // figures of the given set
+    qint16 NumInizialeD = 0;           // figures the second set starts with
+    std::array<qint16, 11> PostiS{};   // entries 1 to n: places 1 to 15 of the given set
+    qint32 Tentativi = 0;              // "NO" answers since help was last given
+    qint16 FiguraCorrente = 0;         // figure 1 to 12 of the current exercise
+    qint32 RisErrate = 0;              // wrong answers of the whole run
+    qint16 RisEsatte = 0;              // right answers of the whole run
+    float TempoInizio = 0;             // seconds since midnight
+    qint32 TempoParziale = 0;          // whole seconds
+    qint32 TempoTotale = 0;
+    qint16 TipoEsercizio = 0;          // the kind chosen last, ExerciseKind 0 to 3
+
     const Quadro& quadro() const { return quadro_; }
     // The kind of the exercise on screen, as TipoEsercizio was when it was drawn.
     int tipo() const { return tipo_; }
+    // The pupil's choice on the start window; the exercise on screen stays until the next one.
+    void ScegliTipo(qint16 tipo) { TipoEsercizio = tipo; }
     // The focus a step asked for, once: reading it clears it.
     Fuoco prendiFuoco();
 
@@ -73,11 +90,8 @@ public:
     void TastiAvanti();
 
 private:
-    // The figure, the size n (drawn again while below `minimo`), the places; the clock reseeds
-    // the draws of the figure and, with `risemina`, of n.
-    void estraiInsiemeS(int minimo, bool risemina);
-    void estraiPosti();
-    void mostraInsiemeS();
+    // The given set, and the second set's start, by the exercise's ranges of a kind.
+    void estrai(const Intervalli& regola);
     void mostraInsiemeD(int figure);
     // Places 1 to `figure` of the second set show the figure, the others nothing.
     int riempiD(int figure);
