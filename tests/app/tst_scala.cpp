@@ -94,8 +94,11 @@ private slots:
             frmStampaSchede& w = loadForm<frmStampaSchede>();
             w.showModeless();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
-            posto = w.Image1[w.PostiScheda[1]];
-            file = disegno(w.FiguraScheda);
+            const EsercizioPagina& e = w.esercizio(1);
+            for (int p = 0; !posto; ++p)
+                if (e.primo.test(std::size_t(p)))
+                    posto = w.Image1[frmStampaSchede::primoPosto(1) + p];
+            file = disegno(e.figura);
         } else {
             FrmInizio& w = loadForm<FrmInizio>();
             w.showModeless();

@@ -183,6 +183,8 @@ void Pupil::checkExercise()
               .arg(text(f->LblTempoParziale), text(f->LblTempoTotale), x.partial, x.total));
 }
 
+QString pageAgainstSheet(const PaginaScheda& page, const SheetModel& s, int variant);
+
 void Pupil::checkSheet(int variant)
 {
     const SheetModel& s = sheets_[variant];
@@ -191,6 +193,8 @@ void Pupil::checkSheet(int variant)
         return;
     const QString which = QString::fromLatin1(w->metaObject()->className());
     check(w->InsiemeGenerato == s.made, which + QStringLiteral(": the exercises made up are the ones the pupil asked for"));
+    const QString page = pageAgainstSheet(w->pagina(), s, variant);
+    check(page.isEmpty(), which + QStringLiteral(": ") + page);
     for (int k = 1; k <= 4; ++k) {
         check(pictures(s, k, false) == s.first[k - 1],
               which + QStringLiteral(": set %1 changed without its button").arg(k));
@@ -309,18 +313,44 @@ void Pupil::checkPage(const RecordingPrinter& page, const SheetModel& s, int var
     if (!check(!pdf.isEmpty(), QStringLiteral("the page reached the print service's queue %1").arg(queue)))
         return;
     PaginaScheda preview;
-    if (variant > 0)
-        preview.secondi.emplace();
+    preview.secondi = variant > 0;
     for (int k = 0; k < 4; ++k)
-        for (int p = 0; p < PaginaScheda::Posti; ++p) {
-            preview.primi[k][p] = FrmFigure::Image3(s.first[k][p]);
-            if (variant > 0)
-                (*preview.secondi)[k][p] = FrmFigure::Image3(s.second[k][p]);
-        }
+        for (int p = 0; p < PaginaScheda::Posti; ++p)
+            for (bool second : {false, true})
+                if (const int id = second && variant == 0 ? 0 : (second ? s.second : s.first)[k][p]; id > FrmFigure::Bianca) {
+                    preview.esercizi[k].figura = qint16(id);
+                    (second ? preview.esercizi[k].secondo : preview.esercizi[k].primo).set(std::size_t(p));
+                }
     const QString different = PaginaStampata::confronta(
         PrintService::render(pdf, PaginaStampata::Dpi).convertToFormat(QImage::Format_RGB32), preview);
     check(different.isEmpty() && PrintService::pages(pdf) == 1, QStringLiteral("the paper shows the preview: ") + different);
     ++outcome_.realPages;
+}
+
+// A page's figures are those of its exercise: what "STAMPA" would print at every place of an
+// exercise made up is what the preview shows there, and its sets have the sizes of the
+// worksheet's kind. Empty when they do, else what differs.
+QString pageAgainstSheet(const PaginaScheda& page, const SheetModel& s, int variant)
+{
+    if (page.secondi != (variant > 0))
+        return QStringLiteral("the page's second sets do not follow the worksheet's kind");
+    for (int k = 1; k <= 4; ++k) {
+        if (!s.made[k - 1])
+            continue;
+        const EsercizioPagina& e = page.esercizi[k - 1];
+        for (int p = 0; p < PaginaScheda::Posti; ++p)
+            for (bool second : {false, true})
+                if ((!second || variant > 0) && e.figuraIn(p, second) != (second ? s.second : s.first)[k - 1][p])
+                    return QStringLiteral("exercise %1, place %2 of the %3 set: the page and the preview differ")
+                        .arg(k).arg(p).arg(second ? "second" : "first");
+        const int n = int(e.primo.count()), m = int(e.secondo.count());
+        const bool sizes = variant == 0 ? n >= 2 && n <= 10 && m == 0
+                         : variant == 1 ? m >= 1 && m < n
+                                        : m >= n + 2 && m <= 11;
+        if (!sizes)
+            return QStringLiteral("exercise %1: sets of %2 and %3 figures on this worksheet").arg(k).arg(n).arg(m);
+    }
+    return QString();
 }
 
 } // namespace Soak
