@@ -16,6 +16,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <bit>
 #include <functional>
 #include <map>
 
@@ -94,11 +95,8 @@ private slots:
             frmStampaSchede& w = loadForm<frmStampaSchede>();
             w.showModeless();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
-            const EsercizioPagina& e = w.esercizio(1);
-            for (int p = 0; !posto; ++p)
-                if (e.primo.test(std::size_t(p)))
-                    posto = w.Image1[frmStampaSchede::primoPosto(1) + p];
-            file = disegno(e.figura);
+            posto = w.Image1[frmStampaSchede::primoPosto(1) + std::countr_zero(w.esercizio(1).primo.to_ulong())];
+            file = disegno(w.esercizio(1).figura);
         } else {
             FrmInizio& w = loadForm<FrmInizio>();
             w.showModeless();

@@ -328,26 +328,20 @@ void Pupil::checkPage(const RecordingPrinter& page, const SheetModel& s, int var
 }
 
 // A page's figures are those of its exercise: what "STAMPA" would print at every place of an
-// exercise made up is what the preview shows there, and its sets have the sizes of the
-// worksheet's kind. Empty when they do, else what differs.
+// exercise made up is what the preview shows there, in sets of the worksheet's sizes. Empty
+// when it is, else what differs.
 QString pageAgainstSheet(const PaginaScheda& page, const SheetModel& s, int variant)
 {
-    if (page.secondi != (variant > 0))
-        return QStringLiteral("the page's second sets do not follow the worksheet's kind");
     for (int k = 1; k <= 4; ++k) {
-        if (!s.made[k - 1])
-            continue;
         const EsercizioPagina& e = page.esercizi[k - 1];
-        for (int p = 0; p < PaginaScheda::Posti; ++p)
+        for (int p = 0; p < PaginaScheda::Posti && s.made[k - 1]; ++p)
             for (bool second : {false, true})
                 if ((!second || variant > 0) && e.figuraIn(p, second) != (second ? s.second : s.first)[k - 1][p])
-                    return QStringLiteral("exercise %1, place %2 of the %3 set: the page and the preview differ")
-                        .arg(k).arg(p).arg(second ? "second" : "first");
+                    return QStringLiteral("exercise %1, place %2: the page and the preview differ").arg(k).arg(p);
         const int n = int(e.primo.count()), m = int(e.secondo.count());
-        const bool sizes = variant == 0 ? n >= 2 && n <= 10 && m == 0
-                         : variant == 1 ? m >= 1 && m < n
-                                        : m >= n + 2 && m <= 11;
-        if (!sizes)
+        if (s.made[k - 1] && !(variant == 0 ? n >= 2 && n <= 10 && m == 0 && !page.secondi
+                               : variant == 1 ? m >= 1 && m < n && page.secondi
+                                              : m >= n + 2 && m <= 11 && page.secondi))
             return QStringLiteral("exercise %1: sets of %2 and %3 figures on this worksheet").arg(k).arg(n).arg(m);
     }
     return QString();

@@ -80,27 +80,6 @@ private slots:
             QCOMPARE(w.SfondoPrimo[k]->x() < w.SfondoSecondo[k]->x(), togli);
     }
 
-    // The places show the window's exercise place for place, as the page prints it, with the
-    // sizes in the window's rule.
-    void placesShowTheExercise_data() { bothSchede(); }
-    void placesShowTheExercise()
-    {
-        QFETCH(bool, togli);
-        SchedaAggiungiTogli& w = openScheda(togli);
-        for (int i = 0; i < 200; ++i) {
-            const int k = 1 + i % 4;
-            w.CmdInsieme[k - 1]->click();
-            const EsercizioPagina& e = w.esercizio(k);
-            for (int p = 0; p < 15; ++p) {
-                QCOMPARE(w.Image1[15 * (k - 1) + p]->picture(), FrmFigure::Image3(e.figuraIn(p, false)));
-                QCOMPARE(w.Image2[15 * (k - 1) + p]->picture(), FrmFigure::Image3(e.figuraIn(p, true)));
-            }
-            const int primi = int(e.primo.count()), secondi = int(e.secondo.count());
-            QVERIFY2(togli ? secondi >= primi + 2 && secondi <= 11 : secondi >= 1 && secondi < primi,
-                     qPrintable(QStringLiteral("%1 then %2").arg(primi).arg(secondi)));
-        }
-    }
-
     void redrawingLeavesTheOthers_data() { bothSchede("k", 1, 4); }
     void redrawingLeavesTheOthers()
     {
