@@ -7,7 +7,6 @@
 #include "platform/pushkey.h"
 #include "worksheets/esercizioscheda.h"
 
-
 namespace {
 
 DisegnoScheda disegno()
