@@ -327,9 +327,8 @@ void Pupil::checkPage(const RecordingPrinter& page, const SheetModel& s, int var
     ++outcome_.realPages;
 }
 
-// A page's figures are those of its exercise: what "STAMPA" would print at every place of an
-// exercise made up is what the preview shows there, in sets of the worksheet's sizes. Empty
-// when it is, else what differs.
+// A page's figures are those of its exercise: "STAMPA" would print at every place what the
+// preview shows there, in sets of the worksheet's sizes. Empty when so, else what differs.
 QString pageAgainstSheet(const PaginaScheda& page, const SheetModel& s, int variant)
 {
     for (int k = 1; k <= 4; ++k) {
