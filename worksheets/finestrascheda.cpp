@@ -30,7 +30,7 @@ PushKey* comando(const QString& didascalia, const QColor& colore)
 
 FinestraScheda::FinestraScheda(const DisegnoScheda& d)
     : Form(d.titolo, QSizeF(11910, d.altezzaInterna), Rosa, Placement::Maximized, Layout::Proportional),
-      completaLaScheda_(d.completaLaScheda), tipo_(d.tipo)
+      completaLaScheda_(d.completaLaScheda), tipo_(d.tipo), istruzione_(d.istruzione), secondi_(d.secondi)
 {
     const QFont titolo = makeFont("Arial", 20.25, true);
     Label1 = place(makeLabel(d.label1, titolo, RossoScuro, Rosa), nullptr, d.posLabel1, Kind::Label,
@@ -76,7 +76,8 @@ void FinestraScheda::GeneraInsieme(int k)
         return;
     InsiemeGenerato[k - 1] = true;
     mostraParte(k <= 2 ? 1 : 2);
-    disegna(k);
+    esercizi_[std::size_t(k - 1)] = estrai(k);
+    mostra(k);
 }
 
 void FinestraScheda::mostraParte(int parte)
@@ -119,6 +120,23 @@ void FinestraScheda::stampaPagine(const QList<PaginaScheda>& pagine)
         unsetCursor();
         emit stampaConclusa();
     });
+}
+
+PaginaScheda FinestraScheda::pagina() const
+{
+    PaginaScheda p;
+    p.istruzione = istruzione_;
+    p.secondi = secondi_;
+    p.esercizi = esercizi_;
+    return p;
+}
+
+PaginaScheda FinestraScheda::paginaNuova() const
+{
+    PaginaScheda p = pagina();
+    for (int k = 1; k <= Esercizi; ++k)
+        p.esercizi[std::size_t(k - 1)] = estrai(k);
+    return p;
 }
 
 QList<PaginaScheda> FinestraScheda::schedeClasse(int schede) const
@@ -169,14 +187,15 @@ bool FinestraScheda::salvaPagine(const QList<PaginaScheda>& pagine)
         return false;
 
     salvando_ = true;
-    const PdfFile::Failure esito = PdfFile::write(file, TitoloDocumento(pagine.size()), [&pagine](PrinterSurface& s) {
+    const PdfFile::Failure esito = PdfFile::write(file, TitoloDocumento(pagine.size()),
+                                                  [&pagine, catalogo = FigureScheda::catalogo()](PrinterSurface& s) {
         // The pictures' drawings are loaded again there, on the worker, as the window keeps
         // painting its own.
-        const QList<PaginaScheda> copie = PaginaScheda::perUnAltroThread(pagine);
-        for (qsizetype i = 0; i < copie.size(); ++i) {
+        const FigureScheda figure = catalogo.perUnAltroThread(pagine);
+        for (qsizetype i = 0; i < pagine.size(); ++i) {
             if (i > 0)
                 s.newPage();
-            if (!DisegnaScheda(s, copie[i]))
+            if (!DisegnaScheda(s, pagine[i], figure))
                 throw PrinterError("the header could not be written");
         }
     });

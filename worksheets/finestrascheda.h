@@ -36,6 +36,8 @@ struct DisegnoScheda
     std::optional<QColor> coloreParte; // none: the toolkit's own button colour
     QString completaLaScheda;          // the refusal while an exercise is missing
     QString tipo;                      // the kind in the names of saved files
+    QString istruzione;                // the printed instruction
+    bool secondi = false;              // the page shows the second sets
 };
 
 // A worksheet window: four exercises made up one by one, shown two at a time in two parts,
@@ -72,10 +74,12 @@ public:
     // Shows part 1 (exercises 1 and 2) or part 2.
     void mostraParte(int parte);
     int parteVisibile() const { return parte_; }
-    // The page as the places show it now: what "STAMPA" prints.
-    virtual PaginaScheda pagina() const = 0;
+    // Exercise k (1 to 4) as the window holds it; blank until made up.
+    const EsercizioPagina& esercizio(int k) const { return esercizi_[std::size_t(k - 1)]; }
+    // The page of the exercises on screen: what "STAMPA" prints.
+    PaginaScheda pagina() const;
     // A page of new exercises made up by this window's rules; the window stays as it is.
-    virtual PaginaScheda paginaNuova() const = 0;
+    PaginaScheda paginaNuova() const;
     // A class set of `schede` pages: the page on screen, then new ones, each with its footer.
     QList<PaginaScheda> schedeClasse(int schede) const;
 
@@ -93,8 +97,10 @@ signals:
 protected:
     explicit FinestraScheda(const DisegnoScheda& disegno);
 
-    // Draws exercise k into its places.
-    virtual void disegna(int k) = 0;
+    // Exercise k drawn anew by this window's rules.
+    virtual EsercizioPagina estrai(int k) const = 0;
+    // Shows exercise k, as the window holds it, in its places.
+    virtual void mostra(int k) = 0;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -106,6 +112,9 @@ private:
 
     QString completaLaScheda_;
     QString tipo_;
+    QString istruzione_;
+    bool secondi_;
+    std::array<EsercizioPagina, Esercizi> esercizi_{};
     bool stampaInCorso_ = false;
     // The part in front. Both parts are shown until the first exercise is made up; the part
     // key then offers part 1, as it does while part 2 is in front.

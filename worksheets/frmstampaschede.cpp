@@ -7,8 +7,6 @@
 #include "platform/pushkey.h"
 #include "core/esercizioscheda.h"
 
-#include <algorithm>
-
 namespace {
 
 DisegnoScheda disegno()
@@ -36,6 +34,7 @@ DisegnoScheda disegno()
     d.coloreParte = Colori::Magenta;
     d.completaLaScheda = QCoreApplication::translate("frmStampaSchede", "Completa la scheda ");
     d.tipo = QStringLiteral("vuoto");
+    d.istruzione = QCoreApplication::translate("frmStampaSchede", "Nel riquadro accanto disegna l'insieme consecutivo maggiore");
     return d;
 }
 
@@ -88,7 +87,7 @@ frmStampaSchede::frmStampaSchede() : FinestraScheda(disegno())
 
     // A set frame is read by its caption and what it holds; an empty frame by the set it stands beside.
     for (int k = 1; k <= Esercizi; ++k) {
-        const QString insieme = FraSfondoS[RiquadroInsieme[k - 1]]->caption();
+        const QString insieme = tr(Disposizione[RiquadroInsieme[k - 1]].didascalia);
         FraSfondoS[RiquadroInsieme[k - 1]]->setAccessibleName(Accessibilita::nomeInsieme(insieme, 0));
         FraSfondoS[RiquadroAccanto[k - 1]]->setAccessibleName(
             Accessibilita::nomeInsieme(tr("Riquadro accanto al %1").arg(insieme.toLower()), 0));
@@ -116,45 +115,24 @@ void frmStampaSchede::mettiFigura(int posto, int figura)
     Accessibilita::nominaPosto(Image1[posto], figura != FrmFigure::Bianca);
 }
 
-void frmStampaSchede::disegna(int k)
+EsercizioPagina frmStampaSchede::estrai(int k) const
 {
     const int primo = primoPosto(k);
-    for (int i = primo; i < primo + Posti; ++i)
-        mettiFigura(i, FrmFigure::Bianca);
-
-    const InsiemeScheda e = estraiInsieme(primo);
-    FiguraScheda = e.FiguraScheda;
-    NumElementiScheda = e.NumElementiScheda;
-    PostiScheda = e.PostiScheda;
-
-    const auto estratti = PostiScheda.begin() + 1;
-    for (int i = primo; i < primo + Posti; ++i)
-        if (std::find(estratti, estratti + NumElementiScheda, i) != estratti + NumElementiScheda)
-            mettiFigura(i, FiguraScheda);
-    Frame* riquadro = FraSfondoS[RiquadroInsieme[k - 1]];
-    Accessibilita::rinomina(riquadro, Accessibilita::nomeInsieme(riquadro->caption(), NumElementiScheda));
+    return EsercizioPagina::da(estraiInsieme(primo), primo);
 }
 
-PaginaScheda frmStampaSchede::pagina() const
+void frmStampaSchede::mostra(int k)
 {
-    PaginaScheda p;
-    p.istruzione = tr("Nel riquadro accanto disegna l'insieme consecutivo maggiore");
-    for (int k = 1; k <= Esercizi; ++k)
-        for (int q = 0; q < Posti; ++q)
-            p.primi[k - 1][q] = Image1[primoPosto(k) + q]->picture();
-    return p;
-}
-
-PaginaScheda frmStampaSchede::paginaNuova() const
-{
-    PaginaScheda p = pagina();
-    for (int k = 1; k <= Esercizi; ++k) {
-        const InsiemeScheda e = estraiInsieme(0);
-        const auto estratti = e.PostiScheda.begin() + 1;
-        for (int q = 0; q < Posti; ++q) {
-            const bool figura = std::find(estratti, estratti + e.NumElementiScheda, q) != estratti + e.NumElementiScheda;
-            p.primi[k - 1][q] = FrmFigure::Image3(figura ? e.FiguraScheda : FrmFigure::Bianca);
-        }
-    }
-    return p;
+    // Every place blank first, then the figures: a place grows to the largest picture it has
+    // held, the blank one included, as it always has.
+    const int primo = primoPosto(k);
+    for (int p = 0; p < Posti; ++p)
+        mettiFigura(primo + p, FrmFigure::Bianca);
+    const EsercizioPagina& e = esercizio(k);
+    for (int p = 0; p < Posti; ++p)
+        if (e.primo.test(std::size_t(p)))
+            mettiFigura(primo + p, e.figura);
+    const int riquadro = RiquadroInsieme[k - 1];
+    Accessibilita::rinomina(FraSfondoS[riquadro],
+                            Accessibilita::nomeInsieme(tr(Disposizione[riquadro].didascalia), int(e.primo.count())));
 }

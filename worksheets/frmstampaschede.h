@@ -12,7 +12,7 @@ class ImageBox;
 //
 // The eight white set frames hold 15 places each; frame j holds the places Image1[15j] to
 // Image1[15j + 14]. Sets 1 and 2 and their empty boxes are in the first part, sets 3 and 4 in
-// the second. A set is nothing but the pictures of its places: printing reads them.
+// the second. The window holds its sets as page data and shows them in the places.
 class frmStampaSchede : public FinestraScheda
 {
     Q_OBJECT
@@ -29,17 +29,10 @@ public:
     // The Image1 index of place 0 of set k (1 to 4).
     static int primoPosto(int k);
 
-    // What the last set made up drew; read by nothing else.
-    qint16 FiguraScheda = 0;
-    int NumElementiScheda = 0;
-    std::array<qint16, 11> PostiScheda{};
-
-    PaginaScheda pagina() const override;
-    PaginaScheda paginaNuova() const override;
-
 protected:
     void onLoad() override;
-    void disegna(int k) override;
+    EsercizioPagina estrai(int k) const override;
+    void mostra(int k) override;
 
 private:
     void mettiFigura(int posto, int figura);

@@ -2,12 +2,14 @@
 
 #include "platform/messagebox.h"
 #include "platform/printer.h"
+#include "state/frmfigure.h"
 
 #include <QCoreApplication>
-#include <QHash>
 #include <QPointer>
 
 #include <algorithm>
+#include <bitset>
+#include <optional>
 
 namespace {
 
@@ -33,15 +35,16 @@ void riquadro(PrinterSurface& s, int k, double sinistra, double destra)
     s.line({sinistra, b}, {destra, b}, Qt::black);
 }
 
-void insieme(PrinterSurface& s, int k, const PaginaScheda::Insieme& posti, bool destra)
+void insieme(PrinterSurface& s, int k, const PaginaScheda& pagina, bool destra, const FigureScheda& figure)
 {
+    const EsercizioPagina& e = pagina.esercizi[k - 1];
     for (int p = 0; p < PaginaScheda::Posti; ++p)
-        s.paintPicture(posti[p], PaginaScheda::posto(k, p, destra));
+        s.paintPicture(figure[e.figuraIn(p, destra)], PaginaScheda::posto(k, p, destra));
 }
 
 } // namespace
 
-bool DisegnaScheda(PrinterSurface& s, const PaginaScheda& pagina)
+bool DisegnaScheda(PrinterSurface& s, const PaginaScheda& pagina, const FigureScheda& figure)
 {
     // A failed header is left out and the page goes on without it.
     bool intestazione = true;
@@ -50,17 +53,17 @@ bool DisegnaScheda(PrinterSurface& s, const PaginaScheda& pagina)
     } catch (const PrinterError&) {
         intestazione = false;
     }
-    s.setDrawWidth(PaginaScheda::LineaRiquadri);
+    s.setDrawWidth(LineaRiquadri);
     for (int k = 1; k <= 4; ++k) {
         riquadro(s, k, 500, 5500);
         if (pagina.secondi) {
-            insieme(s, k, pagina.primi[k - 1], false);
+            insieme(s, k, pagina, false, figure);
             riquadro(s, k, 6000, 11000);
-            insieme(s, k, (*pagina.secondi)[k - 1], true);
+            insieme(s, k, pagina, true, figure);
         } else {
             // The right box stays empty: the pupil draws the answer in it.
             riquadro(s, k, 6000, 11000);
-            insieme(s, k, pagina.primi[k - 1], false);
+            insieme(s, k, pagina, false, figure);
         }
     }
     if (!pagina.piede.isEmpty()) {
@@ -77,7 +80,7 @@ void StampaScheda(PrinterSurface& s, const PaginaScheda& pagina)
 {
     bool riuscita = false;
     try {
-        riuscita = DisegnaScheda(s, pagina);
+        riuscita = DisegnaScheda(s, pagina, FigureScheda::catalogo());
         s.endDoc();
     } catch (const PrinterError&) {
         riuscita = false;
@@ -98,20 +101,21 @@ void StampaSchede(const QList<PaginaScheda>& pagine, QObject* contesto, std::fun
     PrintDocument documento;
     documento.title = TitoloDocumento(pagine.size());
     documento.pages = int(pagine.size());
-    documento.extent = PaginaScheda::estensione(
+    documento.extent = EstensioneScheda(
         std::any_of(pagine.begin(), pagine.end(), [](const PaginaScheda& p) { return !p.piede.isEmpty(); }));
     if (pagine.size() == 1) {
         documento.paintPage = [pagine, intestazione](PrinterSurface& s, int pagina) {
-            *intestazione = DisegnaScheda(s, pagine[pagina]) && *intestazione;
+            *intestazione = DisegnaScheda(s, pagine[pagina], FigureScheda::catalogo()) && *intestazione;
         };
     } else {
         // Many pages are painted on the print worker, with drawings of their own loaded there.
-        auto copie = std::make_shared<QList<PaginaScheda>>();
+        auto copie = std::make_shared<std::optional<FigureScheda>>();
         documento.paintsAnywhere = true;
-        documento.paintPage = [pagine, copie, intestazione](PrinterSurface& s, int pagina) {
-            if (copie->isEmpty())
-                *copie = PaginaScheda::perUnAltroThread(pagine);
-            *intestazione = DisegnaScheda(s, copie->at(pagina)) && *intestazione;
+        documento.paintPage = [pagine, catalogo = FigureScheda::catalogo(), copie, intestazione](PrinterSurface& s,
+                                                                                              int pagina) {
+            if (!*copie)
+                *copie = catalogo.perUnAltroThread(pagine);
+            *intestazione = DisegnaScheda(s, pagine[pagina], **copie) && *intestazione;
         };
     }
     // The outcome is told even when the window has been closed meanwhile.
@@ -129,30 +133,25 @@ void StampaScheda(const PaginaScheda& pagina, QObject* contesto, std::function<v
     StampaSchede({pagina}, contesto, std::move(fatto));
 }
 
-QList<PaginaScheda> PaginaScheda::perUnAltroThread(const QList<PaginaScheda>& pagine)
+FigureScheda FigureScheda::catalogo()
 {
-    QHash<int, Picture> copie;
-    auto stacca = [&](Insieme& posti) {
-        for (Picture& p : posti) {
-            if (p.isNull())
-                continue;
-            if (p.id() < 0) {
-                p = p.forAnotherThread();
-                continue;
-            }
-            auto it = copie.find(p.id());
-            if (it == copie.end())
-                it = copie.insert(p.id(), p.forAnotherThread());
-            p = *it;
-        }
-    };
-    QList<PaginaScheda> copia = pagine;
-    for (PaginaScheda& pagina : copia) {
-        for (Insieme& posti : pagina.primi)
-            stacca(posti);
-        if (pagina.secondi)
-            for (Insieme& posti : *pagina.secondi)
-                stacca(posti);
-    }
+    FigureScheda f;
+    for (int i = 0; i <= FrmFigure::NumeroFigure; ++i)
+        f.figure_[std::size_t(i)] = FrmFigure::Image3(i);
+    return f;
+}
+
+FigureScheda FigureScheda::perUnAltroThread(const QList<PaginaScheda>& pagine) const
+{
+    // The blank picture is on every page: no set fills all its places.
+    std::bitset<13> usate;
+    usate.set(FrmFigure::Bianca);
+    for (const PaginaScheda& pagina : pagine)
+        for (const EsercizioPagina& e : pagina.esercizi)
+            usate.set(std::size_t(e.figura));
+    FigureScheda copia;
+    for (std::size_t i = 0; i < usate.size(); ++i)
+        if (usate.test(i))
+            copia.figure_[i] = figure_[i].forAnotherThread();
     return copia;
 }

@@ -46,7 +46,7 @@ DisegnoScheda disegnoComune()
 
 QRectF sfondo(double left, double top, double width = 4605) { return QRectF(left, top, width, 3075); }
 
-void mostra(ImageBox* posto, int figura)
+void metti(ImageBox* posto, int figura)
 {
     posto->setPicture(FrmFigure::Image3(figura));
     Accessibilita::nominaPosto(posto, figura != FrmFigure::Bianca);
@@ -68,18 +68,18 @@ VarianteScheda variante(bool togli)
     const auto scegli = [togli](auto aggiungi, auto rimuovi) { return togli ? rimuovi : aggiungi; };
     VarianteScheda v{
         disegnoComune(), scegli(Aggiungere, Togliere),
-        scegli(QCoreApplication::translate(
-                   "SchedaAggiungiTogli",
-                   "Nel riquadro accanto aggiungi elementi per rendere l'insieme consecutivo maggiore"),
-               QCoreApplication::translate(
-                   "SchedaAggiungiTogli",
-                   "Nel riquadro accanto togli elementi per rendere l'insieme consecutivo maggiore")),
         // The add window shows the first sets on the right, the remove window on the left.
         scegli(std::array{sfondo(4710, 195), sfondo(4710, 3390), sfondo(4725, 195, 4560), sfondo(4725, 3375, 4560)},
                std::array{sfondo(45, 270), sfondo(45, 3405), sfondo(60, 180), sfondo(60, 3315)}),
         scegli(std::array{sfondo(60, 195), sfondo(60, 3390), sfondo(75, 195), sfondo(75, 3375)},
                std::array{sfondo(4680, 285), sfondo(4680, 3405), sfondo(4680, 180), sfondo(4725, 3315)})};
     DisegnoScheda& d = v.disegno;
+    d.istruzione = scegli(
+        QCoreApplication::translate("SchedaAggiungiTogli",
+                                    "Nel riquadro accanto aggiungi elementi per rendere l'insieme consecutivo maggiore"),
+        QCoreApplication::translate("SchedaAggiungiTogli",
+                                    "Nel riquadro accanto togli elementi per rendere l'insieme consecutivo maggiore"));
+    d.secondi = true;
     d.titolo = scegli(QCoreApplication::translate("SchedaAggiungiTogli", "VISUALIZZAZIONE SCHEDA         "),
                       QCoreApplication::translate("SchedaAggiungiTogli", "VISUALIZZAZIONE SCHEDA          "));
     d.menuStampante = scegli(QCoreApplication::translate("SchedaAggiungiTogli", "Seleziona  stampante"),
@@ -143,49 +143,19 @@ SchedaAggiungiTogli::SchedaAggiungiTogli(const VarianteScheda& v) : FinestraSche
 
 void SchedaAggiungiTogli::onLoad() { GeneraInsieme(1); }
 
-void SchedaAggiungiTogli::disegna(int k)
+EsercizioPagina SchedaAggiungiTogli::estrai(int k) const
+{
+    return EsercizioPagina::da(estraiEsercizio(variante_.secondo, k), k);
+}
+
+void SchedaAggiungiTogli::mostra(int k)
 {
     const int base = EsercizioScheda::Posti * (k - 1);
-    for (int i = base; i < base + EsercizioScheda::Posti; ++i) {
-        mostra(Image1[i], FrmFigure::Bianca);
-        mostra(Image2[i], FrmFigure::Bianca);
+    const EsercizioPagina& e = esercizio(k);
+    for (int p = 0; p < EsercizioScheda::Posti; ++p) {
+        metti(Image1[base + p], e.figuraIn(p, false));
+        metti(Image2[base + p], e.figuraIn(p, true));
     }
-    Estratto = estraiEsercizio(variante_.secondo, k);
-    for (int i = 1; i <= Estratto.NumElementiScheda; ++i)
-        mostra(Image1[Estratto.PostiEstrattiScheda[i]], Estratto.FiguraScheda);
-    for (int p = 0; p <= Estratto.UltimoPostoSecondo; ++p)
-        mostra(Image2[base + p], Estratto.FiguraScheda);
-    Accessibilita::rinomina(SfondoPrimo[k - 1], nomeInsieme(k, QT_TRANSLATE_NOOP("SchedaAggiungiTogli", "primo"), Estratto.NumElementiScheda));
-    Accessibilita::rinomina(SfondoSecondo[k - 1], nomeInsieme(k, QT_TRANSLATE_NOOP("SchedaAggiungiTogli", "secondo"), Estratto.UltimoPostoSecondo + 1));
-}
-
-PaginaScheda SchedaAggiungiTogli::pagina() const
-{
-    PaginaScheda pagina;
-    pagina.istruzione = variante_.istruzione;
-    pagina.secondi.emplace();
-    for (int i = 0; i < Posti; ++i) {
-        pagina.primi[i / EsercizioScheda::Posti][i % EsercizioScheda::Posti] = Image1[i]->picture();
-        (*pagina.secondi)[i / EsercizioScheda::Posti][i % EsercizioScheda::Posti] = Image2[i]->picture();
-    }
-    return pagina;
-}
-
-PaginaScheda SchedaAggiungiTogli::paginaNuova() const
-{
-    PaginaScheda pagina;
-    pagina.istruzione = variante_.istruzione;
-    pagina.secondi.emplace();
-    for (int k = 1; k <= Esercizi; ++k) {
-        const EsercizioScheda e = estraiEsercizio(variante_.secondo, k);
-        const Picture figura = FrmFigure::Image3(e.FiguraScheda);
-        PaginaScheda::Insieme& primo = pagina.primi[k - 1];
-        PaginaScheda::Insieme& secondo = (*pagina.secondi)[k - 1];
-        primo.fill(FrmFigure::Image3(FrmFigure::Bianca));
-        for (int i = 1; i <= e.NumElementiScheda; ++i)
-            primo[e.PostiEstrattiScheda[i] - EsercizioScheda::Posti * (k - 1)] = figura;
-        for (int p = 0; p < EsercizioScheda::Posti; ++p)
-            secondo[p] = p <= e.UltimoPostoSecondo ? figura : FrmFigure::Image3(FrmFigure::Bianca);
-    }
-    return pagina;
+    Accessibilita::rinomina(SfondoPrimo[k - 1], nomeInsieme(k, QT_TRANSLATE_NOOP("SchedaAggiungiTogli", "primo"), int(e.primo.count())));
+    Accessibilita::rinomina(SfondoSecondo[k - 1], nomeInsieme(k, QT_TRANSLATE_NOOP("SchedaAggiungiTogli", "secondo"), int(e.secondo.count())));
 }

@@ -13,7 +13,6 @@ struct VarianteScheda
 {
     DisegnoScheda disegno;
     ExerciseKind secondo;
-    QString istruzione; // the printed instruction
     // The set frames of exercises 1 to 4 within their part, first and second sets: which
     // side of the part each set stands on is here too.
     std::array<QRectF, 4> fraPrimi;
@@ -39,18 +38,15 @@ public:
     // Place p of exercise k at 15 × (k - 1) + p.
     std::array<ImageBox*, Posti> Image1{}; // first sets
     std::array<ImageBox*, Posti> Image2{}; // second sets
-    // The exercise drawn last.
-    EsercizioScheda Estratto;
 
     ExerciseKind secondo() const { return variante_.secondo; }
-    PaginaScheda pagina() const override;
-    PaginaScheda paginaNuova() const override;
 
 protected:
     explicit SchedaAggiungiTogli(const VarianteScheda& variante);
 
     void onLoad() override;
-    void disegna(int k) override;
+    EsercizioPagina estrai(int k) const override;
+    void mostra(int k) override;
 
 private:
     const VarianteScheda& variante_;

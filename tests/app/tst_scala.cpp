@@ -17,6 +17,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <bit>
 #include <functional>
 #include <map>
 
@@ -95,8 +96,8 @@ private slots:
             frmStampaSchede& w = loadForm<frmStampaSchede>();
             w.showModeless();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
-            posto = w.Image1[w.PostiScheda[1]];
-            file = disegno(w.FiguraScheda);
+            posto = w.Image1[frmStampaSchede::primoPosto(1) + std::countr_zero(w.esercizio(1).primo.to_ulong())];
+            file = disegno(w.esercizio(1).figura);
         } else {
             FrmInizio& w = loadForm<FrmInizio>();
             w.showModeless();

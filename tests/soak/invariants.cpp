@@ -193,6 +193,8 @@ void Pupil::checkExercise()
               .arg(text(f->LblTempoParziale), text(f->LblTempoTotale), x.partial, x.total));
 }
 
+QString pageAgainstSheet(const PaginaScheda& page, const SheetModel& s, int variant);
+
 void Pupil::checkSheet(int variant)
 {
     const SheetModel& s = sheets_[variant];
@@ -201,6 +203,8 @@ void Pupil::checkSheet(int variant)
         return;
     const QString which = QString::fromLatin1(w->metaObject()->className());
     check(w->InsiemeGenerato == s.made, which + QStringLiteral(": the exercises made up are the ones the pupil asked for"));
+    const QString page = pageAgainstSheet(w->pagina(), s, variant);
+    check(page.isEmpty(), which + QStringLiteral(": ") + page);
     for (int k = 1; k <= 4; ++k) {
         check(pictures(s, k, false) == s.first[k - 1],
               which + QStringLiteral(": set %1 changed without its button").arg(k));
@@ -324,14 +328,14 @@ void Pupil::checkPage(const RecordingPrinter& page, const SheetModel& s, int var
     if (!check(!pdf.isEmpty(), QStringLiteral("the page reached the print service's queue %1").arg(queue)))
         return;
     PaginaScheda preview;
-    if (variant > 0)
-        preview.secondi.emplace();
+    preview.secondi = variant > 0;
     for (int k = 0; k < 4; ++k)
-        for (int p = 0; p < PaginaScheda::Posti; ++p) {
-            preview.primi[k][p] = FrmFigure::Image3(s.first[k][p]);
-            if (variant > 0)
-                (*preview.secondi)[k][p] = FrmFigure::Image3(s.second[k][p]);
-        }
+        for (int p = 0; p < PaginaScheda::Posti; ++p)
+            for (bool second : {false, true})
+                if (const int id = second && variant == 0 ? 0 : (second ? s.second : s.first)[k][p]; id > FrmFigure::Bianca) {
+                    preview.esercizi[k].figura = qint16(id);
+                    (second ? preview.esercizi[k].secondo : preview.esercizi[k].primo).set(std::size_t(p));
+                }
     const QString different = PaginaStampata::confronta(
         PrintService::render(pdf, PaginaStampata::Dpi).convertToFormat(QImage::Format_RGB32), preview);
     check(different.isEmpty() && PrintService::pages(pdf) == 1, QStringLiteral("the paper shows the preview: ") + different);
@@ -365,6 +369,25 @@ void Pupil::checkCoreShown(const Esercizio& e)
     coreRight_ = e.RisEsatte;
     coreWrong_ = e.RisErrate;
     coreSeconds_ = e.TempoTotale;
+}
+
+// A page's figures are those of its exercise: "STAMPA" would print at every place what the
+// preview shows there, in sets of the worksheet's sizes. Empty when so, else what differs.
+QString pageAgainstSheet(const PaginaScheda& page, const SheetModel& s, int variant)
+{
+    for (int k = 1; k <= 4; ++k) {
+        const EsercizioPagina& e = page.esercizi[k - 1];
+        for (int p = 0; p < PaginaScheda::Posti && s.made[k - 1]; ++p)
+            for (bool second : {false, true})
+                if ((!second || variant > 0) && e.figuraIn(p, second) != (second ? s.second : s.first)[k - 1][p])
+                    return QStringLiteral("exercise %1, place %2: the page and the preview differ").arg(k).arg(p);
+        const int n = int(e.primo.count()), m = int(e.secondo.count());
+        if (s.made[k - 1] && !(variant == 0 ? n >= 2 && n <= 10 && m == 0 && !page.secondi
+                               : variant == 1 ? m >= 1 && m < n && page.secondi
+                                              : m >= n + 2 && m <= 11 && page.secondi))
+            return QStringLiteral("exercise %1: sets of %2 and %3 figures on this worksheet").arg(k).arg(n).arg(m);
+    }
+    return QString();
 }
 
 } // namespace Soak

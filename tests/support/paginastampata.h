@@ -74,16 +74,17 @@ inline QString confrontaPosto(const QImage& pagina, const Picture& mostrata, int
     return QString();
 }
 
-// Every place of the page against the preview it was printed from; empty when all match.
+// Every place of the page against the page it was printed from; empty when all match.
 inline QString confronta(const QImage& pagina, const PaginaScheda& anteprima, QPointF margini = MarginiCode)
 {
     if (pagina.isNull())
         return QStringLiteral("no page to look at");
     for (int k = 1; k <= 4; ++k)
         for (int p = 0; p < PaginaScheda::Posti; ++p) {
-            QString diverso = confrontaPosto(pagina, anteprima.primi[k - 1][p], k, p, false, margini);
+            const EsercizioPagina& e = anteprima.esercizi[k - 1];
+            QString diverso = confrontaPosto(pagina, FrmFigure::Image3(e.figuraIn(p, false)), k, p, false, margini);
             if (diverso.isEmpty() && anteprima.secondi)
-                diverso = confrontaPosto(pagina, (*anteprima.secondi)[k - 1][p], k, p, true, margini);
+                diverso = confrontaPosto(pagina, FrmFigure::Image3(e.figuraIn(p, true)), k, p, true, margini);
             if (!diverso.isEmpty())
                 return diverso;
         }

@@ -136,15 +136,14 @@ private slots:
         for (int j : {2, 3, 4, 5})
             QCOMPARE(dopo.mid(15 * j, 15), Nessuna);
 
-        // The drawn figure on exactly the drawn places, and no leftover of the old set.
+        // The set's figure on exactly its places, and no leftover of the old set.
         const QList<int> set = Scheda::insieme(dopo, k);
-        const auto estratti = w.PostiScheda.begin() + 1;
+        const EsercizioPagina& e = w.esercizio(k);
         for (int p = 0; p < 15; ++p) {
-            const bool estratto = std::count(estratti, estratti + w.NumElementiScheda, qint16(frmStampaSchede::primoPosto(k) + p));
-            QCOMPARE(set[p], estratto ? int(w.FiguraScheda) : FrmFigure::Bianca);
+            const bool estratto = e.primo.test(std::size_t(p));
+            QCOMPARE(set[p], estratto ? int(e.figura) : FrmFigure::Bianca);
             QCOMPARE(w.Image1[frmStampaSchede::primoPosto(k) + p]->accessibleName(), estratto ? QStringLiteral("figura") : QString());
         }
-        QCOMPARE(Scheda::figure(set), w.NumElementiScheda);
 
         const bool primaParte = k <= 2;
         QVERIFY(w.Frame3->isVisibleTo(&w) == primaParte && w.Frame4->isVisibleTo(&w) != primaParte);
@@ -173,7 +172,7 @@ private slots:
             w.GeneraInsieme(k);
             const QList<int> set = Scheda::insieme(Scheda::posti(w), k);
             ++dimensioni[Scheda::figure(set)];
-            ++figure[w.FiguraScheda];
+            ++figure[w.esercizio(k).figura];
             for (int p = 0; p < 15; ++p)
                 posti[p] += set[p] != FrmFigure::Bianca;
         }

@@ -31,7 +31,7 @@ FinestraScheda& apri(int finestra)
     return *w;
 }
 
-bool stessa(const PaginaScheda& a, const PaginaScheda& b) { return a.primi == b.primi && a.secondi == b.secondi; }
+bool stessa(const PaginaScheda& a, const PaginaScheda& b) { return a.esercizi == b.esercizi; }
 
 int lavori(const QString& coda) { return int(PrintService::outputs(coda).size()); }
 

@@ -12,20 +12,17 @@
 using Op = RecordingPrinter::Op;
 
 namespace {
-// Figure k + 1 on place k of each first set, figure 12 on place 14 - k of each second set,
-// blank everywhere else: every place can be told apart by what it holds.
+// Exercise k + 1 shows figure k + 1 on place k of its first set and on place 14 - k of its
+// second set, blank everywhere else: every place can be told apart by what it holds.
 PaginaScheda sample(bool withSecondSets)
 {
     PaginaScheda p;
     p.istruzione = QStringLiteral("istruzione");
-    for (int k = 0; k < 4; ++k)
-        for (int i = 0; i < PaginaScheda::Posti; ++i)
-            p.primi[k][i] = FrmFigure::Image3(i == k ? k + 1 : FrmFigure::Bianca);
-    if (withSecondSets) {
-        p.secondi.emplace();
-        for (int k = 0; k < 4; ++k)
-            for (int i = 0; i < PaginaScheda::Posti; ++i)
-                (*p.secondi)[k][i] = FrmFigure::Image3(i == 14 - k ? 12 : FrmFigure::Bianca);
+    p.secondi = withSecondSets;
+    for (int k = 0; k < 4; ++k) {
+        p.esercizi[k].figura = qint16(k + 1);
+        p.esercizi[k].primo.set(std::size_t(k));
+        p.esercizi[k].secondo.set(std::size_t(14 - k));
     }
     return p;
 }
@@ -85,7 +82,7 @@ private slots:
             };
             auto set = [&](bool second) {
                 for (int p = 0; p < 15; ++p, ++i) {
-                    const int expected = second ? (p == 14 - (k - 1) ? 12 : 0) : (p == k - 1 ? k : 0);
+                    const int expected = p == (second ? 14 - (k - 1) : k - 1) ? k : 0;
                     QVERIFY(ops[i].kind == Op::Picture_ && ops[i].pictureId == expected);
                     const QRectF at(ops[i].a, FrmFigure::Image3(expected).size() * Twips::PerPixel);
                     QVERIFY(boxes[2 * (k - 1) + second].contains(at));

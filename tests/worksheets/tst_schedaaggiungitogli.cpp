@@ -80,36 +80,6 @@ private slots:
             QCOMPARE(w.SfondoPrimo[k]->x() < w.SfondoSecondo[k]->x(), togli);
     }
 
-    // The places show the draw: the first set's places and no other, the second set from
-    // place 0 on, the same figure in both, and the sizes in the window's rule.
-    void placesShowTheDraw_data() { bothSchede(); }
-    void placesShowTheDraw()
-    {
-        QFETCH(bool, togli);
-        SchedaAggiungiTogli& w = openScheda(togli);
-        const Picture bianca = FrmFigure::Image3(FrmFigure::Bianca);
-        for (int i = 0; i < 200; ++i) {
-            const int k = 1 + i % 4;
-            w.CmdInsieme[k - 1]->click();
-            const EsercizioScheda& e = w.Estratto;
-            const Picture figura = FrmFigure::Image3(e.FiguraScheda);
-            const int b = 15 * (k - 1);
-            int primi = 0;
-            for (int p = 0; p < 15; ++p) {
-                const Picture& a = w.Image1[b + p]->picture();
-                QVERIFY(a == figura || a == bianca);
-                primi += a == figura;
-                if (a == figura)
-                    QVERIFY(std::count(&e.PostiEstrattiScheda[1], &e.PostiEstrattiScheda[1] + e.NumElementiScheda, b + p));
-                QCOMPARE(w.Image2[b + p]->picture(), p <= e.UltimoPostoSecondo ? figura : bianca);
-            }
-            QCOMPARE(primi, e.NumElementiScheda);
-            const int secondi = e.UltimoPostoSecondo + 1;
-            QVERIFY2(togli ? secondi >= primi + 2 && secondi <= 11 : secondi >= 1 && secondi < primi,
-                     qPrintable(QStringLiteral("%1 then %2").arg(primi).arg(secondi)));
-        }
-    }
-
     void redrawingLeavesTheOthers_data() { bothSchede("k", 1, 4); }
     void redrawingLeavesTheOthers()
     {

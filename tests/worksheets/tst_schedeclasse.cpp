@@ -37,19 +37,11 @@ using Word = PrintService::Word;
 QList<int> figure(const PaginaScheda& p)
 {
     QList<int> ids;
-    for (const auto& insieme : p.primi)
-        for (const Picture& f : insieme)
-            ids.append(f.id());
-    if (p.secondi)
-        for (const auto& insieme : *p.secondi)
-            for (const Picture& f : insieme)
-                ids.append(f.id());
+    for (bool secondi : {false, true})
+        for (const EsercizioPagina& e : p.esercizi)
+            for (int q = 0; q < PaginaScheda::Posti && (p.secondi || !secondi); ++q)
+                ids.append(e.figuraIn(q, secondi));
     return ids;
-}
-
-int quante(const PaginaScheda::Insieme& insieme)
-{
-    return int(std::count_if(insieme.begin(), insieme.end(), [](const Picture& f) { return f.id() > FrmFigure::Bianca; }));
 }
 
 // Answers the save dialog with a file of the test's choosing and remembers what it offered.
@@ -295,12 +287,13 @@ private slots:
         for (int i = 0; i < pagine.size(); ++i) {
             const PaginaScheda& p = pagine[i];
             QCOMPARE(p.piede, QString("Scheda %1 di 40").arg(i + 1));
-            QCOMPARE(p.secondi.has_value(), tipo != "vuoto");
+            QCOMPARE(p.secondi, tipo != "vuoto");
             diverse.insert(figure(p));
             for (int k = 0; k < 4; ++k) {
-                const int n = quante(p.primi[k]), m = p.secondi ? quante((*p.secondi)[k]) : 0;
+                const EsercizioPagina& e = p.esercizi[k];
+                const int n = int(e.primo.count()), m = int(e.secondo.count());
                 // A second set fills its places from the first one on.
-                const bool dalPrimo = m == 0 || (*p.secondi)[k][m - 1].id() > FrmFigure::Bianca;
+                const bool dalPrimo = m == 0 || e.secondo.test(std::size_t(m - 1));
                 const bool regola = tipo == "vuoto" ? n >= 2 && n <= 10
                                   : tipo == "aggiungi" ? n >= 2 && n <= 9 && m >= 1 && m < n
                                                        : n >= 1 && n <= 9 && m >= n + 2 && m <= 11;

@@ -140,7 +140,7 @@ private slots:
 
         // The printable area and the page's own extent, in twips.
         const QSizeF area = (carta - QSizeF(margini.left() + margini.right(), margini.top() + margini.bottom())) * 20;
-        const QSizeF estensione = PaginaScheda::estensione(schede > 1);
+        const QSizeF estensione = EstensioneScheda(schede > 1);
         const bool comeDisegnata = coda == "Tarvello_A";
         const double attesa = comeDisegnata ? 1 : std::min(area.width() / estensione.width(), area.height() / estensione.height());
         for (int k = 1; k <= schede; ++k) {
