@@ -25,7 +25,8 @@ public:
     }
     ~Worker()
     {
-        thread_.quit();
+        // Queued behind the jobs already posted, so that none of them is dropped.
+        QMetaObject::invokeMethod(receiver_, [this] { thread_.quit(); }, Qt::QueuedConnection);
         thread_.wait(endsWithinMs_);
         // Threads of their own that ended after the last turn of the event loop.
         for (const QPointer<QThread>& t : std::as_const(own_))

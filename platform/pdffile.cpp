@@ -81,13 +81,18 @@ void PdfFile::write(const QString& path, const QString& title, std::function<voi
     ++writes();
     qCDebug(lcSaving) << "writing" << title << "to" << path;
     Background::run<Outcome>(
-        Background::Queue::Saving, [path, title, draw = std::move(draw)] { return writeNow(path, title, draw); },
-        QCoreApplication::instance(), [context = QPointer<QObject>(context), done = std::move(done)](const Outcome& outcome) {
-            --writes();
+        Background::Queue::Saving,
+        [path, title, draw = std::move(draw)] {
+            // Told here, on the saving thread: a program closing meanwhile tells no outcome.
+            const Outcome outcome = writeNow(path, title, draw);
             if (outcome.ok)
                 qCDebug(lcSaving) << "written" << outcome.target;
             else
                 qCWarning(lcSaving) << "not written" << outcome.target << "-" << outcome.why;
+            return outcome;
+        },
+        QCoreApplication::instance(), [context = QPointer<QObject>(context), done = std::move(done)](const Outcome& outcome) {
+            --writes();
             if (context && done)
                 done(outcome);
         });
