@@ -443,8 +443,10 @@ void classe(ServizioDiStampa& servizio, FinestraScheda& w, bool salva, const cha
             const qint64 inizio = adesso();
             const QList<PaginaScheda> pagine = w.schedeClasse(Schede);
             if (salva) {
+                // Until the file is written.
+                QObject::connect(&w, &FinestraScheda::salvataggioConcluso, &w,
+                                 [&, inizio] { durata = (adesso() - inizio) / 1e6; }, Qt::SingleShotConnection);
                 w.salvaPagine(pagine);
-                durata = (adesso() - inizio) / 1e6;
             } else {
                 // Until the print service has given its outcome.
                 StampaSchede(pagine, &w, [&, inizio] { durata = (adesso() - inizio) / 1e6; });

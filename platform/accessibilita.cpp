@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QRegularExpression>
+#include <QTranslator>
 
 namespace {
 
@@ -35,6 +36,19 @@ QAccessibleInterface* fabbrica(const QString& classe, QObject* oggetto)
     return nullptr;
 }
 
+// Italian is the language of the sources, yet "1 figura" and "2 figure" are two texts: their
+// forms are in a catalogue of their own, installed before any other, so that the catalogue of
+// the language in use, searched first, has the last word.
+void installaPluraliItaliani()
+{
+    auto* plurali = new QTranslator(QCoreApplication::instance());
+    if (plurali->load(QStringLiteral(":/i18n/plurali_it.qm")))
+        QCoreApplication::installTranslator(plurali);
+    else
+        delete plurali;
+}
+Q_COREAPP_STARTUP_FUNCTION(installaPluraliItaliani)
+
 } // namespace
 
 void Accessibilita::prepara()
@@ -55,9 +69,7 @@ QString Accessibilita::nomeInsieme(const QString& quale, int figure)
 {
     if (figure <= 0)
         return QCoreApplication::translate("Accessibilita", "%1: vuoto").arg(quale);
-    if (figure == 1)
-        return QCoreApplication::translate("Accessibilita", "%1: 1 figura").arg(quale);
-    return QCoreApplication::translate("Accessibilita", "%1: %2 figure").arg(quale).arg(figure);
+    return QCoreApplication::translate("Accessibilita", "%1: %n figure", nullptr, figure).arg(quale);
 }
 
 void Accessibilita::rinomina(QWidget* controllo, const QString& nome)

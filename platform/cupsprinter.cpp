@@ -168,6 +168,10 @@ PrinterList PrintBackend::list(QDeadlineTimer deadline)
     Connection c(deadline);
     if (!c) {
         result.answered = c.refused();
+        if (result.answered)
+            qCDebug(lcPrinting) << "no print service on this machine:" << cupsServer();
+        else
+            qCWarning(lcPrinting) << "the print service does not answer the list:" << cupsServer();
         return result;
     }
     cups_dest_t* dests = nullptr;
@@ -175,6 +179,8 @@ PrinterList PrintBackend::list(QDeadlineTimer deadline)
     const ipp_status_t status = cupsLastError();
     if (c.timedOut() || (n == 0 && status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND)) {
         cupsFreeDests(n, dests);
+        qCWarning(lcPrinting) << "the print service did not list its printers:"
+                              << (c.timedOut() ? QStringLiteral("no answer in time") : lastError());
         return result;
     }
     result.answered = true;
@@ -233,14 +239,17 @@ std::unique_ptr<PrintBackend::Prepared> PrintBackend::prepare(const Target& targ
         return nullptr;
     }
     pdf->file.close();
-    if (!Printers::writePdf(document, pdf->file.fileName(), target.layout, why))
+    const Outcome written = Printers::writePdf(document, pdf->file.fileName(), target.layout);
+    if (!written.ok) {
+        *why = written.why;
         return nullptr;
+    }
     return pdf;
 }
 
-PrintOutcome PrintBackend::submit(const Target& target, const Prepared& prepared, const QString& title, QDeadlineTimer deadline)
+Outcome PrintBackend::submit(const Target& target, const Prepared& prepared, const QString& title, QDeadlineTimer deadline)
 {
-    PrintOutcome outcome{false, QString(), target.printer};
+    Outcome outcome = Outcome::failed(Outcome::Kind::NotPrinted, QString(), target.printer);
     Connection c(deadline);
     if (!c) {
         outcome.why = QStringLiteral("the print service does not answer");
@@ -281,7 +290,8 @@ PrintOutcome PrintBackend::submit(const Target& target, const Prepared& prepared
     }
 
     // From here on the page is with the service: only the service can say it is lost.
-    outcome.taken = true;
+    qCDebug(lcPrinting) << "job" << job << "on" << target.printer << "paper" << target.media;
+    outcome = Outcome::done(target.printer);
     const QDeadlineTimer following(std::min<qint64>(Printers::FollowJobMs, deadline.remainingTime()));
     c.limitTo(following);
     while (!following.hasExpired()) {
@@ -289,14 +299,22 @@ PrintOutcome PrintBackend::submit(const Target& target, const Prepared& prepared
         if (state == IPP_JSTATE_COMPLETED || state == 0)
             break; // printed; or the service stopped answering after it took the page
         if (state == IPP_JSTATE_CANCELED || state == IPP_JSTATE_ABORTED) {
-            outcome = {false, QStringLiteral("the printer could not print the page"), target.printer};
+            outcome = Outcome::failed(Outcome::Kind::NotPrinted,
+                                      QStringLiteral("the printer could not print the page (job %1 %2)")
+                                          .arg(job)
+                                          .arg(state == IPP_JSTATE_CANCELED ? QLatin1String("cancelled") : QLatin1String("aborted")),
+                                      target.printer);
             break;
         }
         if ((state == IPP_JSTATE_PENDING || state == IPP_JSTATE_STOPPED) && stopped(c.forRequest(), queue)) {
             // A paused queue: the page is withdrawn, and reported lost only once the service
             // says it is.
             if (cupsCancelJob2(c.forRequest(), queue.constData(), job, 0) == IPP_STATUS_OK)
-                outcome = {false, QStringLiteral("the printer is stopped"), target.printer};
+                outcome = Outcome::failed(Outcome::Kind::NotPrinted, QStringLiteral("the printer is stopped"),
+                                          target.printer);
+            else
+                qCWarning(lcPrinting) << "job" << job << "waits on the stopped printer" << target.printer
+                                      << "and could not be withdrawn:" << lastError();
             break;
         }
         QThread::msleep(FollowStepMs);

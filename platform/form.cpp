@@ -124,8 +124,14 @@ void Form::load()
         resize(inner.width(), inner.height() + menu);
     loaded_ = true;
     loaded().append(this);
-    if (layout_ == Layout::Proportional)
-        proporzioni_.cattura(*this);
+    if (layout_ == Layout::Proportional) {
+        // The window is at its design size when it loads.
+        std::vector<QRectF> posti;
+        posti.reserve(controls_.size());
+        for (const Control& c : controls_)
+            posti.push_back(c.twips);
+        proporzioni_ = Proporzioni(posti, design_);
+    }
     onLoad();
 }
 
@@ -212,8 +218,13 @@ void Form::unload()
 
 void Form::onResize()
 {
-    if (layout_ == Layout::Proportional)
-        proporzioni_.applica(*this);
+    if (layout_ != Layout::Proportional)
+        return;
+    const std::vector<QRectF> posti = proporzioni_.applica(QSizeF(scaleWidth(), scaleHeight()));
+    // Combo boxes and lines stay where they were placed; every other control takes its share.
+    for (std::size_t i = 0; i < posti.size() && i < controls_.size(); ++i)
+        if (controls_[i].kind != Kind::ComboBox && controls_[i].kind != Kind::Line)
+            moveControl(controls_[i].widget, posti[i]);
 }
 
 void Form::closeEvent(QCloseEvent* event)

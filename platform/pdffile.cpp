@@ -1,30 +1,35 @@
 #include "platform/pdffile.h"
 
+#include "platform/background.h"
 #include "platform/printbackend.h"
 #include "platform/printer.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QThread>
 
 namespace {
 
-PdfFile::Failure writeNow(const QString& path, const QString& title, const std::function<void(PrinterSurface&)>& draw)
+int& writes()
 {
+    static int n = 0;
+    return n;
+}
+
+Outcome writeNow(const QString& path, const QString& title, const std::function<void(PrinterSurface&)>& draw)
+{
+    using Kind = Outcome::Kind;
+    auto fail = [&path](Kind kind, const QString& why) { return Outcome::failed(kind, why, path); };
     const QFileInfo target(path);
     if (target.isDir())
-        return PdfFile::Failure::IsFolder;
+        return fail(Kind::IsFolder, QStringLiteral("the name is a folder's"));
     if (!target.absoluteDir().exists())
-        return PdfFile::Failure::NoFolder;
+        return fail(Kind::NoFolder, QStringLiteral("no folder %1").arg(target.absolutePath()));
     // The document is made in memory first: QPdfWriter does not tell when its device refuses
     // a write, and a full disk would leave a short file that looks saved.
     QBuffer pdf;
@@ -39,7 +44,7 @@ PdfFile::Failure writeNow(const QString& path, const QString& title, const std::
         writer.setPageLayout(layout);
         QPainter painter;
         if (!painter.begin(&writer))
-            return PdfFile::Failure::CannotWrite;
+            return fail(Kind::CannotWrite, QStringLiteral("the PDF writer would not start"));
         // The page fits A4's printable area as it is: nothing to scale.
         const auto surface = PrintPainting::surface(painter, [&writer] { return writer.newPage(); },
                                                     PrintPainting::twipsOn(writer.resolution()),
@@ -47,10 +52,10 @@ PdfFile::Failure writeNow(const QString& path, const QString& title, const std::
         try {
             draw(*surface);
             surface->endDoc();
-        } catch (const PrinterError&) {
+        } catch (const PrinterError& e) {
             if (painter.isActive())
                 painter.end();
-            return PdfFile::Failure::CannotWrite;
+            return fail(Kind::CannotWrite, QStringLiteral("a page could not be drawn: %1").arg(QString::fromStdString(e.what())));
         }
     }
     const QByteArray bytes = pdf.data();
@@ -59,53 +64,59 @@ PdfFile::Failure writeNow(const QString& path, const QString& title, const std::
     // every byte is there; on any failure the temporary file goes with `file`.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return PdfFile::Failure::CannotCreate;
+        return fail(Kind::CannotCreate, QStringLiteral("no temporary file: %1").arg(file.errorString()));
     if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size())
-        return PdfFile::Failure::CannotWrite;
+        return fail(Kind::CannotWrite, QStringLiteral("%1 bytes not written: %2").arg(bytes.size()).arg(file.errorString()));
     if (!file.commit())
-        return file.error() == QFileDevice::RenameError ? PdfFile::Failure::CannotReplace
-                                                        : PdfFile::Failure::CannotWrite;
-    return PdfFile::Failure::None;
+        return fail(file.error() == QFileDevice::RenameError ? Kind::CannotReplace : Kind::CannotWrite,
+                    QStringLiteral("not committed: %1").arg(file.errorString()));
+    return Outcome::done(path);
 }
 
 } // namespace
 
-PdfFile::Failure PdfFile::write(const QString& path, const QString& title,
-                                const std::function<void(PrinterSurface&)>& draw)
+void PdfFile::write(const QString& path, const QString& title, std::function<void(PrinterSurface&)> draw,
+                    QObject* context, std::function<void(const Outcome&)> done)
 {
-    Failure result = Failure::CannotWrite;
-    QThread* worker = QThread::create([&] { result = writeNow(path, title, draw); });
-    QEventLoop loop;
-    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    const bool gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-    if (gui)
-        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    worker->start();
-    // The window keeps painting; a press meanwhile would start a second file over the first.
-    if (!worker->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    worker->wait();
-    delete worker;
-    if (gui)
-        QGuiApplication::restoreOverrideCursor();
-    return result;
+    ++writes();
+    qCDebug(lcSaving) << "writing" << title << "to" << path;
+    Background::run<Outcome>(
+        Background::Queue::Saving,
+        [path, title, draw = std::move(draw)] {
+            // Told here, on the saving thread: a program closing meanwhile tells no outcome.
+            const Outcome outcome = writeNow(path, title, draw);
+            if (outcome.ok)
+                qCDebug(lcSaving) << "written" << outcome.target;
+            else
+                qCWarning(lcSaving) << "not written" << outcome.target << "-" << outcome.why;
+            return outcome;
+        },
+        QCoreApplication::instance(), [context = QPointer<QObject>(context), done = std::move(done)](const Outcome& outcome) {
+            --writes();
+            if (context && done)
+                done(outcome);
+        });
 }
 
-QString PdfFile::describe(Failure failure, const QString& path)
+int PdfFile::writesInProgress() { return writes(); }
+
+QString PdfFile::describe(const Outcome& outcome)
 {
-    switch (failure) {
-    case Failure::None:
+    const QString& path = outcome.target;
+    switch (outcome.kind) {
+    case Outcome::Kind::Done:
+    case Outcome::Kind::NotPrinted:
         return QString();
-    case Failure::IsFolder:
+    case Outcome::Kind::IsFolder:
         return QCoreApplication::translate("PdfFile", "Il nome scelto è quello di una cartella.");
-    case Failure::NoFolder:
+    case Outcome::Kind::NoFolder:
         return QCoreApplication::translate("PdfFile", "La cartella %1 non esiste.")
             .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
-    case Failure::CannotCreate:
+    case Outcome::Kind::CannotCreate:
         return QCoreApplication::translate("PdfFile", "Nella cartella scelta non si può scrivere.");
-    case Failure::CannotWrite:
+    case Outcome::Kind::CannotWrite:
         return QCoreApplication::translate("PdfFile", "Il disco è pieno o non accetta la scrittura.");
-    case Failure::CannotReplace:
+    case Outcome::Kind::CannotReplace:
         return QCoreApplication::translate("PdfFile", "Il file esistente non si può sostituire.");
     }
     return QString();

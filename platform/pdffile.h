@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QMarginsF>
 #include <QString>
 #include <functional>
 
 class PrinterSurface;
+class QObject;
 
 // Documents written as PDF files: A4 portrait, drawn in twips from the top-left corner of the
 // printable area like a printed page, pictures and lines as vectors.
@@ -13,25 +16,20 @@ namespace PdfFile {
 // The printable area of the page: what a printer's margins would leave, in points.
 inline const QMarginsF Margins(18, 24, 18, 14);
 
-// Why a file could not be written.
-enum class Failure {
-    None,
-    IsFolder,      // the name is a folder's
-    NoFolder,      // the folder does not exist
-    CannotCreate,  // the folder cannot be written in
-    CannotWrite,   // the disk is full, or refused a write
-    CannotReplace, // the complete file could not take the place of the old one
-};
+// Writes the document `draw` makes to `path`, off the window's thread: the call returns at
+// once, and `done` gets the outcome on the window's thread (never, if `context` is gone by
+// then). The pages go to a temporary file in the same folder, which replaces `path` only once
+// it is complete: a failure leaves no partial file and an existing file as it was. `draw`
+// runs on the saving thread, so it must use nothing that the window's thread uses meanwhile.
+// A file begun is written to the end, even when the program is closed meanwhile.
+void write(const QString& path, const QString& title, std::function<void(PrinterSurface&)> draw, QObject* context,
+           std::function<void(const Outcome&)> done);
 
-// Writes the document `draw` makes to `path`. The pages go to a temporary file in the same
-// folder, which replaces `path` only once it is complete: a failure leaves no partial file
-// and an existing file as it was. `draw` runs on a worker thread, and meanwhile the caller's
-// event loop goes on painting and running timers but takes no input; so `draw` must use
-// nothing that the window's thread uses at the same time.
-Failure write(const QString& path, const QString& title, const std::function<void(PrinterSurface&)>& draw);
+// Files handed to `write` whose outcome has not come yet.
+int writesInProgress();
 
-// The failure to write `path` told in a sentence of its own, for the message that names the
-// file.
-QString describe(Failure failure, const QString& path);
+// Why the file of `outcome` could not be written, in a sentence of its own, for the message
+// that names the file; empty when it was.
+QString describe(const Outcome& outcome);
 
 } // namespace PdfFile

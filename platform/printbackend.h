@@ -35,7 +35,7 @@ PrinterList list(QDeadlineTimer deadline);
 // The printer named, or with no name the service's default, or its first printer.
 Target resolve(const QString& chosen, QDeadlineTimer deadline, QString* why);
 // Hands the document over and follows it for a while.
-PrintOutcome submit(const Target& target, const Prepared& prepared, const QString& title, QDeadlineTimer deadline);
+Outcome submit(const Target& target, const Prepared& prepared, const QString& title, QDeadlineTimer deadline);
 
 // Runs on the window's thread: paints the document for the service. Null, with the reason,
 // when the pages could not be painted.
@@ -74,8 +74,8 @@ std::unique_ptr<PrinterSurface> surface(QPainter& painter, std::function<bool()>
                                         const Fit& fit);
 // Scales a painter on a device so that it paints in twips.
 void paintInTwips(QPainter& painter, int resolution);
-// Paints every page of `document` on `surface` and ends it; false, with the reason in `why`,
-// where the surface refused a page.
-bool paint(PrinterSurface& surface, const PrintDocument& document, QString* why);
+// Paints every page of `document` on `surface` and ends it; not ok, with the reason, where
+// the surface refused a page.
+Outcome paint(PrinterSurface& surface, const PrintDocument& document);
 
 } // namespace PrintPainting

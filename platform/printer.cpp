@@ -1,3 +1,4 @@
+#include "platform/background.h"
 #include "platform/printbackend.h"
 #include "platform/twips.h"
 
@@ -6,7 +7,6 @@
 #include <QFont>
 #include <QPdfWriter>
 #include <QPointer>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -39,69 +39,14 @@ int& runs()
     return n;
 }
 
-// One thread that takes the service's requests in order. It is stopped when the
-// application goes, after the request it is running (each has its time limit).
-class Worker
+// The service's requests go on the print queue, in order; a service that may overrun its
+// limits gets a thread per request, so that a hung one holds up nothing after it.
+void post(std::function<void()> job)
 {
-public:
-    static Worker& instance()
-    {
-        static Worker* w = [] {
-            auto* worker = new Worker;
-            qAddPostRoutine([] { delete &instance(); });
-            return worker;
-        }();
-        return *w;
-    }
-
-    void post(std::function<void()> job)
-    {
-        if (PrintBackend::mayOverrun()) {
-            // A request that may hang must not hold up the ones after it.
-            QThread* t = QThread::create(std::move(job));
-            QObject::connect(t, &QThread::finished, t, &QObject::deleteLater);
-            own_.removeAll(nullptr);
-            own_.append(t);
-            t->start();
-            return;
-        }
-        QMetaObject::invokeMethod(receiver_, std::move(job), Qt::QueuedConnection);
-    }
-
-private:
-    Worker()
-    {
-        thread_.setObjectName(QStringLiteral("stampa"));
-        receiver_ = new QObject;
-        receiver_->moveToThread(&thread_);
-        QObject::connect(&thread_, &QThread::finished, receiver_, &QObject::deleteLater);
-        thread_.start();
-    }
-    ~Worker()
-    {
-        thread_.quit();
-        thread_.wait(Printers::RunLimitMs);
-        // Threads of their own that ended after the last turn of the event loop.
-        for (const QPointer<QThread>& t : std::as_const(own_))
-            if (t && t->wait(Printers::RunLimitMs))
-                delete t.data();
-    }
-
-    QThread thread_;
-    QObject* receiver_;
-    QList<QPointer<QThread>> own_;
-};
-
-// Runs a function on the window's thread, for a context that may be gone by then.
-void backOnWindowThread(QObject* context, std::function<void()> f)
-{
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [c = QPointer<QObject>(context), f = std::move(f)] {
-            if (c)
-                f();
-        },
-        Qt::QueuedConnection);
+    Background::post(PrintBackend::mayOverrun() ? Background::Queue::Alone : Background::Queue::Printing, std::move(job));
 }
+
+void backOnWindowThread(std::function<void()> f) { Background::toWindow(QCoreApplication::instance(), std::move(f)); }
 
 // A run's stage, shared by the window's thread and the worker: once the document is being
 // handed over, a run can no longer be given up as not taken.
@@ -111,35 +56,35 @@ struct Run
 {
     PrintDocument document;
     QPointer<QObject> context;
-    std::function<void(const PrintOutcome&)> done;
+    std::function<void(const Outcome&)> done;
     QDeadlineTimer deadline{Printers::RunLimitMs};
     std::atomic<int> stage{Waiting};
     bool reported = false; // on the window's thread only
     QString printer;
 
-    void finish(const PrintOutcome& outcome)
+    void finish(const Outcome& outcome)
     {
         // Exactly once, whoever gets here first.
         if (reported)
             return;
         reported = true;
         --runs();
-        if (!outcome.printer.isEmpty() && chosenName().isEmpty())
-            namedByService() = outcome.printer;
+        if (outcome.ok)
+            qCDebug(lcPrinting) << document.pages << "pages of" << document.title << "taken by" << outcome.target;
+        else
+            qCWarning(lcPrinting) << document.title << "not printed on"
+                                  << (outcome.target.isEmpty() ? QStringLiteral("no printer") : outcome.target) << "-"
+                                  << outcome.why;
+        if (!outcome.target.isEmpty() && chosenName().isEmpty())
+            namedByService() = outcome.target;
         if (context && done)
             done(outcome);
     }
 };
 
-PrintOutcome notTaken(const QString& printer, const QString& why) { return {false, why, printer}; }
-
-// Paints a document on an opener's surface, on the window's thread.
-PrintOutcome printOn(PrinterSurface& surface, const PrintDocument& document)
+Outcome notTaken(const QString& printer, const QString& why)
 {
-    QString why;
-    if (!PrintPainting::paint(surface, document, &why))
-        return notTaken(QString(), why);
-    return {true, QString(), QString()};
+    return Outcome::failed(Outcome::Kind::NotPrinted, why, printer);
 }
 
 class PainterSurface final : public PrinterSurface
@@ -276,7 +221,7 @@ void PrintPainting::paintInTwips(QPainter& painter, int resolution)
     painter.setRenderHint(QPainter::Antialiasing);
 }
 
-bool PrintPainting::paint(PrinterSurface& surface, const PrintDocument& document, QString* why)
+Outcome PrintPainting::paint(PrinterSurface& surface, const PrintDocument& document)
 {
     try {
         for (int page = 0; page < document.pages; ++page) {
@@ -286,18 +231,15 @@ bool PrintPainting::paint(PrinterSurface& surface, const PrintDocument& document
         }
         surface.endDoc();
     } catch (const PrinterError& e) {
-        *why = QString::fromStdString(e.what());
-        return false;
+        return notTaken(QString(), QString::fromStdString(e.what()));
     }
-    return true;
+    return Outcome::done(QString());
 }
 
-bool Printers::writePdf(const PrintDocument& document, const QString& fileName, const QPageLayout& layout, QString* why)
+Outcome Printers::writePdf(const PrintDocument& document, const QString& fileName, const QPageLayout& layout)
 {
-    auto fail = [why](const QString& reason) {
-        if (why)
-            *why = reason;
-        return false;
+    auto fail = [&fileName](const QString& reason) {
+        return Outcome::failed(Outcome::Kind::CannotWrite, reason, fileName);
     };
     QPdfWriter writer(fileName);
     writer.setResolution(1200);
@@ -311,15 +253,15 @@ bool Printers::writePdf(const PrintDocument& document, const QString& fileName, 
     const auto surface = PrintPainting::surface(painter, [&writer] { return writer.newPage(); },
                                                 PrintPainting::twipsOn(writer.resolution()),
                                                 PrintPainting::fit(layout, document.extent));
-    QString fault;
-    if (!PrintPainting::paint(*surface, document, &fault)) {
+    const Outcome painted = PrintPainting::paint(*surface, document);
+    if (!painted.ok) {
         if (painter.isActive())
             painter.end();
-        return fail(fault);
+        return fail(painted.why);
     }
     if (QFileInfo(fileName).size() == 0)
         return fail(QStringLiteral("the document came out empty"));
-    return true;
+    return Outcome::done(fileName);
 }
 
 void Printers::list(QObject* context, std::function<void(const PrinterList&)> done)
@@ -332,27 +274,32 @@ void Printers::list(QObject* context, std::function<void(const PrinterList&)> do
     auto deliver = [reading, c = QPointer<QObject>(context), done](const PrinterList& list) {
         if (reading->over.exchange(true))
             return;
+        if (!list.answered)
+            qCWarning(lcPrinting) << "no list of printers: the print service did not answer";
+        else
+            qCDebug(lcPrinting) << "printers" << list.names << "default" << list.defaultName;
         if (list.answered && chosenName().isEmpty())
             namedByService() = list.defaultName.isEmpty() ? list.names.value(0) : list.defaultName;
         if (c && done)
             done(list);
     };
-    Worker::instance().post([reading, deliver] {
+    post([reading, deliver] {
         // A request that waited for the one before it past its own limit is not sent.
         const QDeadlineTimer deadline(2 * Printers::AnswerLimitMs);
         const PrinterList list = PrintBackend::list(deadline);
-        backOnWindowThread(QCoreApplication::instance(), [deliver, list] { deliver(list); });
+        backOnWindowThread([deliver, list] { deliver(list); });
     });
     // Whatever the service does, the answer comes: an unanswered list is an empty one.
     QTimer::singleShot(2 * Printers::AnswerLimitMs + 1000, QCoreApplication::instance(),
                        [deliver] { deliver(PrinterList{}); });
 }
 
-void Printers::print(const PrintDocument& document, QObject* context, std::function<void(const PrintOutcome&)> done)
+void Printers::print(const PrintDocument& document, QObject* context, std::function<void(const Outcome&)> done)
 {
     if (opener()) {
         if (std::unique_ptr<PrinterSurface> own = opener()(document)) {
-            const PrintOutcome outcome = printOn(*own, document);
+            // Painted on the window's thread, on the test's own printer.
+            const Outcome outcome = PrintPainting::paint(*own, document);
             if (done)
                 done(outcome);
             return;
@@ -376,14 +323,14 @@ void Printers::print(const PrintDocument& document, QObject* context, std::funct
             run->finish(notTaken(run->printer, QStringLiteral("the print service did not answer in time")));
     });
 
-    Worker::instance().post([run, chosen] {
+    post([run, chosen] {
         QString why;
         const PrintBackend::Target target = PrintBackend::resolve(chosen, run->deadline, &why);
         if (run->document.paintsAnywhere && !target.printer.isEmpty()) {
             QString paintWhy;
             std::shared_ptr<PrintBackend::Prepared> prepared = PrintBackend::prepare(target, run->document, &paintWhy);
             if (!prepared) {
-                backOnWindowThread(QCoreApplication::instance(), [run, target, paintWhy] {
+                backOnWindowThread([run, target, paintWhy] {
                     run->printer = target.printer;
                     run->finish(notTaken(target.printer, paintWhy));
                 });
@@ -392,11 +339,11 @@ void Printers::print(const PrintDocument& document, QObject* context, std::funct
             int expected = Waiting;
             if (!run->stage.compare_exchange_strong(expected, HandingOver))
                 return; // given up as not taken: it must not print now
-            const PrintOutcome outcome = PrintBackend::submit(target, *prepared, run->document.title, run->deadline);
-            backOnWindowThread(QCoreApplication::instance(), [run, outcome] { run->finish(outcome); });
+            const Outcome outcome = PrintBackend::submit(target, *prepared, run->document.title, run->deadline);
+            backOnWindowThread([run, outcome] { run->finish(outcome); });
             return;
         }
-        backOnWindowThread(QCoreApplication::instance(), [run, target, why] {
+        backOnWindowThread([run, target, why] {
             if (run->reported)
                 return;
             run->printer = target.printer;
@@ -410,13 +357,13 @@ void Printers::print(const PrintDocument& document, QObject* context, std::funct
                 run->finish(notTaken(target.printer, paintWhy));
                 return;
             }
-            Worker::instance().post([run, target, prepared] {
+            post([run, target, prepared] {
                 int expected = Waiting;
                 if (!run->stage.compare_exchange_strong(expected, HandingOver))
                     return; // given up as not taken: it must not print now
-                const PrintOutcome outcome =
+                const Outcome outcome =
                     PrintBackend::submit(target, *prepared, run->document.title, run->deadline);
-                backOnWindowThread(QCoreApplication::instance(), [run, outcome] { run->finish(outcome); });
+                backOnWindowThread([run, outcome] { run->finish(outcome); });
             });
         });
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/outcome.h"
 #include "platform/picture.h"
 
 #include <QColor>
@@ -14,7 +15,7 @@
 
 class QObject;
 
-// A failed printer operation.
+// A surface that refuses a page: it ends the document, whose outcome then says why.
 class PrinterError : public std::runtime_error
 {
 public:
@@ -63,19 +64,6 @@ struct PrintDocument
     QSizeF extent;
 };
 
-// How a print run ended.
-struct PrintOutcome
-{
-    // The print service took the document: it prints, has printed, or waits for its printer.
-    // A document the service gave a job number for is taken, unless the service itself says
-    // the job failed or was cancelled.
-    bool taken = false;
-    // When not taken: what went wrong, for the developer (the pupil sees one message).
-    QString why;
-    // The printer the document went to, or was meant for.
-    QString printer;
-};
-
 // The printers as the print service lists them.
 struct PrinterList
 {
@@ -103,8 +91,11 @@ inline constexpr int FollowJobMs = 3000;
 // Reads the service's printers.
 void list(QObject* context, std::function<void(const PrinterList&)> done);
 
-// Prints a document on the current printer. The outcome comes exactly once.
-void print(const PrintDocument& document, QObject* context, std::function<void(const PrintOutcome&)> done);
+// Prints a document on the current printer. The outcome comes exactly once: ok when the
+// service took the document. A document the service gave a job number for is taken, unless
+// the service itself says the job failed or was cancelled. The pupil sees one message
+// whatever went wrong; the reason goes to the log.
+void print(const PrintDocument& document, QObject* context, std::function<void(const Outcome&)> done);
 
 // Print runs handed over whose outcome has not come yet.
 int runsInProgress();
@@ -118,9 +109,8 @@ void setCurrent(const QString& deviceName);
 // The printer chosen; empty when none was.
 QString chosen();
 
-// Paints a document into a PDF file on a page layout, on the calling thread; false, with
-// the reason, when the file could not be written.
-bool writePdf(const PrintDocument& document, const QString& fileName, const QPageLayout& layout, QString* why = nullptr);
+// Paints a document into a PDF file on a page layout, on the calling thread.
+Outcome writePdf(const PrintDocument& document, const QString& fileName, const QPageLayout& layout);
 
 // Tests may put a printer of their own where a print run finds the print service, so that a
 // window's "STAMPA" can be pressed thousands of times: the run then paints on that surface,

@@ -1,29 +1,28 @@
 #include "platform/proporzioni.h"
 
-#include "platform/form.h"
-
-void Proporzioni::cattura(const Form& form)
+Proporzioni::Proporzioni(const std::vector<QRectF>& posti, QSizeF progetto)
 {
-    // The window is at its design size when it loads.
-    const double w = form.designInnerSize().width();
-    const double h = form.designInnerSize().height();
-    records_.assign(form.controls().size(), {});
-    for (std::size_t i = 0; i < form.controls().size(); ++i) {
-        const QRectF& r = form.controls()[i].twips;
-        records_[i] = {float(r.width() / w), float(r.height() / h), float(r.top() / h),
-                       float(r.left() / w)};
-    }
+    const double w = progetto.width();
+    const double h = progetto.height();
+    records_.reserve(posti.size());
+    // Kept as the fractions they were at design, so that every size starts from the same ones
+    // and a window back at its design size has every control where it was.
+    for (const QRectF& r : posti)
+        records_.push_back({float(r.width() / w), float(r.height() / h), float(r.top() / h), float(r.left() / w)});
 }
 
-void Proporzioni::applica(Form& form) const
+QRectF Proporzioni::colloca(const ProporzioneControllo& p, QSizeF misura)
 {
-    const double w = form.scaleWidth();
-    const double h = form.scaleHeight();
-    for (std::size_t i = 0; i < records_.size() && i < form.controls().size(); ++i) {
-        const Form::Control& c = form.controls()[i];
-        if (c.kind == Form::Kind::ComboBox || c.kind == Form::Kind::Line)
-            continue;
-        const ProporzioneControllo& p = records_[i];
-        form.moveControl(c.widget, QRectF(w * p.Sinistra, h * p.Alto, w * p.Larghezza, h * p.Altezza));
-    }
+    const double w = misura.width();
+    const double h = misura.height();
+    return QRectF(w * p.Sinistra, h * p.Alto, w * p.Larghezza, h * p.Altezza);
+}
+
+std::vector<QRectF> Proporzioni::applica(QSizeF misura) const
+{
+    std::vector<QRectF> posti;
+    posti.reserve(records_.size());
+    for (const ProporzioneControllo& p : records_)
+        posti.push_back(colloca(p, misura));
+    return posti;
 }

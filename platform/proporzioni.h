@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QRectF>
+#include <QSizeF>
 #include <vector>
 
-class Form;
-
-// A control's place as fractions of the window's inner size, taken at load.
+// A control's place as fractions of the window's inner size at its design size.
 struct ProporzioneControllo
 {
     float Larghezza = 0; // width / inner width
@@ -13,14 +13,22 @@ struct ProporzioneControllo
     float Sinistra = 0;  // left / inner width
 };
 
-// One record per control of a window, in the order of the window's control list.
-// Controls inside a frame are measured against the window too: the frame scales by the same
-// factors, so its contents scale with it. Fonts keep their sizes.
+// The proportional layout: every control keeps its share of the window's inner size. Controls
+// inside a frame are measured against the window too: the frame scales by the same factors,
+// so its contents scale with it. Fonts keep their sizes. It knows nothing of windows: places
+// in, places out, in twips.
 class Proporzioni
 {
 public:
-    void cattura(const Form& form);
-    void applica(Form& form) const;
+    Proporzioni() = default;
+    // The places of the controls when the inner area is `progetto`, as designed.
+    Proporzioni(const std::vector<QRectF>& posti, QSizeF progetto);
+
+    // The places of the same controls, in the same order, on an inner area of `misura`.
+    std::vector<QRectF> applica(QSizeF misura) const;
+    // One control's place on an inner area of `misura`.
+    static QRectF colloca(const ProporzioneControllo& p, QSizeF misura);
+
     const std::vector<ProporzioneControllo>& records() const { return records_; }
 
 private:

@@ -70,14 +70,17 @@ std::unique_ptr<PrintBackend::Prepared> PrintBackend::prepare(const Target& targ
             return painter.begin(&prepared->pages.back());
         },
         QTransform(), PrintPainting::fit(target.layout, document.extent));
-    if (!PrintPainting::paint(*surface, document, why))
+    const Outcome painted = PrintPainting::paint(*surface, document);
+    if (!painted.ok) {
+        *why = painted.why;
         return nullptr;
+    }
     return prepared;
 }
 
-PrintOutcome PrintBackend::submit(const Target& target, const Prepared& prepared, const QString& title, QDeadlineTimer)
+Outcome PrintBackend::submit(const Target& target, const Prepared& prepared, const QString& title, QDeadlineTimer)
 {
-    PrintOutcome outcome{false, QString(), target.printer};
+    Outcome outcome = Outcome::failed(Outcome::Kind::NotPrinted, QString(), target.printer);
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(target.printer);
     printer.setDocName(title);
@@ -104,8 +107,10 @@ PrintOutcome PrintBackend::submit(const Target& target, const Prepared& prepared
         painter.drawPicture(0, 0, page);
         painter.restore();
     }
-    outcome.taken = painter.end();
-    if (!outcome.taken)
+    if (!painter.end()) {
         outcome.why = QStringLiteral("the printer did not take the document");
-    return outcome;
+        return outcome;
+    }
+    qCDebug(lcPrinting) << "Qt handed" << title << "to" << target.printer;
+    return Outcome::done(target.printer);
 }

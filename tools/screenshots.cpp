@@ -11,6 +11,7 @@
 #include "exercise/frmoperativo.h"
 #include "core/clock.h"
 #include "platform/form.h"
+#include "platform/pdffile.h"
 #include "platform/pushkey.h"
 #include "core/random.h"
 #include "platform/savedialog.h"
@@ -195,6 +196,8 @@ int main(int argc, char* argv[])
         SaveDialog::setSink([pdf](const QString&) { return pdf; });
         w->salvaPagine(w->schedeClasse(3));
         SaveDialog::setSink({});
+        for (int i = 0; i < 1500 && PdfFile::writesInProgress() > 0; ++i)
+            attendi(20);
         const QString png = QDir(cartella).filePath("classe-pagina");
         if (QProcess::execute("pdftoppm", {"-r", "50", "-f", "2", "-l", "2", "-png", "-singlefile", pdf, png}) != 0) {
             qWarning("cannot draw %s.png", qPrintable(png));

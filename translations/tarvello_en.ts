@@ -7,13 +7,12 @@
         <source>%1: vuoto</source>
         <translation>%1: empty</translation>
     </message>
-    <message>
-        <source>%1: 1 figura</source>
-        <translation>%1: 1 figure</translation>
-    </message>
-    <message>
-        <source>%1: %2 figure</source>
-        <translation>%1: %2 figures</translation>
+    <message numerus="yes">
+        <source>%1: %n figure</source>
+        <translation>
+            <numerusform>%1: %n figure</numerusform>
+            <numerusform>%1: %n figures</numerusform>
+        </translation>
     </message>
     <message>
         <source>figura</source>
@@ -122,6 +121,10 @@
     <message>
         <source>Stampa in corso: attendi.</source>
         <translation>Printing in progress: please wait.</translation>
+    </message>
+    <message>
+        <source>Salvataggio in corso: attendi.</source>
+        <translation>Saving in progress: please wait.</translation>
     </message>
 </context>
 <context>

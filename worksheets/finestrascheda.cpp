@@ -10,10 +10,10 @@
 #include "worksheets/frmschedeclasse.h"
 #include "worksheets/frmstampante.h"
 
-#include <QCloseEvent>
 #include <QDate>
 #include <QDir>
 #include <QMenuBar>
+#include <QPointer>
 
 namespace {
 using namespace Colori;
@@ -114,10 +114,10 @@ void FinestraScheda::Stampa()
 void FinestraScheda::stampaPagine(const QList<PaginaScheda>& pagine)
 {
     stampaInCorso_ = true;
-    setCursor(Qt::BusyCursor);
+    indicaAttesa();
     StampaSchede(pagine, this, [this] {
         stampaInCorso_ = false;
-        unsetCursor();
+        indicaAttesa();
         emit stampaConclusa();
     });
 }
@@ -137,6 +137,14 @@ PaginaScheda FinestraScheda::paginaNuova() const
     for (int k = 1; k <= Esercizi; ++k)
         p.esercizi[std::size_t(k - 1)] = estrai(k);
     return p;
+}
+
+void FinestraScheda::indicaAttesa()
+{
+    if (stampaInCorso_ || salvataggioInCorso_)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
 }
 
 QList<PaginaScheda> FinestraScheda::schedeClasse(int schede) const
@@ -180,17 +188,22 @@ void FinestraScheda::SalvaPdf()
 
 bool FinestraScheda::salvaPagine(const QList<PaginaScheda>& pagine)
 {
+    // A second file while the first is written would leave the teacher unsure which is which.
+    if (salvataggioInCorso_) {
+        MessageBox::show(tr("Salvataggio in corso: attendi."));
+        return false;
+    }
     const QString nome = (pagine.size() > 1 ? QStringLiteral("schede-classe-%1-%2.pdf") : QStringLiteral("scheda-%1-%2.pdf"))
                              .arg(tipo_, QDate::currentDate().toString(Qt::ISODate));
     const QString file = SaveDialog::ask(this, tr("Salva PDF"), nome, tr("Documenti PDF (*.pdf)"), QStringLiteral("pdf"));
     if (file.isEmpty())
         return false;
 
-    salvando_ = true;
-    const PdfFile::Failure esito = PdfFile::write(file, TitoloDocumento(pagine.size()),
-                                                  [&pagine, catalogo = FigureScheda::catalogo()](PrinterSurface& s) {
-        // The pictures' drawings are loaded again there, on the worker, as the window keeps
-        // painting its own.
+    salvataggioInCorso_ = true;
+    indicaAttesa();
+    const auto disegna = [pagine, catalogo = FigureScheda::catalogo()](PrinterSurface& s) {
+        // The pictures' drawings are loaded again there, on the saving thread, as the window
+        // keeps painting its own.
         const FigureScheda figure = catalogo.perUnAltroThread(pagine);
         for (qsizetype i = 0; i < pagine.size(); ++i) {
             if (i > 0)
@@ -198,23 +211,22 @@ bool FinestraScheda::salvaPagine(const QList<PaginaScheda>& pagine)
             if (!DisegnaScheda(s, pagine[i], figure))
                 throw PrinterError("the header could not be written");
         }
-    });
-    salvando_ = false;
-    if (esito == PdfFile::Failure::None)
-        return true;
-    MessageBox::show(tr("Impossibile salvare il file %1.").arg(QDir::toNativeSeparators(file)) + QLatin1Char('\n') +
-                     PdfFile::describe(esito, file));
-    return false;
+    };
+    // The failure is told even when the window has been closed meanwhile.
+    PdfFile::write(file, TitoloDocumento(pagine.size()), disegna, QCoreApplication::instance(),
+                   [finestra = QPointer<FinestraScheda>(this)](const Outcome& esito) {
+                       if (finestra) {
+                           finestra->salvataggioInCorso_ = false;
+                           finestra->indicaAttesa();
+                       }
+                       if (!esito.ok)
+                           MessageBox::show(tr("Impossibile salvare il file %1.").arg(QDir::toNativeSeparators(esito.target)) +
+                                            QLatin1Char('\n') + PdfFile::describe(esito));
+                       if (finestra)
+                           emit finestra->salvataggioConcluso();
+                   });
+    return true;
 }
 
 void FinestraScheda::ChiudiScheda() { unload(); }
 
-void FinestraScheda::closeEvent(QCloseEvent* event)
-{
-    // The close box waits for the file being written: the window's handler is still under way.
-    if (salvando_) {
-        event->ignore();
-        return;
-    }
-    Form::closeEvent(event);
-}

@@ -87,12 +87,17 @@ public:
     void StampaClasse();
     // "Salva PDF...": the page on screen, alone, as a PDF file.
     void SalvaPdf();
-    // Asks where to save and writes the pages there; false when nothing was written.
+    // Asks where to save and writes the pages there, while the window goes on answering; the
+    // outcome is told when the file is written. False when nothing is being written: a file of
+    // this window is being written still (it says so), or no file was chosen.
     bool salvaPagine(const QList<PaginaScheda>& pagine);
+    bool salvataggioInCorso() const { return salvataggioInCorso_; }
 
 signals:
     // The outcome of the page STAMPA sent is known; a page that did not print is told next.
     void stampaConclusa();
+    // The file salvaPagine began is written, or its failure has been told.
+    void salvataggioConcluso();
 
 protected:
     explicit FinestraScheda(const DisegnoScheda& disegno);
@@ -101,7 +106,6 @@ protected:
     virtual EsercizioPagina estrai(int k) const = 0;
     // Shows exercise k, as the window holds it, in its places.
     virtual void mostra(int k) = 0;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void scambiaParte();
@@ -109,6 +113,8 @@ private:
     bool completa();
     // Hands pages to the printer; no second document while one is on its way.
     void stampaPagine(const QList<PaginaScheda>& pagine);
+    // The busy pointer while a page or a file is on its way.
+    void indicaAttesa();
 
     QString completaLaScheda_;
     QString tipo_;
@@ -119,7 +125,7 @@ private:
     // The part in front. Both parts are shown until the first exercise is made up; the part
     // key then offers part 1, as it does while part 2 is in front.
     int parte_ = 2;
-    bool salvando_ = false; // a file is being written, from this window's own handler
+    bool salvataggioInCorso_ = false;
 };
 
 inline const Testo VisualizzaPrima{"FinestraScheda", QT_TRANSLATE_NOOP("FinestraScheda", "Visualizza la prima parte")};

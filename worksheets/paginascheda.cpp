@@ -120,10 +120,10 @@ void StampaSchede(const QList<PaginaScheda>& pagine, QObject* contesto, std::fun
     }
     // The outcome is told even when the window has been closed meanwhile.
     Printers::print(documento, QCoreApplication::instance(),
-                    [intestazione, c = QPointer<QObject>(contesto), fatto = std::move(fatto)](const PrintOutcome& esito) {
+                    [intestazione, c = QPointer<QObject>(contesto), fatto = std::move(fatto)](const Outcome& esito) {
                         if (c && fatto)
                             fatto();
-                        if (!esito.taken || !*intestazione)
+                        if (!esito.ok || !*intestazione)
                             MessageBox::show(ProblemaDiStampa);
                     });
 }

@@ -37,25 +37,38 @@ struct Catalogo
             if (!xml.isStartElement() || (xml.name() != u"source" && xml.name() != u"translation"))
                 continue;
             const bool traduzione = xml.name() == u"translation";
-            QString testo; // a carriage return is written <byte value="xd"/>
-            while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() == u"byte")
-                if (xml.isCharacters())
-                    testo += xml.text();
-                else if (xml.isStartElement())
-                    testo += QChar(xml.attributes().value(QStringLiteral("value")).mid(1).toUInt(nullptr, 16));
+            const QStringList testi = leggi(xml);
             if (!traduzione) {
-                sorgente = testo;
+                sorgente = testi.value(0);
                 continue;
             }
-            if (testo.isEmpty() && !sorgente.isEmpty())
-                vuote.append(sorgente);
-            for (const QString& forma : {testo, Accessibilita::formaParlata(testo)}) {
-                QString modello = QRegularExpression::escape(forma);
-                modello.replace(QRegularExpression(QStringLiteral(R"(\\%\d)")), QStringLiteral(".*"));
-                inglese.append(QRegularExpression(QStringLiteral("^(?:%1)$").arg(modello),
-                                                  QRegularExpression::DotMatchesEverythingOption));
+            for (const QString& testo : testi) {
+                if (testo.isEmpty() && !sorgente.isEmpty())
+                    vuote.append(sorgente);
+                for (const QString& forma : {testo, Accessibilita::formaParlata(testo)}) {
+                    QString modello = QRegularExpression::escape(forma);
+                    modello.replace(QRegularExpression(QStringLiteral(R"(\\%[\dn])")), QStringLiteral(".*"));
+                    inglese.append(QRegularExpression(QStringLiteral("^(?:%1)$").arg(modello),
+                                                      QRegularExpression::DotMatchesEverythingOption));
+                }
             }
         }
+    }
+
+    // The text of the element just started, to its end: a carriage return is written
+    // <byte value="xd"/>; a text with a number has each of its forms in a <numerusform>.
+    static QStringList leggi(QXmlStreamReader& xml)
+    {
+        QString testo;
+        QStringList forme;
+        while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() == u"byte")
+            if (xml.isCharacters())
+                testo += xml.text();
+            else if (xml.isStartElement() && xml.name() == u"numerusform")
+                forme += leggi(xml);
+            else if (xml.isStartElement())
+                testo += QChar(xml.attributes().value(QStringLiteral("value")).mid(1).toUInt(nullptr, 16));
+        return forme.isEmpty() ? QStringList{testo} : forme;
     }
 
     // A text the English program may show: one of the catalogue, or one that comes from

@@ -33,6 +33,44 @@ class TestProporzioni : public QObject
     Q_OBJECT
 
 private slots:
+    // The layout alone: a place at design, the design's inner size and a new one, and where
+    // the place goes; a second place beside it keeps its own order and share.
+    void layout_data()
+    {
+        QTest::addColumn<QRectF>("posto");
+        QTest::addColumn<QSizeF>("progetto");
+        QTest::addColumn<QSizeF>("misura");
+        QTest::addColumn<QRectF>("atteso");
+        const QSizeF a4(11910, 8595);
+        QTest::newRow("at design size") << QRectF(1234, 567, 891, 23) << a4 << a4 << QRectF(1234, 567, 891, 23);
+        QTest::newRow("twice as wide") << QRectF(1500, 900, 4500, 3000) << QSizeF(9000, 6000) << QSizeF(18000, 6000)
+                                       << QRectF(3000, 900, 9000, 3000);
+        QTest::newRow("twice as tall") << QRectF(1500, 900, 4500, 3000) << QSizeF(9000, 6000) << QSizeF(9000, 12000)
+                                       << QRectF(1500, 1800, 4500, 6000);
+        QTest::newRow("smaller") << QRectF(6300, 4500, 2100, 450) << QSizeF(9000, 6000) << QSizeF(4500, 4500)
+                                 << QRectF(3150, 3375, 1050, 337.5);
+        QTest::newRow("wider than the window") << QRectF(-45, 0, 12000, 600) << QSizeF(11910, 8595)
+                                               << QSizeF(15360, 10800)
+                                               << QRectF(-45 * 15360 / 11910.0, 0, 12000 * 15360 / 11910.0, 600 * 10800 / 8595.0);
+        QTest::newRow("no room") << QRectF(300, 600, 1200, 750) << QSizeF(9000, 6000) << QSizeF(0, 0) << QRectF();
+    }
+    void layout()
+    {
+        QFETCH(QRectF, posto);
+        QFETCH(QSizeF, progetto);
+        QFETCH(QSizeF, misura);
+        QFETCH(QRectF, atteso);
+        const QRectF intero(QPointF(), progetto); // a control that fills the window, first
+        const std::vector<QRectF> posti = Proporzioni({intero, posto}, progetto).applica(misura);
+        QCOMPARE(posti.size(), std::size_t(2));
+        QCOMPARE(posti[0], QRectF(QPointF(), misura));
+        // Fractions kept in single precision: a hundredth of a twip is far below a pixel.
+        const auto vicino = [](double a, double b) { return qAbs(a - b) < 0.01; };
+        QVERIFY2(vicino(posti[1].left(), atteso.left()) && vicino(posti[1].top(), atteso.top())
+                     && vicino(posti[1].width(), atteso.width()) && vicino(posti[1].height(), atteso.height()),
+                 qPrintable(QString("%1,%2 %3x%4").arg(posti[1].left()).arg(posti[1].top()).arg(posti[1].width()).arg(posti[1].height())));
+    }
+
     void resize_data()
     {
         QTest::addColumn<double>("fx");

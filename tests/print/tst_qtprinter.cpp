@@ -10,15 +10,15 @@
 
 namespace {
 
-PrintOutcome stampa(std::function<void(PrinterSurface&)> pagina)
+Outcome stampa(std::function<void(PrinterSurface&)> pagina)
 {
     PrintDocument d;
     d.title = QStringLiteral("test");
     d.paintPage = [pagina](PrinterSurface& s, int) { pagina(s); };
-    std::optional<PrintOutcome> o;
-    Printers::print(d, qApp, [&](const PrintOutcome& r) { o = r; });
+    std::optional<Outcome> o;
+    Printers::print(d, qApp, [&](const Outcome& r) { o = r; });
     waitFor([&] { return o.has_value(); }, 30000);
-    return o.value_or(PrintOutcome{false, QStringLiteral("no outcome"), QString()});
+    return o.value_or(Outcome::failed(Outcome::Kind::NotPrinted, QStringLiteral("no outcome"), QString()));
 }
 
 } // namespace
@@ -44,7 +44,7 @@ private slots:
     {
         Printers::setCurrent("Tarvello_B");
         const int before = int(PrintService::outputs("Tarvello_B").size());
-        const PrintOutcome o = stampa([](PrinterSurface& page) {
+        const Outcome o = stampa([](PrinterSurface& page) {
             page.setCurrentX(1440);
             page.setCurrentY(2880);
             page.setFontSize(12);
@@ -53,8 +53,8 @@ private slots:
             page.line({1440, 4320}, {5760, 4320}, Qt::black);
             page.paintPicture(FrmFigure::Image3(7), {7200, 7200});
         });
-        QVERIFY2(o.taken, qPrintable(o.why));
-        QCOMPARE(o.printer, QStringLiteral("Tarvello_B"));
+        QVERIFY2(o.ok, qPrintable(o.why));
+        QCOMPARE(o.target, QStringLiteral("Tarvello_B"));
         const QString pdf = PrintService::waitNewJob("Tarvello_B", before);
         QVERIFY(!pdf.isEmpty());
         QCOMPARE(PrintService::pages(pdf), 1);
@@ -96,7 +96,7 @@ private slots:
     {
         QFETCH(bool, anywhere);
         std::weak_ptr<int> pagine;
-        std::optional<PrintOutcome> o;
+        std::optional<Outcome> o;
         {
             const auto tenute = std::make_shared<int>(0);
             pagine = tenute;
@@ -104,10 +104,10 @@ private slots:
             d.title = QStringLiteral("test");
             d.paintsAnywhere = anywhere;
             d.paintPage = [tenute](PrinterSurface& s, int) { s.print("Tenuta"); };
-            Printers::print(d, qApp, [&](const PrintOutcome& r) { o = r; });
+            Printers::print(d, qApp, [&](const Outcome& r) { o = r; });
         }
         QVERIFY(waitFor([&] { return o.has_value(); }, 30000));
-        QVERIFY2(o->taken, qPrintable(o->why));
+        QVERIFY2(o->ok, qPrintable(o->why));
         // Long before the run's own time limit.
         QTRY_VERIFY_WITH_TIMEOUT(pagine.expired(), 2000);
     }
@@ -141,13 +141,13 @@ private slots:
         Printers::setCurrent("Tarvello_B");
         int before = int(PrintService::outputs("Tarvello_B").size());
         QVERIFY(apply(fault));
-        const PrintOutcome o = stampa([](PrinterSurface& page) { page.print("Guasto"); });
+        const Outcome o = stampa([](PrinterSurface& page) { page.print("Guasto"); });
         QVERIFY(apply(undo));
         if (undo == "start")
             before = 0;
-        QVERIFY2(!o.taken, "the page was reported as printed");
+        QVERIFY2(!o.ok, "the page was reported as printed");
 
-        QVERIFY(stampa([](PrinterSurface& page) { page.print("Ripresa"); }).taken);
+        QVERIFY(stampa([](PrinterSurface& page) { page.print("Ripresa"); }).ok);
         const QString pdf = PrintService::waitNewJob("Tarvello_B", before);
         QVERIFY(!pdf.isEmpty());
         QCOMPARE(PrintService::outputs("Tarvello_B").size(), before + 1);
@@ -160,7 +160,7 @@ private slots:
     void aPrinterThatIsGoneIsAFailure()
     {
         Printers::setCurrent("Nessuna");
-        QVERIFY(!stampa([](PrinterSurface& page) { page.print("Nessuna"); }).taken);
+        QVERIFY(!stampa([](PrinterSurface& page) { page.print("Nessuna"); }).ok);
         Printers::setCurrent(QString());
     }
 };

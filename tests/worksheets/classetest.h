@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/pdffile.h"
 #include "platform/pushkey.h"
 #include "worksheets/frmschedeclasse.h"
 #include "worksheets/frmstampaschede.h"
@@ -33,6 +34,12 @@ inline FinestraScheda& completa(const QString& tipo)
     for (int k = 2; k <= FinestraScheda::Esercizi; ++k)
         w.CmdInsieme[k - 1]->click();
     return w;
+}
+
+// Waits until the files being written are written and their outcome told.
+inline bool fileScritti()
+{
+    return QTest::qWaitFor([] { return PdfFile::writesInProgress() == 0; }, 30000);
 }
 
 inline void treFinestre()

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -127,6 +128,7 @@ private slots:
         const QString file = QDir(altrove.path()).filePath("sola.pdf");
         Salvataggio dialogo(file);
         w.mnuSalvaPdf->trigger();
+        QVERIFY(fileScritti());
 
         QCOMPARE(messages.messages, QStringList());
         QCOMPARE(dialogo.proposti, QStringList{(documenti ? cartella : home_.path()) + "/scheda-vuoto-" +
@@ -170,6 +172,7 @@ private slots:
         FinestraScheda& w = completa("togli");
         Salvataggio dialogo(d.filePath(scritto));
         w.mnuSalvaPdf->trigger();
+        QVERIFY(fileScritti());
 
         QCOMPARE(messages.messages, QStringList());
         QCOMPARE(messages.questions,
@@ -218,6 +221,7 @@ private slots:
         risponde.start(20);
         scrive.start(50);
         w.mnuSalvaPdf->trigger();
+        QVERIFY(fileScritti());
 
         QCOMPARE(scritti.size(), 2);
         QCOMPARE(domande.size(), 2);
@@ -239,6 +243,7 @@ private slots:
         Salvataggio dialogo(file);
         const int schede = 4;
         const Vista c = perLaClasse(w, schede, 2);
+        QVERIFY(fileScritti());
 
         QVERIFY(c.modale);
         QVERIFY(c.focoSulNumero);
@@ -331,6 +336,25 @@ private slots:
         QVERIFY(!QFile::exists(dir_.filePath("mai.pdf")));
     }
 
+    // The window answers while a file is written: a second file is refused until the first
+    // one is written, and the window closed meanwhile does not stop the first one.
+    void savedInTheBackground()
+    {
+        MessageRecorder messages;
+        FinestraScheda& w = completa("togli");
+        const QString file = dir_.filePath("sfondo.pdf");
+        Salvataggio dialogo(file);
+        w.mnuSalvaPdf->trigger();
+        QVERIFY(w.salvataggioInCorso());
+        perLaClasse(w, 3, 2);
+        QCOMPARE(messages.messages, QStringList{"Salvataggio in corso: attendi."});
+        QCOMPARE(dialogo.proposti.size(), 1);
+        w.close();
+        QVERIFY(fileScritti());
+        QCOMPARE(PrintService::pages(file), 1);
+        QCOMPARE(messages.messages.size(), 1);
+    }
+
     // Nothing half written, the old file as it was, and the reason in Italian.
     void badPlaces_data()
     {
@@ -372,7 +396,10 @@ private slots:
         FinestraScheda& w = completa("aggiungi");
         const QList<int> prima = figure(w.pagina());
         Salvataggio dialogo(file);
+        // The reason goes to the log, for whoever finds out afterwards what happened.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^not written \".*schede.pdf\" - .+"));
         perLaClasse(w, 6, 2);
+        QVERIFY(fileScritti());
 
         QCOMPARE(messages.messages.size(), 1);
         QVERIFY2(messages.messages[0].startsWith("Impossibile salvare il file " + file + ".\n"),
