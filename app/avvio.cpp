@@ -1,8 +1,8 @@
 #include "app/avvio.h"
 
-#include "platform/form.h"
-#include "platform/picture.h"
-#include "platform/stile.h"
+#include "forms/form.h"
+#include "forms/picture.h"
+#include "forms/stile.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -2,8 +2,8 @@
 
 #include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
-#include "state/frmfigure.h"
-#include "platform/form.h"
+#include "forms/frmfigure.h"
+#include "forms/form.h"
 
 Esercizio& esercizio()
 {

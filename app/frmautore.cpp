@@ -1,7 +1,7 @@
 #include "app/frmautore.h"
 
-#include "platform/controls.h"
-#include "platform/pushkey.h"
+#include "forms/controls.h"
+#include "forms/pushkey.h"
 
 namespace {
 const QColor TestoBlu(0, 0, 192);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/form.h"
+#include "forms/form.h"
 
 class PushKey;
 class QLabel;

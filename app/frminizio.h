@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/tendine.h"
-#include "platform/form.h"
+#include "forms/form.h"
 
 #include <QTimer>
 #include <array>

@@ -1,11 +1,11 @@
 #include "exercise/frmoperativo.h"
 
-#include "state/frmfigure.h"
-#include "platform/accessibilita.h"
-#include "platform/colori.h"
-#include "platform/controls.h"
-#include "platform/keys.h"
-#include "platform/pushkey.h"
+#include "forms/frmfigure.h"
+#include "forms/accessibilita.h"
+#include "forms/colori.h"
+#include "forms/controls.h"
+#include "forms/keys.h"
+#include "forms/pushkey.h"
 
 #include <QEvent>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/esercizio.h"
-#include "platform/accessibilita.h"
-#include "platform/form.h"
+#include "forms/accessibilita.h"
+#include "forms/form.h"
 
 #include <array>
 

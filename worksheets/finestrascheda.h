@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/form.h"
+#include "forms/form.h"
 #include "worksheets/paginascheda.h"
 
 #include <array>

@@ -1,9 +1,9 @@
 #include "worksheets/frmschedeclasse.h"
 
-#include "platform/colori.h"
-#include "platform/controls.h"
-#include "platform/messagebox.h"
-#include "platform/pushkey.h"
+#include "forms/colori.h"
+#include "forms/controls.h"
+#include "forms/messagebox.h"
+#include "forms/pushkey.h"
 
 #include <QKeyEvent>
 #include <QPointer>

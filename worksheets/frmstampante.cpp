@@ -1,8 +1,8 @@
 #include "worksheets/frmstampante.h"
 
-#include "platform/controls.h"
-#include "platform/printer.h"
-#include "platform/pushkey.h"
+#include "forms/controls.h"
+#include "printing/printer.h"
+#include "forms/pushkey.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "worksheets/frmstampaschede.h"
 
-#include "state/frmfigure.h"
-#include "platform/accessibilita.h"
-#include "platform/colori.h"
-#include "platform/controls.h"
-#include "platform/pushkey.h"
+#include "forms/frmfigure.h"
+#include "forms/accessibilita.h"
+#include "forms/colori.h"
+#include "forms/controls.h"
+#include "forms/pushkey.h"
 #include "core/esercizioscheda.h"
 
 namespace {

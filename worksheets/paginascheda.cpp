@@ -1,8 +1,8 @@
 #include "worksheets/paginascheda.h"
 
-#include "platform/messagebox.h"
-#include "platform/printer.h"
-#include "state/frmfigure.h"
+#include "forms/messagebox.h"
+#include "printing/printer.h"
+#include "forms/frmfigure.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/paginascheda.h"
-#include "platform/picture.h"
+#include "forms/picture.h"
 #include "core/testo.h"
-#include "platform/twips.h"
+#include "core/twips.h"
 
 #include <QPointF>
 #include <QSizeF>

@@ -1,9 +1,9 @@
 #include "worksheets/schedaaggiungitogli.h"
 
-#include "state/frmfigure.h"
-#include "platform/accessibilita.h"
-#include "platform/colori.h"
-#include "platform/controls.h"
+#include "forms/frmfigure.h"
+#include "forms/accessibilita.h"
+#include "forms/colori.h"
+#include "forms/controls.h"
 
 namespace {
 

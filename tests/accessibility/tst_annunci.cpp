@@ -1,8 +1,8 @@
 #include "app/finestre.h"
 #include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
-#include "platform/controls.h"
-#include "platform/pushkey.h"
+#include "forms/controls.h"
+#include "forms/pushkey.h"
 #include "support/esercizio.h"
 #include "support/testsupport.h"
 

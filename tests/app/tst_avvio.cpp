@@ -1,6 +1,6 @@
 #include "app/avvio.h"
 #include "app/frminizio.h"
-#include "platform/form.h"
+#include "forms/form.h"
 #include "support/testsupport.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "app/frmautore.h"
 #include "app/frminizio.h"
 #include "exercise/frmoperativo.h"
-#include "platform/pushkey.h"
+#include "forms/pushkey.h"
 #include "support/testsupport.h"
 
 #include <QLabel>

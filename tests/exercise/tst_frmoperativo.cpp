@@ -2,9 +2,9 @@
 #include "app/finestre.h"
 #include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
-#include "platform/controls.h"
-#include "platform/pushkey.h"
-#include "platform/twips.h"
+#include "forms/controls.h"
+#include "forms/pushkey.h"
+#include "core/twips.h"
 #include "support/esercizio.h"
 #include "support/testsupport.h"
 

@@ -3,7 +3,7 @@
 #include "app/finestre.h"
 #include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
-#include "platform/accessibilita.h"
+#include "forms/accessibilita.h"
 #include "support/esercizio.h"
 #include "support/printservice.h"
 #include "support/recordingprinter.h"

@@ -1,5 +1,5 @@
-#include "state/frmfigure.h"
-#include "platform/printer.h"
+#include "forms/frmfigure.h"
+#include "printing/printer.h"
 #include "support/printservice.h"
 #include "support/testsupport.h"
 

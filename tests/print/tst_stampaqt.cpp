@@ -1,4 +1,4 @@
-#include "platform/printer.h"
+#include "printing/printer.h"
 #include "support/paginastampata.h"
 #include "support/printservice.h"
 #include "support/testsupport.h"

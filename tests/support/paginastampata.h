@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/frmfigure.h"
+#include "forms/frmfigure.h"
 #include "worksheets/paginascheda.h"
 
 #include <QImage>

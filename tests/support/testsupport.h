@@ -2,9 +2,9 @@
 
 #include "app/finestre.h"
 #include "support/fakeclock.h"
-#include "platform/form.h"
-#include "platform/messagebox.h"
-#include "platform/printer.h"
+#include "forms/form.h"
+#include "forms/messagebox.h"
+#include "printing/printer.h"
 #include "support/waitfor.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/pdffile.h"
-#include "platform/pushkey.h"
+#include "printing/pdffile.h"
+#include "forms/pushkey.h"
 #include "worksheets/frmschedeclasse.h"
 #include "worksheets/frmstampaschede.h"
 #include "worksheets/schedaaggiungitogli.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "state/frmfigure.h"
-#include "platform/controls.h"
-#include "platform/printer.h"
-#include "platform/pushkey.h"
+#include "forms/frmfigure.h"
+#include "forms/controls.h"
+#include "printing/printer.h"
+#include "forms/pushkey.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
 #include "support/waitfor.h"

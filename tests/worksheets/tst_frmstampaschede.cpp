@@ -1,6 +1,6 @@
 #include "app/frminizio.h"
 #include "core/random.h"
-#include "platform/twips.h"
+#include "core/twips.h"
 #include "support/recordingprinter.h"
 #include "support/testsupport.h"
 #include "worksheets/schedatest.h"

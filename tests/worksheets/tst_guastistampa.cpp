@@ -1,5 +1,5 @@
 #include "app/frminizio.h"
-#include "platform/printer.h"
+#include "printing/printer.h"
 #include "support/paginastampata.h"
 #include "support/printservice.h"
 #include "support/testsupport.h"

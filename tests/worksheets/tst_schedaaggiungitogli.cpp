@@ -1,7 +1,7 @@
-#include "state/frmfigure.h"
+#include "forms/frmfigure.h"
 #include "app/frminizio.h"
-#include "platform/controls.h"
-#include "platform/pushkey.h"
+#include "forms/controls.h"
+#include "forms/pushkey.h"
 #include "support/schedeaggiungitogli.h"
 #include "support/testsupport.h"
 

@@ -1,4 +1,4 @@
-#include "platform/printer.h"
+#include "printing/printer.h"
 #include "support/testsupport.h"
 #include "worksheets/frmschedeclasse.h"
 #include "worksheets/schedatest.h"
