@@ -9,8 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QSaveFile>
 
 namespace {
@@ -34,30 +32,21 @@ Outcome writeNow(const QString& path, const QString& title, const std::function<
     // a write, and a full disk would leave a short file that looks saved.
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    {
-        // Drawn the way the printer draws its pages, on A4 with the program's margins.
-        QPdfWriter writer(&pdf);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Tarvello"));
-        writer.setResolution(1200);
-        const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, PdfFile::Margins, QPageLayout::Point);
-        writer.setPageLayout(layout);
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return fail(Kind::CannotWrite, QStringLiteral("the PDF writer would not start"));
-        // The page fits A4's printable area as it is: nothing to scale.
-        const auto surface = PrintPainting::surface(painter, [&writer] { return writer.newPage(); },
-                                                    PrintPainting::twipsOn(writer.resolution()),
-                                                    PrintPainting::fit(layout, QSizeF()));
+    // Drawn the way the printer draws its pages, on A4 with the program's margins, where the
+    // page fits as it is.
+    const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, PdfFile::Margins, QPageLayout::Point);
+    const Outcome painted = PrintPainting::writePdf(pdf, title, layout, QSizeF(), [&draw, &path](PrinterSurface& s) {
         try {
-            draw(*surface);
-            surface->endDoc();
+            draw(s);
+            s.endDoc();
         } catch (const PrinterError& e) {
-            if (painter.isActive())
-                painter.end();
-            return fail(Kind::CannotWrite, QStringLiteral("a page could not be drawn: %1").arg(QString::fromStdString(e.what())));
+            return Outcome::failed(Kind::CannotWrite,
+                                   QStringLiteral("a page could not be drawn: %1").arg(QString::fromStdString(e.what())), path);
         }
-    }
+        return Outcome::done(path);
+    });
+    if (!painted.ok)
+        return fail(Kind::CannotWrite, painted.why);
     const QByteArray bytes = pdf.data();
 
     // Written whole into a temporary file beside the target, which takes its place only when

@@ -77,5 +77,10 @@ void paintInTwips(QPainter& painter, int resolution);
 // Paints every page of `document` on `surface` and ends it; not ok, with the reason, where
 // the surface refused a page.
 Outcome paint(PrinterSurface& surface, const PrintDocument& document);
+// Writes a PDF document into `device` on a page layout: `pages` paints every page on the
+// surface it is given, which fits pages of `extent` to the paper, and ends it. Every PDF the
+// program makes, for a printer or for a file, is made here.
+Outcome writePdf(QIODevice& device, const QString& title, const QPageLayout& layout, QSizeF extent,
+                 const std::function<Outcome(PrinterSurface&)>& pages);
 
 } // namespace PrintPainting

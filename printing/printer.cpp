@@ -3,6 +3,7 @@
 #include "core/twips.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QPdfWriter>
@@ -236,30 +237,40 @@ Outcome PrintPainting::paint(PrinterSurface& surface, const PrintDocument& docum
     return Outcome::done(QString());
 }
 
+Outcome PrintPainting::writePdf(QIODevice& device, const QString& title, const QPageLayout& layout, QSizeF extent,
+                                const std::function<Outcome(PrinterSurface&)>& pages)
+{
+    QPdfWriter writer(&device);
+    writer.setResolution(1200);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Tarvello"));
+    if (!writer.setPageLayout(layout))
+        return Outcome::failed(Outcome::Kind::CannotWrite, QStringLiteral("the paper cannot be used"), QString());
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return Outcome::failed(Outcome::Kind::CannotWrite, QStringLiteral("the PDF writer would not start"), QString());
+    const auto surface = PrintPainting::surface(painter, [&writer] { return writer.newPage(); },
+                                                PrintPainting::twipsOn(writer.resolution()),
+                                                PrintPainting::fit(layout, extent));
+    const Outcome painted = pages(*surface);
+    if (!painted.ok && painter.isActive())
+        painter.end();
+    return painted;
+}
+
 Outcome Printers::writePdf(const PrintDocument& document, const QString& fileName, const QPageLayout& layout)
 {
     auto fail = [&fileName](const QString& reason) {
         return Outcome::failed(Outcome::Kind::CannotWrite, reason, fileName);
     };
-    QPdfWriter writer(fileName);
-    writer.setResolution(1200);
-    writer.setTitle(document.title);
-    writer.setCreator(QStringLiteral("Tarvello"));
-    if (!writer.setPageLayout(layout))
-        return fail(QStringLiteral("the paper cannot be used"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return fail(QStringLiteral("cannot write %1").arg(fileName));
-    const auto surface = PrintPainting::surface(painter, [&writer] { return writer.newPage(); },
-                                                PrintPainting::twipsOn(writer.resolution()),
-                                                PrintPainting::fit(layout, document.extent));
-    const Outcome painted = PrintPainting::paint(*surface, document);
-    if (!painted.ok) {
-        if (painter.isActive())
-            painter.end();
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString()));
+    const Outcome painted = PrintPainting::writePdf(file, document.title, layout, document.extent,
+                                                    [&document](PrinterSurface& s) { return PrintPainting::paint(s, document); });
+    if (!painted.ok)
         return fail(painted.why);
-    }
-    if (QFileInfo(fileName).size() == 0)
+    if (!file.flush() || file.size() == 0)
         return fail(QStringLiteral("the document came out empty"));
     return Outcome::done(fileName);
 }
