@@ -11,5 +11,9 @@
         <source>Displays help including Qt specific options.</source>
         <translation>Mostra la guida, incluse le opzioni specifiche di Qt.</translation>
     </message>
+    <message>
+        <source>Displays help, including generic Qt options.</source>
+        <translation>Mostra la guida, incluse le opzioni generiche di Qt.</translation>
+    </message>
 </context>
 </TS>
