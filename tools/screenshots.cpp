@@ -14,6 +14,7 @@
 #include "platform/pushkey.h"
 #include "core/random.h"
 #include "platform/savedialog.h"
+#include "tests/support/kid.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
 #include "worksheets/schedaaggiungitogli.h"
@@ -139,7 +140,7 @@ void scheda(QAction* voce, const QString& nome)
         riuscito = false;
         return;
     }
-    for (PushKey* k : w->CmdInsieme) {
+    for (PushKey* k : kidsInsieme<PushKey>(w)) {
         passano(1);
         k->click();
     }
@@ -175,7 +176,7 @@ int main(int argc, char* argv[])
 
     // The printer choice, from the last worksheet window, once the PDF queue has been picked.
     if (auto* w = loadedForm<frmStampaSchede3>())
-        mentreModale([w] { w->menuStampante->trigger(); }, [](QWidget& finestra) {
+        mentreModale([w] { kid<QAction>(w, QRegularExpression(QStringLiteral("^mnu(Impostazione)?Stampante$")))->trigger(); }, [](QWidget& finestra) {
             auto& f = static_cast<frmStampante&>(finestra);
             // The list comes from the print service while the window answers.
             for (int i = 0; i < 1500 && f.inLettura(); ++i)
@@ -189,7 +190,7 @@ int main(int argc, char* argv[])
     // Worksheets for a class: the window that asks how many, then page 2 of a saved class set
     // with its footer, as the PDF file shows it.
     if (auto* w = loadedForm<frmStampaSchede3>()) {
-        mentreModale([w] { w->mnuStampaClasse->trigger(); }, [](QWidget& f) { foto(f, "classe"); });
+        mentreModale([w] { kid<QAction>(w, "mnuStampaClasse")->trigger(); }, [](QWidget& f) { foto(f, "classe"); });
         QTemporaryDir tmp;
         const QString pdf = tmp.filePath("classe.pdf");
         SaveDialog::setSink([pdf](const QString&) { return pdf; });

@@ -62,9 +62,9 @@ void scheda(QAction* voce)
     if (!w)
         return;
     for (int k = 2; k <= FinestraScheda::Esercizi; ++k)
-        w->CmdInsieme[k - 1]->click();
-    w->Command1->click();
-    w->CmdFine->click();
+        kidInsieme<PushKey>(w, k)->click();
+    kid<PushKey>(w, "Command1")->click();
+    kid<PushKey>(w, "CmdFine")->click();
 }
 
 } // namespace
@@ -110,8 +110,8 @@ private slots:
         std::function<void(int)> ciclo;
         if (finestra == QLatin1String("exercise")) {
             ciclo = [&](int i) {
-                QTest::mousePress(inizio.Option1[i % 3], Qt::LeftButton);
-                QTest::mouseRelease(inizio.Option1[i % 3], Qt::LeftButton);
+                QTest::mousePress(kid<PushKey>(&inizio, "Option1", i % 3), Qt::LeftButton);
+                QTest::mouseRelease(kid<PushKey>(&inizio, "Option1", i % 3), Qt::LeftButton);
                 frmOperativo* e = loadedForm<frmOperativo>();
                 if (!e)
                     return;
@@ -128,7 +128,7 @@ private slots:
             ciclo = [&](int) {
                 QTimer::singleShot(0, [] {
                     if (frmAutore* a = loadedForm<frmAutore>())
-                        a->Command1->click();
+                        kid<PushKey>(a, "Command1")->click();
                 });
                 inizio.mnuInfo->trigger();
             };
@@ -140,9 +140,9 @@ private slots:
             ciclo = [w](int i) {
                 QTimer::singleShot(0, [i] {
                     if (frmStampante* s = loadedForm<frmStampante>())
-                        i % 2 ? s->Command2->click() : static_cast<void>(s->close());
+                        i % 2 ? kid<PushKey>(s, "Command2")->click() : static_cast<void>(s->close());
                 });
-                w->menuStampante->trigger();
+                kid<QAction>(w, QRegularExpression(QStringLiteral("^mnu(Impostazione)?Stampante$")))->trigger();
             };
         }
 

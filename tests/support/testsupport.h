@@ -2,6 +2,7 @@
 
 #include "app/finestre.h"
 #include "support/fakeclock.h"
+#include "support/kid.h"
 #include "platform/form.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"

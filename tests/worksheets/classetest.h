@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/pushkey.h"
+#include "support/kid.h"
 #include "worksheets/frmschedeclasse.h"
 #include "worksheets/frmstampaschede.h"
 #include "worksheets/schedaaggiungitogli.h"
@@ -31,7 +32,7 @@ inline FinestraScheda& completa(const QString& tipo)
 {
     FinestraScheda& w = apri(tipo);
     for (int k = 2; k <= FinestraScheda::Esercizi; ++k)
-        w.CmdInsieme[k - 1]->click();
+        kidInsieme<PushKey>(&w, k)->click();
     return w;
 }
 
@@ -74,7 +75,7 @@ inline Vista perLaClasse(FinestraScheda& w, int schede, int tasti)
             loadedForm<frmSchedeClasse>()->unload();
     });
     dentro.start(0);
-    w.mnuStampaClasse->trigger();
+    kid<QAction>(&w, "mnuStampaClasse")->trigger();
     return c;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/pushkey.h"
+#include "support/kid.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
 #include "support/waitfor.h"
@@ -23,7 +24,7 @@ namespace Scheda {
 inline QList<int> posti(const frmStampaSchede& w)
 {
     QList<int> ids;
-    for (const ImageBox* posto : w.Image1)
+    for (const ImageBox* posto : kids<ImageBox>(&w, "Image1"))
         ids.append(posto->picture().isNull() ? -1 : posto->picture().id());
     return ids;
 }
@@ -54,7 +55,7 @@ inline frmStampaSchede& completa()
 {
     frmStampaSchede& w = apri();
     for (int k = 2; k <= FinestraScheda::Esercizi; ++k)
-        w.CmdInsieme[k - 1]->click();
+        kidInsieme<PushKey>(&w, k)->click();
     return w;
 }
 
@@ -93,14 +94,14 @@ Scelta conSceltaStampante(FinestraScheda& w, Dentro dentro)
         for (int i = 0; i < f->Combo1->count(); ++i)
             s.voci.append(f->Combo1->itemText(i));
         s.voceCorrente = f->Combo1->currentIndex();
-        s.label1 = f->Label1->text();
-        s.label2 = f->Label2->text();
+        s.label1 = kid<QLabel>(f, "Label1")->text();
+        s.label2 = kid<QLabel>(f, "Label2")->text();
         s.stampanteCorrente = Printers::current();
         dentro(*f);
         if (f->isVisible())
-            f->Command2->click();
+            kid<PushKey>(f, "Command2")->click();
     });
-    w.menuStampante->trigger();
+    kid<QAction>(&w, QRegularExpression(QStringLiteral("^mnu(Impostazione)?Stampante$")))->trigger();
     return s;
 }
 

@@ -126,7 +126,7 @@ private slots:
         QTemporaryDir altrove;
         const QString file = QDir(altrove.path()).filePath("sola.pdf");
         Salvataggio dialogo(file);
-        w.mnuSalvaPdf->trigger();
+        kid<QAction>(&w, "mnuSalvaPdf")->trigger();
 
         QCOMPARE(messages.messages, QStringList());
         QCOMPARE(dialogo.proposti, QStringList{(documenti ? cartella : home_.path()) + "/scheda-vuoto-" +
@@ -169,7 +169,7 @@ private slots:
         messages.answer = risposta;
         FinestraScheda& w = completa("togli");
         Salvataggio dialogo(d.filePath(scritto));
-        w.mnuSalvaPdf->trigger();
+        kid<QAction>(&w, "mnuSalvaPdf")->trigger();
 
         QCOMPARE(messages.messages, QStringList());
         QCOMPARE(messages.questions,
@@ -217,7 +217,7 @@ private slots:
         });
         risponde.start(20);
         scrive.start(50);
-        w.mnuSalvaPdf->trigger();
+        kid<QAction>(&w, "mnuSalvaPdf")->trigger();
 
         QCOMPARE(scritti.size(), 2);
         QCOMPARE(domande.size(), 2);
@@ -320,9 +320,9 @@ private slots:
             }
         });
         dentro.start(0);
-        w.mnuStampaClasse->trigger();
-        w.mnuSalvaPdf->trigger();
-        w.Command1->click();
+        kid<QAction>(&w, "mnuStampaClasse")->trigger();
+        kid<QAction>(&w, "mnuSalvaPdf")->trigger();
+        kid<PushKey>(&w, "Command1")->click();
         QCOMPARE(messages.messages.size(), 3);
         QCOMPARE(messages.messages[0], messages.messages[2]);
         QCOMPARE(messages.messages[1], messages.messages[2]);
