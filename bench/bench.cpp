@@ -389,13 +389,13 @@ void passoNellElenco(BenchApplication& app, XTest& x, FinestraScheda& w, int pro
         if (!f)
             return;
         attendiChe([&] { return !f->inLettura(); }, 30000);
-        voci = f->Combo1->count();
+        voci = kid<QComboBox>(f, "Combo1")->count();
         f->activateWindow();
-        f->Combo1->setFocus();
+        kid<QComboBox>(f, "Combo1")->setFocus();
         attendi(200);
         for (int i = 0; i < prove && voci >= 200; ++i) {
             double durata = -1;
-            app.osserva({f->Combo1}, {QEvent::KeyPress},
+            app.osserva({kid<QComboBox>(f, "Combo1")}, {QEvent::KeyPress},
                         [&](QObject*, QEvent::Type, qint64 da, qint64 a) { durata = (a - da) / 1e6; });
             x.tasto(XK_Down, true);
             x.tasto(XK_Down, false);
@@ -523,8 +523,8 @@ void memoriaClassi(ServizioDiStampa& servizio, FinestraScheda& w)
         const auto collegamento = QObject::connect(&w, &FinestraScheda::stampaConclusa, [&] { fatto = true; });
         QTimer::singleShot(0, [] {
             if (frmSchedeClasse* f = loadedForm<frmSchedeClasse>()) {
-                f->spnSchede->setValue(Schede);
-                f->cmdStampa->click();
+                kid<QSpinBox>(f, "spnSchede")->setValue(Schede);
+                kid<PushKey>(f, "cmdStampa")->click();
             }
         });
         kid<QAction>(&w, "mnuStampaClasse")->trigger();

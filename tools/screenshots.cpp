@@ -181,9 +181,9 @@ int main(int argc, char* argv[])
             // The list comes from the print service while the window answers.
             for (int i = 0; i < 1500 && f.inLettura(); ++i)
                 attendi(20);
-            const int pdf = f.Combo1->findText(QStringLiteral("PDF"));
-            f.Combo1->setCurrentIndex(pdf);
-            emit f.Combo1->activated(pdf);
+            const int pdf = kid<QComboBox>(&f, "Combo1")->findText(QStringLiteral("PDF"));
+            kid<QComboBox>(&f, "Combo1")->setCurrentIndex(pdf);
+            emit kid<QComboBox>(&f, "Combo1")->activated(pdf);
             foto(f, "stampante");
         });
 

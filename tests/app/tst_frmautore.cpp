@@ -51,9 +51,9 @@ private slots:
         frmAutore& a = loadForm<frmAutore>();
         QCOMPARE(a.windowTitle(), QStringLiteral("Autore"));
         QCOMPARE(kid<QLabel>(&a, "Label1")->text(), QStringLiteral("Sito dell'autore:"));
-        QCOMPARE(a.Label3->text(), QStringLiteral("Email:"));
+        QCOMPARE(kid<QLabel>(&a, "Label3")->text(), QStringLiteral("Email:"));
         QVERIFY(kid<QLabel>(&a, "Label2")->text().contains("example.org"));
-        QVERIFY(a.Label4->text().contains('@'));
+        QVERIFY(kid<QLabel>(&a, "Label4")->text().contains('@'));
         QCOMPARE(kid<PushKey>(&a, "Command1")->text(), QStringLiteral("C h i u d i"));
         QCOMPARE(a.client()->size(), QSize(465, 234));
         a.unload();

@@ -42,7 +42,7 @@ private slots:
         QCOMPARE(f.windowTitle(), QStringLiteral("GLI INSIEMI"));
         QVERIFY(f.isMaximized());
         QCOMPARE(kid<QLabel>(&f, "Label2")->text(), QStringLiteral("Vers. 1.2.0"));
-        QCOMPARE(f.Label4->text(), QStringLiteral("TARVELLO"));
+        QCOMPARE(kid<QLabel>(&f, "Label4")->text(), QStringLiteral("TARVELLO"));
         QCOMPARE(kid<PushKey>(&f, "Option1", 0)->text(), QStringLiteral("INSIEME VUOTO (  )"));
         QCOMPARE(kid<PushKey>(&f, "Option1", 1)->text(), QStringLiteral("AGGIUNGI ELEMENTI (+)"));
         QCOMPARE(kid<PushKey>(&f, "Option1", 2)->text(), QStringLiteral("TOGLI ELEMENTI (-)"));
@@ -57,7 +57,7 @@ private slots:
         QCOMPARE(f.mnuInfo->text(), QStringLiteral("About"));
         // Front to back: the curtains over everything, the title band over the picture.
         QCOMPARE(f.client()->childAt(f.Picture1->geometry().center()), f.Picture1);
-        QVERIFY(f.frmTitolo->children().indexOf(f.Label4) > f.frmTitolo->children().indexOf(f.Shape2));
+        QVERIFY(f.frmTitolo->children().indexOf(kid<QLabel>(&f, "Label4")) > f.frmTitolo->children().indexOf(f.Shape2));
         QVERIFY(!kid<ImageBox>(&f, "Image1")->picture().isNull());
     }
 

@@ -241,8 +241,8 @@ void Pupil::checkChoice()
     if (!f)
         return;
     QStringList items;
-    for (int i = 0; i < f->Combo1->count(); ++i)
-        items.append(f->Combo1->itemText(i));
+    for (int i = 0; i < kid<QComboBox>(f, "Combo1")->count(); ++i)
+        items.append(kid<QComboBox>(f, "Combo1")->itemText(i));
     check(items == choice_.list, QStringLiteral("the printer choice lists the printers installed when it was opened"));
     check(kid<QLabel>(f, "Label1")->text() == choice_.label1, QStringLiteral("the printer choice names the default printer"));
     check(kid<QLabel>(f, "Label2")->text().isEmpty() || kid<QLabel>(f, "Label2")->text() == QStringLiteral("La stampante scelta è \r\n") + Printers::current(),

@@ -800,8 +800,8 @@ void Pupil::driveModal()
             QThread::msleep(1);
         }
         choice_.list.clear();
-        for (int i = 0; i < choice_.window->Combo1->count(); ++i)
-            choice_.list.append(choice_.window->Combo1->itemText(i));
+        for (int i = 0; i < kid<QComboBox>(choice_.window, "Combo1")->count(); ++i)
+            choice_.list.append(kid<QComboBox>(choice_.window, "Combo1")->itemText(i));
         choice_.label1 = choice_.list.isEmpty() ? QStringLiteral("Nessuna stampante installata")
                                                 : QStringLiteral("La stampante predefinita è \r\n") + Printers::current();
         ++outcome_.opened[QStringLiteral("frmStampante")];

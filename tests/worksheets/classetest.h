@@ -63,11 +63,11 @@ inline Vista perLaClasse(FinestraScheda& w, int schede, int tasti)
         if (!f)
             return;
         c.modale = f->isVisible() && f->isModal();
-        c.focoSulNumero = QTest::qWaitForWindowActive(f) && QApplication::focusWidget() == f->spnSchede;
-        c.numero = f->spnSchede->value();
-        f->spnSchede->setFocus();
-        f->spnSchede->selectAll();
-        QTest::keyClicks(f->spnSchede, QString::number(schede));
+        c.focoSulNumero = QTest::qWaitForWindowActive(f) && QApplication::focusWidget() == kid<QSpinBox>(f, "spnSchede");
+        c.numero = kid<QSpinBox>(f, "spnSchede")->value();
+        kid<QSpinBox>(f, "spnSchede")->setFocus();
+        kid<QSpinBox>(f, "spnSchede")->selectAll();
+        QTest::keyClicks(kid<QSpinBox>(f, "spnSchede"), QString::number(schede));
         for (int i = 0; i < tasti; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

@@ -90,10 +90,10 @@ Scelta conSceltaStampante(FinestraScheda& w, Dentro dentro)
         s.modale = f->isModal();
         // The list comes from the print service while the window answers.
         waitFor([f] { return !f->inLettura(); }, 30000);
-        s.focoSullaLista = QTest::qWaitForWindowActive(f) && QApplication::focusWidget() == f->Combo1;
-        for (int i = 0; i < f->Combo1->count(); ++i)
-            s.voci.append(f->Combo1->itemText(i));
-        s.voceCorrente = f->Combo1->currentIndex();
+        s.focoSullaLista = QTest::qWaitForWindowActive(f) && QApplication::focusWidget() == kid<QComboBox>(f, "Combo1");
+        for (int i = 0; i < kid<QComboBox>(f, "Combo1")->count(); ++i)
+            s.voci.append(kid<QComboBox>(f, "Combo1")->itemText(i));
+        s.voceCorrente = kid<QComboBox>(f, "Combo1")->currentIndex();
         s.label1 = kid<QLabel>(f, "Label1")->text();
         s.label2 = kid<QLabel>(f, "Label2")->text();
         s.stampanteCorrente = Printers::current();
@@ -109,15 +109,15 @@ Scelta conSceltaStampante(FinestraScheda& w, Dentro dentro)
 // to the entry.
 inline void scegli(frmStampante& f, int i)
 {
-    f.Combo1->setFocus();
-    const int da = f.Combo1->currentIndex();
+    kid<QComboBox>(&f, "Combo1")->setFocus();
+    const int da = kid<QComboBox>(&f, "Combo1")->currentIndex();
     if (i == da) {
         // The entry already shown: chosen from the open list.
-        emit f.Combo1->activated(i);
+        emit kid<QComboBox>(&f, "Combo1")->activated(i);
         return;
     }
     for (int passo = da; passo != i; passo += (i > da ? 1 : -1))
-        QTest::keyClick(f.Combo1, i > da ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(kid<QComboBox>(&f, "Combo1"), i > da ? Qt::Key_Down : Qt::Key_Up);
 }
 
 } // namespace Scheda

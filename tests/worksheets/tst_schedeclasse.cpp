@@ -414,22 +414,22 @@ private slots:
         bool intervalloIntero = false;
         QTimer::singleShot(0, [&] {
             frmSchedeClasse* f = loadedForm<frmSchedeClasse>();
-            intervalloIntero = f->lblIntervallo->sizeHint().width() <= f->lblIntervallo->width();
+            intervalloIntero = kid<QLabel>(f, "lblIntervallo")->sizeHint().width() <= kid<QLabel>(f, "lblIntervallo")->width();
             if (!QTest::qWaitForWindowActive(f))
                 qWarning("the class window did not become active");
-            QTest::keyClicks(f->spnSchede, scritto);
+            QTest::keyClicks(kid<QSpinBox>(f, "spnSchede"), scritto);
             if (come == "Enter")
-                QTest::keyClick(f->spnSchede, Qt::Key_Return);
+                QTest::keyClick(kid<QSpinBox>(f, "spnSchede"), Qt::Key_Return);
             else if (come != "Tab")
-                QTest::mouseClick(come == "Stampa" ? f->cmdStampa : f->cmdSalvaPdf, Qt::LeftButton);
+                QTest::mouseClick(come == "Stampa" ? kid<PushKey>(f, "cmdStampa") : kid<PushKey>(f, "cmdSalvaPdf"), Qt::LeftButton);
             else {
-                QTest::keyClick(f->spnSchede, Qt::Key_Tab);
-                visto = f->spnSchede->text();
+                QTest::keyClick(kid<QSpinBox>(f, "spnSchede"), Qt::Key_Tab);
+                visto = kid<QSpinBox>(f, "spnSchede")->text();
                 QTest::keyClick(f->focusWidget(), Qt::Key_Return);
             }
             if (f->isVisible()) {
-                visto = f->spnSchede->text();
-                f->cmdAnnulla->click();
+                visto = kid<QSpinBox>(f, "spnSchede")->text();
+                kid<PushKey>(f, "cmdAnnulla")->click();
             }
         });
         int numero = 0;

@@ -31,7 +31,7 @@ private slots:
         frmStampaSchede& w = Scheda::apri();
         const Scheda::Scelta s = Scheda::conSceltaStampante(w, [](frmStampante& f) {
             // Nothing to pick; a selection event all the same changes nothing.
-            emit f.Combo1->activated(-1);
+            emit kid<QComboBox>(&f, "Combo1")->activated(-1);
         });
         QVERIFY(s.aperta);
         QVERIFY(s.voci.isEmpty());

@@ -202,7 +202,7 @@ private slots:
             frmStampante& scelta = loadForm<frmStampante>();
             modal = scelta.isVisible() && scelta.isModal();
             waitFor([&] { return !scelta.inLettura(); }, 30000);
-            scelta.Combo1->setCurrentIndex(1);
+            kid<QComboBox>(&scelta, "Combo1")->setCurrentIndex(1);
             scelta.Combo1_Click();
             kid<PushKey>(&scelta, "Command2")->click();
         });
