@@ -585,7 +585,7 @@ void tendine(int prove)
         }
         const qint64 partenza = adesso();
         inizio.AvviaTendine();
-        attendiChe([&] { return !inizio.timerTendine.isActive(); }, 10000);
+        attendiChe([&] { return !kid<QTimer>(&inizio, "timerTendine")->isActive(); }, 10000);
         ms.push_back((adesso() - partenza) / 1e6);
         attendi(100);
     }

@@ -166,13 +166,13 @@ int main(int argc, char* argv[])
     attendi(2000); // the curtains open
     foto(inizio, "inizio");
 
-    mentreModale([&] { inizio.mnuInfo->trigger(); }, [](QWidget& w) { foto(w, "autore"); });
+    mentreModale([&] { kid<QAction>(&inizio, "mnuInfo")->trigger(); }, [](QWidget& w) { foto(w, "autore"); });
 
     esercizio(inizio);
 
-    scheda<frmStampaSchede>(inizio.MnuVuoto, "scheda-vuoto");
-    scheda<frmStampaSchede2>(inizio.mnuAggiungi, "scheda-aggiungi");
-    scheda<frmStampaSchede3>(inizio.mnuTogli, "scheda-togli");
+    scheda<frmStampaSchede>(kid<QAction>(&inizio, "MnuVuoto"), "scheda-vuoto");
+    scheda<frmStampaSchede2>(kid<QAction>(&inizio, "mnuAggiungi"), "scheda-aggiungi");
+    scheda<frmStampaSchede3>(kid<QAction>(&inizio, "mnuTogli"), "scheda-togli");
 
     // The printer choice, from the last worksheet window, once the PDF queue has been picked.
     if (auto* w = loadedForm<frmStampaSchede3>())

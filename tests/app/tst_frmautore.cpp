@@ -38,7 +38,7 @@ private slots:
                 if (seen)
                     QTest::mouseClick(kid<PushKey>(seen, "Command1"), Qt::LeftButton);
             });
-            start.mnuInfo->trigger(); // returns when About is gone
+            kid<QAction>(&start, "mnuInfo")->trigger(); // returns when About is gone
             QVERIFY(seen);
             QCOMPARE(modal, seen);
             QVERIFY(!startReacted);

@@ -50,14 +50,14 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), kid<PushKey>(&f, "Option1", 0));
         QCOMPARE(kid<PushKey>(&f, "Option1", 0)->backColor(), Magenta);
         QCOMPARE(kid<PushKey>(&f, "Option1", 1)->backColor(), Rosa);
-        QCOMPARE(f.mnuStampaSchede->text(), QStringLiteral("Stampa schede"));
-        QCOMPARE(f.MnuVuoto->text(), QStringLiteral("insieme vuoto"));
-        QCOMPARE(f.mnuAggiungi->text(), QStringLiteral("aggiungi elementi"));
-        QCOMPARE(f.mnuTogli->text(), QStringLiteral("togli elementi"));
-        QCOMPARE(f.mnuInfo->text(), QStringLiteral("About"));
+        QCOMPARE(kid<QAction>(&f, "mnuStampaSchede")->text(), QStringLiteral("Stampa schede"));
+        QCOMPARE(kid<QAction>(&f, "MnuVuoto")->text(), QStringLiteral("insieme vuoto"));
+        QCOMPARE(kid<QAction>(&f, "mnuAggiungi")->text(), QStringLiteral("aggiungi elementi"));
+        QCOMPARE(kid<QAction>(&f, "mnuTogli")->text(), QStringLiteral("togli elementi"));
+        QCOMPARE(kid<QAction>(&f, "mnuInfo")->text(), QStringLiteral("About"));
         // Front to back: the curtains over everything, the title band over the picture.
-        QCOMPARE(f.client()->childAt(f.Picture1->geometry().center()), f.Picture1);
-        QVERIFY(f.frmTitolo->children().indexOf(kid<QLabel>(&f, "Label4")) > f.frmTitolo->children().indexOf(f.Shape2));
+        QCOMPARE(f.client()->childAt(kid<ColourBox>(&f, "Picture1")->geometry().center()), kid<ColourBox>(&f, "Picture1"));
+        QVERIFY(kid<Frame>(&f, "frmTitolo")->children().indexOf(kid<QLabel>(&f, "Label4")) > kid<Frame>(&f, "frmTitolo")->children().indexOf(kid<Shape>(&f, "Shape2")));
         QVERIFY(!kid<ImageBox>(&f, "Image1")->picture().isNull());
     }
 
@@ -84,7 +84,7 @@ private slots:
         QVERIFY(e->isVisible());
         QCOMPARE(kid<QLabel>(e, "Label2")->text(), text);
         QTest::mouseRelease(kid<PushKey>(&f, "Option1", index), Qt::LeftButton);
-        QVERIFY(!f.TastoInCorso);
+        QVERIFY(!f.tastoInCorso());
     }
 
     // A mode key while the exercise window is open, on an exercise whose answer was wrong (the
@@ -187,9 +187,9 @@ private slots:
         f.AvviaScelta(2);
         // A hidden window keeps a program alive unless it is unloaded too.
         loadedForm<frmOperativo>()->hideForm();
-        f.MnuVuoto->trigger();
-        f.mnuAggiungi->trigger();
-        f.mnuTogli->trigger();
+        kid<QAction>(&f, "MnuVuoto")->trigger();
+        kid<QAction>(&f, "mnuAggiungi")->trigger();
+        kid<QAction>(&f, "mnuTogli")->trigger();
         QVERIFY(loadedForm<frmStampaSchede>() && loadedForm<frmStampaSchede2>() && loadedForm<frmStampaSchede3>());
         loadForm<frmStampante>(); // loaded, never shown: as after "C H I U D I"
         FrmFigure::Image3(5);
@@ -222,7 +222,7 @@ private slots:
     {
         QFETCH(int, entry);
         FrmInizio& f = openStart();
-        QAction* actions[3] = {f.MnuVuoto, f.mnuAggiungi, f.mnuTogli};
+        QAction* actions[3] = {kid<QAction>(&f, "MnuVuoto"), kid<QAction>(&f, "mnuAggiungi"), kid<QAction>(&f, "mnuTogli")};
         auto opened = [&]() -> Form* {
             switch (entry) {
             case 0: return loadedForm<frmStampaSchede>();
@@ -301,7 +301,7 @@ private slots:
         tapKey(Qt::Key(key));
         QCOMPARE(QApplication::focusWidget(), kid<PushKey>(&f, "Option1", 1));
         QVERIFY(loadedForm<frmOperativo>() == nullptr);
-        QVERIFY(!f.TastoInCorso);
+        QVERIFY(!f.tastoInCorso());
     }
 
     void enterChoosesTheFocusedButton()
@@ -388,17 +388,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.showNormal();
         f.resize(600, 400);
-        QTRY_VERIFY(f.timerTendine.isActive());
-        QCOMPARE(f.timerTendine.interval(), 10);
+        QTRY_VERIFY(kid<QTimer>(&f, "timerTendine")->isActive());
+        QCOMPARE(kid<QTimer>(&f, "timerTendine")->interval(), 10);
         // Closed: each half the outer width, over the whole window.
         QCOMPARE(f.tendine().sinistra, f.outerWidth() / 2);
-        QVERIFY(f.Picture1->width() + f.Picture2->width() >= f.client()->width());
-        QCOMPARE(f.Picture2->geometry().right(), f.client()->width() - 1);
-        QCOMPARE(f.Picture1->height(), f.client()->height());
-        QTRY_VERIFY_WITH_TIMEOUT(!f.timerTendine.isActive(), 5000);
+        QVERIFY(kid<ColourBox>(&f, "Picture1")->width() + kid<ColourBox>(&f, "Picture2")->width() >= f.client()->width());
+        QCOMPARE(kid<ColourBox>(&f, "Picture2")->geometry().right(), f.client()->width() - 1);
+        QCOMPARE(kid<ColourBox>(&f, "Picture1")->height(), f.client()->height());
+        QTRY_VERIFY_WITH_TIMEOUT(!kid<QTimer>(&f, "timerTendine")->isActive(), 5000);
         QVERIFY(f.tendine().sinistra <= 75);
-        QVERIFY(f.Picture1->width() <= 5);
-        QCOMPARE(f.Picture2->geometry().right(), f.client()->width() - 1);
+        QVERIFY(kid<ColourBox>(&f, "Picture1")->width() <= 5);
+        QCOMPARE(kid<ColourBox>(&f, "Picture2")->geometry().right(), f.client()->width() - 1);
     }
 
     void layoutFollowsTheWindow()

@@ -83,10 +83,10 @@ Action Pupil::predict(const Event& e)
     case Event::Menu:
         if (!e.action || !start_)
             break;
-        if (e.action == start_->MnuVuoto || e.action == start_->mnuAggiungi || e.action == start_->mnuTogli) {
+        if (e.action == kid<QAction>(start_, "MnuVuoto") || e.action == kid<QAction>(start_, "mnuAggiungi") || e.action == kid<QAction>(start_, "mnuTogli")) {
             a.kind = Action::OpenSheet;
-            a.index = e.action == start_->MnuVuoto ? 0 : e.action == start_->mnuAggiungi ? 1 : 2;
-        } else if (e.action == start_->mnuInfo) {
+            a.index = e.action == kid<QAction>(start_, "MnuVuoto") ? 0 : e.action == kid<QAction>(start_, "mnuAggiungi") ? 1 : 2;
+        } else if (e.action == kid<QAction>(start_, "mnuInfo")) {
             a.kind = Action::OpenAbout;
         } else {
             a.kind = Action::OpenChoice;

@@ -255,7 +255,7 @@ void Pupil::tickCurtains(qint64 elapsedMs)
 {
     if (!start_)
         return;
-    QTimer& timer = start_->timerTendine;
+    QTimer& timer = *kid<QTimer>(start_, "timerTendine");
     for (qint64 t = elapsedMs; t >= timer.interval() && timer.isActive(); t -= timer.interval()) {
         QTimerEvent tick(timer.timerId());
         QCoreApplication::sendEvent(&timer, &tick);
@@ -582,7 +582,7 @@ Event Pupil::windowEvent()
     if (r < 45) {
         QList<std::pair<QAction*, QWidget*>> entries;
         if (start_ && start_->isVisible() && !start_->isMinimized() && !blocked(start_))
-            for (QAction* a : {start_->MnuVuoto, start_->mnuAggiungi, start_->mnuTogli, start_->mnuInfo})
+            for (QAction* a : {kid<QAction>(start_, "MnuVuoto"), kid<QAction>(start_, "mnuAggiungi"), kid<QAction>(start_, "mnuTogli"), kid<QAction>(start_, "mnuInfo")})
                 entries.append({a, start_});
         for (const SheetModel& s : sheets_)
             if (s.window && s.window->isVisible() && !s.window->isMinimized() && !blocked(s.window))
@@ -681,7 +681,7 @@ void Pupil::send(Event& e)
             break;
         if (e.target && e.target != QApplication::activeWindow())
             activate(e.target);
-        if (e.action == start_->mnuInfo || e.action->objectName().contains(QLatin1String("Stampante")))
+        if (e.action == kid<QAction>(start_, "mnuInfo") || e.action->objectName().contains(QLatin1String("Stampante")))
             triggerModal(e.action);
         else
             e.action->trigger();

@@ -120,9 +120,9 @@ private slots:
                 e->close();
             };
         } else if (finestra.endsWith(QLatin1String("worksheet"))) {
-            QAction* voce = finestra.startsWith(QLatin1String("empty")) ? inizio.MnuVuoto
-                            : finestra.startsWith(QLatin1String("add")) ? inizio.mnuAggiungi
-                                                                          : inizio.mnuTogli;
+            QAction* voce = finestra.startsWith(QLatin1String("empty")) ? kid<QAction>(&inizio, "MnuVuoto")
+                            : finestra.startsWith(QLatin1String("add")) ? kid<QAction>(&inizio, "mnuAggiungi")
+                                                                          : kid<QAction>(&inizio, "mnuTogli");
             ciclo = [voce](int) { scheda(voce); };
         } else if (finestra == QLatin1String("About")) {
             ciclo = [&](int) {
@@ -130,11 +130,11 @@ private slots:
                     if (frmAutore* a = loadedForm<frmAutore>())
                         kid<PushKey>(a, "Command1")->click();
                 });
-                inizio.mnuInfo->trigger();
+                kid<QAction>(&inizio, "mnuInfo")->trigger();
             };
         } else {
             // Closed by its key it stays loaded; by its title bar it goes: both, in turn.
-            inizio.MnuVuoto->trigger();
+            kid<QAction>(&inizio, "MnuVuoto")->trigger();
             FinestraScheda* w = loadedForm<frmStampaSchede>();
             QVERIFY(w);
             ciclo = [w](int i) {

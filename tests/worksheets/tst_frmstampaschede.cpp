@@ -257,12 +257,12 @@ private slots:
         QFETCH(bool, closeBox);
         FrmInizio& inizio = loadForm<FrmInizio>();
         inizio.showModeless();
-        inizio.MnuVuoto->trigger();
+        kid<QAction>(&inizio, "MnuVuoto")->trigger();
         frmStampaSchede* w = loadedForm<frmStampaSchede>();
         QVERIFY(w && w->isVisible());
         kidInsieme<PushKey>(w, 3)->click();
         // Chosen again from the menu: the same window, with its sets, in front.
-        inizio.MnuVuoto->trigger();
+        kid<QAction>(&inizio, "MnuVuoto")->trigger();
         QCOMPARE(loadedForm<frmStampaSchede>(), w);
         QVERIFY(w->insiemiGenerati()[2]);
         QTRY_COMPARE(QApplication::activeWindow(), w);
@@ -280,7 +280,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         // Opened again it starts from set 1 alone.
-        inizio.MnuVuoto->trigger();
+        kid<QAction>(&inizio, "MnuVuoto")->trigger();
         frmStampaSchede* nuova = loadedForm<frmStampaSchede>();
         QVERIFY(nuova);
         QCOMPARE(nuova->insiemiGenerati(), (std::array<bool, 4>{true, false, false, false}));

@@ -48,7 +48,7 @@ private slots:
         QFETCH(bool, togli);
         FrmInizio& inizio = loadForm<FrmInizio>();
         inizio.showModeless();
-        QAction* voce = togli ? inizio.mnuTogli : inizio.mnuAggiungi;
+        QAction* voce = togli ? kid<QAction>(&inizio, "mnuTogli") : kid<QAction>(&inizio, "mnuAggiungi");
         voce->trigger();
         SchedaAggiungiTogli* w = togli ? static_cast<SchedaAggiungiTogli*>(loadedForm<frmStampaSchede3>())
                                        : loadedForm<frmStampaSchede2>();
