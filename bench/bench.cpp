@@ -408,7 +408,7 @@ void passoNellElenco(BenchApplication& app, XTest& x, FinestraScheda& w, int pro
         }
         kid<PushKey>(f, "Command2")->click();
     });
-    kid<QAction>(&w, QRegularExpression(QStringLiteral("^mnu(Impostazione)?Stampante$")))->trigger();
+    kidMenuStampante(&w)->trigger();
     if (voci < 200) {
         guasto(cosa, qPrintable(QStringLiteral("the list holds %1 printers").arg(voci)));
         return;

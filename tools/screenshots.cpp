@@ -176,7 +176,7 @@ int main(int argc, char* argv[])
 
     // The printer choice, from the last worksheet window, once the PDF queue has been picked.
     if (auto* w = loadedForm<frmStampaSchede3>())
-        mentreModale([w] { kid<QAction>(w, QRegularExpression(QStringLiteral("^mnu(Impostazione)?Stampante$")))->trigger(); }, [](QWidget& finestra) {
+        mentreModale([w] { kidMenuStampante(w)->trigger(); }, [](QWidget& finestra) {
             auto& f = static_cast<frmStampante&>(finestra);
             // The list comes from the print service while the window answers.
             for (int i = 0; i < 1500 && f.inLettura(); ++i)

@@ -586,8 +586,8 @@ Event Pupil::windowEvent()
                 entries.append({a, start_});
         for (const SheetModel& s : sheets_)
             if (s.window && s.window->isVisible() && !s.window->isMinimized() && !blocked(s.window))
-                entries << std::pair<QAction*, QWidget*>(kid<QAction>(s.window, QRegularExpression(QStringLiteral("^mnu(Impostazione)?Stampante$"))), s.window.data())
-                        << std::pair<QAction*, QWidget*>(kid<QAction>(s.window, QRegularExpression(QStringLiteral("^mnu(Impostazione)?Stampante$"))), s.window.data());
+                entries << std::pair<QAction*, QWidget*>(kidMenuStampante(s.window), s.window.data())
+                        << std::pair<QAction*, QWidget*>(kidMenuStampante(s.window), s.window.data());
         if (!entries.isEmpty()) {
             const auto [action, window] = any(entries);
             e.kind = Event::Menu;

@@ -142,7 +142,7 @@ private slots:
                     if (frmStampante* s = loadedForm<frmStampante>())
                         i % 2 ? kid<PushKey>(s, "Command2")->click() : static_cast<void>(s->close());
                 });
-                kid<QAction>(w, QRegularExpression(QStringLiteral("^mnu(Impostazione)?Stampante$")))->trigger();
+                kidMenuStampante(w)->trigger();
             };
         }
 

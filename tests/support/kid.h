@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QObject>
 #include <QRegularExpression>
 #include <QString>
@@ -56,3 +57,9 @@ T* kidInsieme(const QObject* window, int k) { return kid<T>(window, QRegularExpr
 
 template <class T>
 QList<T*> kidsInsieme(const QObject* window) { return {kidInsieme<T>(window, 1), kidInsieme<T>(window, 2), kidInsieme<T>(window, 3), kidInsieme<T>(window, 4)}; }
+
+// The printer entry of a worksheet window's menu, named after the window.
+inline QAction* kidMenuStampante(const QObject* window)
+{
+    return kid<QAction>(window, QRegularExpression(QStringLiteral("^mnu(Impostazione)?Stampante$")));
+}

@@ -101,7 +101,7 @@ Scelta conSceltaStampante(FinestraScheda& w, Dentro dentro)
         if (f->isVisible())
             kid<PushKey>(f, "Command2")->click();
     });
-    kid<QAction>(&w, QRegularExpression(QStringLiteral("^mnu(Impostazione)?Stampante$")))->trigger();
+    kidMenuStampante(&w)->trigger();
     return s;
 }
 

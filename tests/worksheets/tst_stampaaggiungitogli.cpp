@@ -206,7 +206,7 @@ private slots:
             scelta.Combo1_Click();
             kid<PushKey>(&scelta, "Command2")->click();
         });
-        kid<QAction>(&w, QRegularExpression(QStringLiteral("^mnu(Impostazione)?Stampante$")))->trigger();
+        kidMenuStampante(&w)->trigger();
         QVERIFY(modal);
         const int before = int(PrintService::outputs("Tarvello_B").size());
         QTest::mouseClick(kid<PushKey>(&w, "Command1"), Qt::LeftButton);
