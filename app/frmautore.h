@@ -13,6 +13,7 @@ class frmAutore : public Form
 public:
     frmAutore();
 
+private:
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;

@@ -32,9 +32,21 @@ public:
     // Closes both curtains and starts opening them.
     void AvviaTendine();
 
+    const Tendine& tendine() const { return tendine_; }
+    // A mode key held down: it acts once, until its release.
+    bool tastoInCorso() const { return TastoInCorso; }
+
+protected:
+    void onLoad() override;
+    void onUnload() override;
+    void onResize() override;
+    void changeEvent(QEvent* event) override;
+
+private:
     ColourBox* Picture1;
     ColourBox* Picture2;
-    QTimer timerTendine;
+    // A child of the window, so that it is found by its name like the controls.
+    QTimer timerTendine{this};
     Frame* frmTitolo;
     QLabel* Label2;
     QLabel* Label4;
@@ -54,17 +66,9 @@ public:
     QAction* mnuTogli;
     QAction* mnuInfo;
 
-    const Tendine& tendine() const { return tendine_; }
     bool TastoInCorso = false;
     bool SpazioInCorso = false;
 
-protected:
-    void onLoad() override;
-    void onUnload() override;
-    void onResize() override;
-    void changeEvent(QEvent* event) override;
-
-private:
     // The curtains, the title, the mode keys with their markers, the line of credits and the picture.
     void costruisciTendine();
     void costruisciTitolo();

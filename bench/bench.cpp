@@ -16,6 +16,7 @@
 #include "forms/pushkey.h"
 #include "printing/savedialog.h"
 #include "core/twips.h"
+#include "tests/support/kid.h"
 #include "worksheets/frmschedeclasse.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
@@ -125,14 +126,14 @@ bool mostrata(Form& w)
 void tastoAggiungi(BenchApplication& app, XTest& x, frmOperativo& w, int prove)
 {
     const char* cosa = "key press on AGGIUNGI (+) to the second set repainted";
-    PushKey* aggiungi = w.Option1[Esercizio::TastoAggiungi];
+    PushKey* aggiungi = kid<PushKey>(&w, "Option1", Esercizio::TastoAggiungi);
     if (QApplication::focusWidget() != aggiungi) {
         guasto(cosa, "AGGIUNGI (+) does not have the keyboard focus");
         return;
     }
     QSet<const QObject*> posti;
     for (int k = 1; k <= frmOperativo::NumeroPosti; ++k)
-        posti.insert(w.Image2[k]);
+        posti.insert(kid<ImageBox>(&w, "Image2", k));
 
     std::vector<double> ms;
     // The first presses also fill caches (the figure at the size of the second set's places):
@@ -141,7 +142,7 @@ void tastoAggiungi(BenchApplication& app, XTest& x, frmOperativo& w, int prove)
     for (int i = 0; i < riscaldamento + prove; ++i) {
         std::array<bool, frmOperativo::NumeroPosti + 1> prima{};
         for (int k = 1; k <= frmOperativo::NumeroPosti; ++k)
-            prima[k] = w.Image2[k]->isVisible();
+            prima[k] = kid<ImageBox>(&w, "Image2", k)->isVisible();
         std::map<const QObject*, qint64> dipinto;
         app.osserva(posti, {QEvent::Paint}, [&](QObject* posto, QEvent::Type, qint64, qint64 fine) {
             dipinto.try_emplace(posto, fine);
@@ -149,8 +150,8 @@ void tastoAggiungi(BenchApplication& app, XTest& x, frmOperativo& w, int prove)
         // The place that changed, once the key has acted.
         const auto cambiato = [&]() -> const QObject* {
             for (int k = 1; k <= frmOperativo::NumeroPosti; ++k)
-                if (w.Image2[k]->isVisible() != prima[k])
-                    return w.Image2[k];
+                if (kid<ImageBox>(&w, "Image2", k)->isVisible() != prima[k])
+                    return kid<ImageBox>(&w, "Image2", k);
             return nullptr;
         };
         const qint64 inizio = adesso();
@@ -331,12 +332,12 @@ void stampa(BenchApplication& app, XTest& x, ServizioDiStampa& servizio, Finestr
     qint64 conclusa = -1;
     const auto collegamento = QObject::connect(&w, &FinestraScheda::stampaConclusa, [&] { conclusa = adesso(); });
     for (int i = 0; i < prove && (fermo || messaggi.isEmpty()); ++i) {
-        const QPoint centro = w.Command1->mapToGlobal(w.Command1->rect().center());
+        const QPoint centro = kid<PushKey>(&w, "Command1")->mapToGlobal(kid<PushKey>(&w, "Command1")->rect().center());
         x.puntatore(centro * w.devicePixelRatioF());
         attendi(50);
         qint64 inizio = -1;
         conclusa = -1;
-        app.osserva({w.Command1}, {QEvent::MouseButtonRelease},
+        app.osserva({kid<PushKey>(&w, "Command1")}, {QEvent::MouseButtonRelease},
                     [&](QObject*, QEvent::Type, qint64 da, qint64) { inizio = da; });
         Inceppamento inceppamento;
         x.bottone(true);
@@ -388,13 +389,13 @@ void passoNellElenco(BenchApplication& app, XTest& x, FinestraScheda& w, int pro
         if (!f)
             return;
         attendiChe([&] { return !f->inLettura(); }, 30000);
-        voci = f->Combo1->count();
+        voci = kid<QComboBox>(f, "Combo1")->count();
         f->activateWindow();
-        f->Combo1->setFocus();
+        kid<QComboBox>(f, "Combo1")->setFocus();
         attendi(200);
         for (int i = 0; i < prove && voci >= 200; ++i) {
             double durata = -1;
-            app.osserva({f->Combo1}, {QEvent::KeyPress},
+            app.osserva({kid<QComboBox>(f, "Combo1")}, {QEvent::KeyPress},
                         [&](QObject*, QEvent::Type, qint64 da, qint64 a) { durata = (a - da) / 1e6; });
             x.tasto(XK_Down, true);
             x.tasto(XK_Down, false);
@@ -405,9 +406,9 @@ void passoNellElenco(BenchApplication& app, XTest& x, FinestraScheda& w, int pro
             ms.push_back(durata);
             attendi(20);
         }
-        f->Command2->click();
+        kid<PushKey>(f, "Command2")->click();
     });
-    w.menuStampante->trigger();
+    kidMenuStampante(&w)->trigger();
     if (voci < 200) {
         guasto(cosa, qPrintable(QStringLiteral("the list holds %1 printers").arg(voci)));
         return;
@@ -524,11 +525,11 @@ void memoriaClassi(ServizioDiStampa& servizio, FinestraScheda& w)
         const auto collegamento = QObject::connect(&w, &FinestraScheda::stampaConclusa, [&] { fatto = true; });
         QTimer::singleShot(0, [] {
             if (frmSchedeClasse* f = loadedForm<frmSchedeClasse>()) {
-                f->spnSchede->setValue(Schede);
-                f->cmdStampa->click();
+                kid<QSpinBox>(f, "spnSchede")->setValue(Schede);
+                kid<PushKey>(f, "cmdStampa")->click();
             }
         });
-        w.mnuStampaClasse->trigger();
+        kid<QAction>(&w, "mnuStampaClasse")->trigger();
         const bool visto = attendiChe([&] { return fatto; }, 30000);
         QObject::disconnect(collegamento);
         if (!visto)
@@ -586,7 +587,7 @@ void tendine(int prove)
         }
         const qint64 partenza = adesso();
         inizio.AvviaTendine();
-        attendiChe([&] { return !inizio.timerTendine.isActive(); }, 10000);
+        attendiChe([&] { return !kid<QTimer>(&inizio, "timerTendine")->isActive(); }, 10000);
         ms.push_back((adesso() - partenza) / 1e6);
         attendi(100);
     }

@@ -46,6 +46,12 @@ public:
 
     const Esercizio& esercizio() const { return esercizio_; }
 
+protected:
+    void onLoad() override;
+    void onUnload() override;
+    void changeEvent(QEvent* event) override;
+
+private:
     QLabel* Label1;
     QLabel* Label2;
     Frame* FraSfondoS;
@@ -78,12 +84,6 @@ public:
     bool TastoAiutoInCorso = false;
     bool SpazioAiutoInCorso = false;
 
-protected:
-    void onLoad() override;
-    void onUnload() override;
-    void changeEvent(QEvent* event) override;
-
-private:
     void costruisciInsiemi();
     void costruisciPunteggio();
     void costruisciTastierino();

@@ -15,6 +15,7 @@
 #include "forms/pushkey.h"
 #include "core/random.h"
 #include "printing/savedialog.h"
+#include "tests/support/kid.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
 #include "worksheets/schedaaggiungitogli.h"
@@ -140,7 +141,7 @@ void scheda(QAction* voce, const QString& nome)
         riuscito = false;
         return;
     }
-    for (PushKey* k : w->CmdInsieme) {
+    for (PushKey* k : kidsInsieme<PushKey>(w)) {
         passano(1);
         k->click();
     }
@@ -166,31 +167,31 @@ int main(int argc, char* argv[])
     attendi(2000); // the curtains open
     foto(inizio, "inizio");
 
-    mentreModale([&] { inizio.mnuInfo->trigger(); }, [](QWidget& w) { foto(w, "autore"); });
+    mentreModale([&] { kid<QAction>(&inizio, "mnuInfo")->trigger(); }, [](QWidget& w) { foto(w, "autore"); });
 
     esercizio(inizio);
 
-    scheda<frmStampaSchede>(inizio.MnuVuoto, "scheda-vuoto");
-    scheda<frmStampaSchede2>(inizio.mnuAggiungi, "scheda-aggiungi");
-    scheda<frmStampaSchede3>(inizio.mnuTogli, "scheda-togli");
+    scheda<frmStampaSchede>(kid<QAction>(&inizio, "MnuVuoto"), "scheda-vuoto");
+    scheda<frmStampaSchede2>(kid<QAction>(&inizio, "mnuAggiungi"), "scheda-aggiungi");
+    scheda<frmStampaSchede3>(kid<QAction>(&inizio, "mnuTogli"), "scheda-togli");
 
     // The printer choice, from the last worksheet window, once the PDF queue has been picked.
     if (auto* w = loadedForm<frmStampaSchede3>())
-        mentreModale([w] { w->menuStampante->trigger(); }, [](QWidget& finestra) {
+        mentreModale([w] { kidMenuStampante(w)->trigger(); }, [](QWidget& finestra) {
             auto& f = static_cast<frmStampante&>(finestra);
             // The list comes from the print service while the window answers.
             for (int i = 0; i < 1500 && f.inLettura(); ++i)
                 attendi(20);
-            const int pdf = f.Combo1->findText(QStringLiteral("PDF"));
-            f.Combo1->setCurrentIndex(pdf);
-            emit f.Combo1->activated(pdf);
+            const int pdf = kid<QComboBox>(&f, "Combo1")->findText(QStringLiteral("PDF"));
+            kid<QComboBox>(&f, "Combo1")->setCurrentIndex(pdf);
+            emit kid<QComboBox>(&f, "Combo1")->activated(pdf);
             foto(f, "stampante");
         });
 
     // Worksheets for a class: the window that asks how many, then page 2 of a saved class set
     // with its footer, as the PDF file shows it.
     if (auto* w = loadedForm<frmStampaSchede3>()) {
-        mentreModale([w] { w->mnuStampaClasse->trigger(); }, [](QWidget& f) { foto(f, "classe"); });
+        mentreModale([w] { kid<QAction>(w, "mnuStampaClasse")->trigger(); }, [](QWidget& f) { foto(f, "classe"); });
         QTemporaryDir tmp;
         const QString pdf = tmp.filePath("classe.pdf");
         SaveDialog::setSink([pdf](const QString&) { return pdf; });

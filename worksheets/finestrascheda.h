@@ -50,24 +50,13 @@ class FinestraScheda : public Form
 public:
     static constexpr int Esercizi = 4;
 
-    QLabel* Label1;
-    QLabel* Label2;
-    Frame* Frame3; // the first part: exercises 1 and 2
-    Frame* Frame4; // the second part: exercises 3 and 4
-    std::array<PushKey*, Esercizi> CmdInsieme{};
-    PushKey* Command1; // "STAMPA"
-    PushKey* CmdFine;  // "ESCI"
-    PushKey* Command2; // switches between the parts
-    QAction* menuStampante;
-    QAction* mnuStampaClasse; // "Stampa per la classe..."
-    QAction* mnuSalvaPdf;     // "Salva PDF..."
-    std::array<bool, Esercizi> InsiemeGenerato{};
-
     // Makes up exercise k (1 to 4) anew and shows its part.
     void GeneraInsieme(int k);
     // Prints the worksheet, or says what is missing. While a page is on its way the window
     // answers as usual, but takes no second page until the first one's outcome is known.
     void Stampa();
+    // Which exercises have been made up, 1 to 4 at 0 to 3.
+    const std::array<bool, Esercizi>& insiemiGenerati() const { return InsiemeGenerato; }
     bool stampaInCorso() const { return stampaInCorso_; }
     // Shows the start window again and unloads this one.
     void ChiudiScheda();
@@ -107,7 +96,22 @@ protected:
     // Shows exercise k, as the window holds it, in its places.
     virtual void mostra(int k) = 0;
 
+    // The parts and the keys, which each window fills and puts in its tab order.
+    Frame* Frame3; // the first part: exercises 1 and 2
+    Frame* Frame4; // the second part: exercises 3 and 4
+    std::array<PushKey*, Esercizi> CmdInsieme{};
+    PushKey* Command1; // "STAMPA"
+    PushKey* CmdFine;  // "ESCI"
+    PushKey* Command2; // switches between the parts
+
 private:
+    QLabel* Label1;
+    QLabel* Label2;
+    QAction* menuStampante;
+    QAction* mnuStampaClasse; // "Stampa per la classe..."
+    QAction* mnuSalvaPdf;     // "Salva PDF..."
+    std::array<bool, Esercizi> InsiemeGenerato{};
+
     void scambiaParte();
     // False, after saying what is missing, while an exercise has not been made up.
     bool completa();

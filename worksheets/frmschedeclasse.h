@@ -21,14 +21,6 @@ public:
 
     frmSchedeClasse();
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QSpinBox* spnSchede;
-    QLabel* lblIntervallo; // "da 1 a 40", under the box
-    PushKey* cmdStampa;
-    PushKey* cmdSalvaPdf;
-    PushKey* cmdAnnulla;
-
     // Opens the window modal and waits for the teacher's answer; `schede` is the number of
     // worksheets chosen, which the next opening in the run starts from.
     static Scelta chiedi(int& schede);
@@ -39,6 +31,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QLabel* Label1;
+    QLabel* Label2;
+    QSpinBox* spnSchede;
+    QLabel* lblIntervallo; // "da 1 a 40", under the box
+    PushKey* cmdStampa;
+    PushKey* cmdSalvaPdf;
+    PushKey* cmdAnnulla;
+
     void rispondi(Scelta scelta);
     // True when the box holds a number in the range; otherwise says the range and gives the
     // box back to the keyboard.

@@ -20,12 +20,6 @@ class frmStampante : public Form
 public:
     frmStampante();
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QComboBox* Combo1;
-    PushKey* Command2;
-    bool PrimoClick = false;
-
     // A selection in the list, by the pupil or by the load itself.
     void Combo1_Click();
     // The list is being read from the print service.
@@ -35,6 +29,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QLabel* Label1;
+    QLabel* Label2;
+    QComboBox* Combo1;
+    PushKey* Command2;
+    bool PrimoClick = false;
+
     // Asks the print service for its printers; the window answers meanwhile.
     void leggiStampanti();
     void mostraStampanti(const PrinterList& elenco);

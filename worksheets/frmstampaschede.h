@@ -23,9 +23,6 @@ public:
 
     frmStampaSchede();
 
-    std::array<Frame*, Riquadri> FraSfondoS{};
-    std::array<ImageBox*, Riquadri * Posti> Image1{};
-
     // The Image1 index of place 0 of set k (1 to 4).
     static int primoPosto(int k);
 
@@ -35,5 +32,8 @@ protected:
     void mostra(int k) override;
 
 private:
+    std::array<Frame*, Riquadri> FraSfondoS{};
+    std::array<ImageBox*, Riquadri * Posti> Image1{};
+
     void mettiFigura(int posto, int figura);
 };

@@ -31,14 +31,6 @@ class SchedaAggiungiTogli : public FinestraScheda
 public:
     static constexpr int Posti = Esercizi * EsercizioScheda::Posti;
 
-    // The set frames, exercise k at k - 1. Their object names are the historic ones, odd as
-    // they are: "fraSondo3D", and "fraSfondo3S" for the first sets of exercises 3 and 4.
-    std::array<Frame*, Esercizi> SfondoPrimo{};
-    std::array<Frame*, Esercizi> SfondoSecondo{};
-    // Place p of exercise k at 15 × (k - 1) + p.
-    std::array<ImageBox*, Posti> Image1{}; // first sets
-    std::array<ImageBox*, Posti> Image2{}; // second sets
-
     ExerciseKind secondo() const { return variante_.secondo; }
 
 protected:
@@ -49,6 +41,14 @@ protected:
     void mostra(int k) override;
 
 private:
+    // The set frames, exercise k at k - 1. Their object names are the historic ones, odd as
+    // they are: "fraSondo3D", and "fraSfondo3S" for the first sets of exercises 3 and 4.
+    std::array<Frame*, Esercizi> SfondoPrimo{};
+    std::array<Frame*, Esercizi> SfondoSecondo{};
+    // Place p of exercise k at 15 × (k - 1) + p.
+    std::array<ImageBox*, Posti> Image1{}; // first sets
+    std::array<ImageBox*, Posti> Image2{}; // second sets
+
     const VarianteScheda& variante_;
 };
 

@@ -170,29 +170,29 @@ private slots:
     {
         QFETCH(int, tipo);
         frmOperativo& f = apriEsercizio(tipo);
-        QVERIFY(nome(f.FraSfondoS).startsWith(QStringLiteral("Primo insieme: ")));
-        QVERIFY(nome(f.FraSfondoD).startsWith(QStringLiteral("Secondo insieme: ")));
+        QVERIFY(nome(kid<Frame>(&f, "FraSfondoS")).startsWith(QStringLiteral("Primo insieme: ")));
+        QVERIFY(nome(kid<Frame>(&f, "FraSfondoD")).startsWith(QStringLiteral("Secondo insieme: ")));
         const auto passi = {Esercizio::TastoAggiungi, Esercizio::TastoAggiungi, Esercizio::TastoTogli,
                             Esercizio::TastoTogli, Esercizio::TastoTogli};
         for (int tasto : passi) {
             ogniControlloSiLegge(f);
-            QCOMPARE(nome(f.FraSfondoD), Accessibilita::nomeInsieme(QStringLiteral("Secondo insieme"), esercizio().NumElementiD));
+            QCOMPARE(nome(kid<Frame>(&f, "FraSfondoD")), Accessibilita::nomeInsieme(QStringLiteral("Secondo insieme"), esercizio().NumElementiD));
             f.EseguiTasto(tasto);
         }
         f.SiSi(); // the solution: n + 1
         ogniControlloSiLegge(f);
-        QCOMPARE(nome(f.FraSfondoD),
+        QCOMPARE(nome(kid<Frame>(&f, "FraSfondoD")),
                  Accessibilita::nomeInsieme(QStringLiteral("Secondo insieme"), int(esercizio().NumElementiS) + 1));
     }
 
     void emptySecondSetIsReadEmpty()
     {
         frmOperativo& f = apriEsercizio(0);
-        QCOMPARE(nome(f.FraSfondoD), QStringLiteral("Secondo insieme: vuoto"));
+        QCOMPARE(nome(kid<Frame>(&f, "FraSfondoD")), QStringLiteral("Secondo insieme: vuoto"));
         f.Aggiungi();
-        QCOMPARE(nome(f.FraSfondoD), QStringLiteral("Secondo insieme: 1 figura"));
-        QCOMPARE(nome(f.Image2[1]), QStringLiteral("figura"));
-        QCOMPARE(nome(f.Image2[2]), QString());
+        QCOMPARE(nome(kid<Frame>(&f, "FraSfondoD")), QStringLiteral("Secondo insieme: 1 figura"));
+        QCOMPARE(nome(kid<ImageBox>(&f, "Image2", 1)), QStringLiteral("figura"));
+        QCOMPARE(nome(kid<ImageBox>(&f, "Image2", 2)), QString());
     }
 
     void outcomeAndHelp_data()
@@ -216,18 +216,18 @@ private slots:
                 f.Aggiungi();
             f.Verifica();
         }
-        QCOMPARE(nome(f.LblEsito), esito);
-        QCOMPARE(descrizione(f.LblEsito), QStringLiteral("Esito della verifica"));
-        QCOMPARE(nome(f.LblAiuto), QStringLiteral("Ti aiuto ?"));
-        QCOMPARE(nome(f.lblIntervento), QStringLiteral("Intervengo io"));
-        for (QLabel* annuncio : {static_cast<QLabel*>(f.LblEsito), static_cast<QLabel*>(f.LblAiuto),
-                                 static_cast<QLabel*>(f.lblIntervento)})
+        QCOMPARE(nome(kid<Annuncio>(&f, "LblEsito")), esito);
+        QCOMPARE(descrizione(kid<Annuncio>(&f, "LblEsito")), QStringLiteral("Esito della verifica"));
+        QCOMPARE(nome(kid<Annuncio>(&f, "LblAiuto")), QStringLiteral("Ti aiuto ?"));
+        QCOMPARE(nome(kid<Annuncio>(&f, "lblIntervento")), QStringLiteral("Intervengo io"));
+        for (QLabel* annuncio : {static_cast<QLabel*>(kid<Annuncio>(&f, "LblEsito")), static_cast<QLabel*>(kid<Annuncio>(&f, "LblAiuto")),
+                                 static_cast<QLabel*>(kid<Annuncio>(&f, "lblIntervento"))})
             QCOMPARE(accessibile(annuncio)->role(), QAccessible::Notification);
         // A number is read with what it counts.
-        QCOMPARE(nome(f.lblRisEsatte), f.lblRisEsatte->text());
-        QCOMPARE(descrizione(f.lblRisEsatte), QStringLiteral("Risposte esatte"));
-        QCOMPARE(nome(f.lblRisErrate), f.lblRisErrate->text());
-        QCOMPARE(descrizione(f.lblRisErrate), QStringLiteral("Risposte errate"));
+        QCOMPARE(nome(kid<QLabel>(&f, "lblRisEsatte")), kid<QLabel>(&f, "lblRisEsatte")->text());
+        QCOMPARE(descrizione(kid<QLabel>(&f, "lblRisEsatte")), QStringLiteral("Risposte esatte"));
+        QCOMPARE(nome(kid<QLabel>(&f, "lblRisErrate")), kid<QLabel>(&f, "lblRisErrate")->text());
+        QCOMPARE(descrizione(kid<QLabel>(&f, "lblRisErrate")), QStringLiteral("Risposte errate"));
     }
 };
 

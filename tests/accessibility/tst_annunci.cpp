@@ -75,7 +75,7 @@ void esegui(frmOperativo& f, Passo passo)
         f.SiSi();
         break;
     case Ok:
-        f.optOK->click();
+        kid<PushKey>(&f, "optOK")->click();
         break;
     case Avanti:
         f.EseguiTasto(Esercizio::TastoAvanti);
@@ -157,7 +157,7 @@ private slots:
         const int prima = esercizio().NumElementiD;
         uditi.clear();
         f.EseguiTasto(tasto);
-        const QList<QObject*> attesi{f.Image2[prima + posto], f.FraSfondoD};
+        const QList<QObject*> attesi{kid<ImageBox>(&f, "Image2", prima + posto), kid<Frame>(&f, "FraSfondoD")};
         QCOMPARE(rinominati(), attesi);
     }
 

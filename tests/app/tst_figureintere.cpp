@@ -134,8 +134,8 @@ private slots:
         interno = interno.isEmpty() ? Twips::toPixels(w.designInnerSize())
                                     : interno - QSize(0, w.size().height() - w.client()->height());
         QVERIFY(dimensiona(w, interno));
-        QList<PushKey*> comandi(w.CmdInsieme.begin(), w.CmdInsieme.end());
-        comandi << w.Command1 << w.CmdFine;
+        QList<PushKey*> comandi = kidsInsieme<PushKey>(&w);
+        comandi << kid<PushKey>(&w, "Command1") << kid<PushKey>(&w, "CmdFine");
         for (PushKey* b : comandi) {
             const QFont scritta = b->captionFont();
             QVERIFY2(!scritta.bold(), qPrintable(b->text()));
@@ -158,7 +158,7 @@ private slots:
         auto trascina = [&w](int da, int quante) {
             for (int i = da; i < da + quante; ++i) {
                 QVERIFY(dimensiona(w, QSize(600 + i, 420 + (i * 7) % 280)));
-                QVERIFY(!w.Image1->grab().isNull());
+                QVERIFY(!kid<ImageBox>(&w, "Image1")->grab().isNull());
             }
         };
         trascina(0, 20); // what any first sizes bring: fonts, caches filled once

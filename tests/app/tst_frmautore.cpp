@@ -30,15 +30,15 @@ private slots:
                 seen = loadedForm<frmAutore>();
                 modal = QApplication::activeModalWidget();
                 // A press on the start window goes through the window system, which blocks it.
-                QWidget* key = start.Option1[1];
+                QWidget* key = kid<PushKey>(&start, "Option1", 1);
                 const QPoint at = key->mapTo(&start, key->rect().center());
                 QTest::mousePress(start.windowHandle(), Qt::LeftButton, {}, at);
                 QTest::mouseRelease(start.windowHandle(), Qt::LeftButton, {}, at);
                 startReacted = loadedForm<frmOperativo>() != nullptr;
                 if (seen)
-                    QTest::mouseClick(seen->Command1, Qt::LeftButton);
+                    QTest::mouseClick(kid<PushKey>(seen, "Command1"), Qt::LeftButton);
             });
-            start.mnuInfo->trigger(); // returns when About is gone
+            kid<QAction>(&start, "mnuInfo")->trigger(); // returns when About is gone
             QVERIFY(seen);
             QCOMPARE(modal, seen);
             QVERIFY(!startReacted);
@@ -50,11 +50,11 @@ private slots:
     {
         frmAutore& a = loadForm<frmAutore>();
         QCOMPARE(a.windowTitle(), QStringLiteral("Autore"));
-        QCOMPARE(a.Label1->text(), QStringLiteral("Sito dell'autore:"));
-        QCOMPARE(a.Label3->text(), QStringLiteral("Email:"));
-        QVERIFY(a.Label2->text().contains("example.org"));
-        QVERIFY(a.Label4->text().contains('@'));
-        QCOMPARE(a.Command1->text(), QStringLiteral("C h i u d i"));
+        QCOMPARE(kid<QLabel>(&a, "Label1")->text(), QStringLiteral("Sito dell'autore:"));
+        QCOMPARE(kid<QLabel>(&a, "Label3")->text(), QStringLiteral("Email:"));
+        QVERIFY(kid<QLabel>(&a, "Label2")->text().contains("example.org"));
+        QVERIFY(kid<QLabel>(&a, "Label4")->text().contains('@'));
+        QCOMPARE(kid<PushKey>(&a, "Command1")->text(), QStringLiteral("C h i u d i"));
         QCOMPARE(a.client()->size(), QSize(465, 234));
         a.unload();
     }

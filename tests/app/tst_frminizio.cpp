@@ -41,24 +41,24 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QCOMPARE(f.windowTitle(), QStringLiteral("GLI INSIEMI"));
         QVERIFY(f.isMaximized());
-        QCOMPARE(f.Label2->text(), QStringLiteral("Vers. 1.2.0"));
-        QCOMPARE(f.Label4->text(), QStringLiteral("TARVELLO"));
-        QCOMPARE(f.Option1[0]->text(), QStringLiteral("INSIEME VUOTO (  )"));
-        QCOMPARE(f.Option1[1]->text(), QStringLiteral("AGGIUNGI ELEMENTI (+)"));
-        QCOMPARE(f.Option1[2]->text(), QStringLiteral("TOGLI ELEMENTI (-)"));
-        QCOMPARE(f.Option1[3]->text(), QStringLiteral("E S C I "));
-        QCOMPARE(QApplication::focusWidget(), f.Option1[0]);
-        QCOMPARE(f.Option1[0]->backColor(), Magenta);
-        QCOMPARE(f.Option1[1]->backColor(), Rosa);
-        QCOMPARE(f.mnuStampaSchede->text(), QStringLiteral("Stampa schede"));
-        QCOMPARE(f.MnuVuoto->text(), QStringLiteral("insieme vuoto"));
-        QCOMPARE(f.mnuAggiungi->text(), QStringLiteral("aggiungi elementi"));
-        QCOMPARE(f.mnuTogli->text(), QStringLiteral("togli elementi"));
-        QCOMPARE(f.mnuInfo->text(), QStringLiteral("About"));
+        QCOMPARE(kid<QLabel>(&f, "Label2")->text(), QStringLiteral("Vers. 1.2.0"));
+        QCOMPARE(kid<QLabel>(&f, "Label4")->text(), QStringLiteral("TARVELLO"));
+        QCOMPARE(kid<PushKey>(&f, "Option1", 0)->text(), QStringLiteral("INSIEME VUOTO (  )"));
+        QCOMPARE(kid<PushKey>(&f, "Option1", 1)->text(), QStringLiteral("AGGIUNGI ELEMENTI (+)"));
+        QCOMPARE(kid<PushKey>(&f, "Option1", 2)->text(), QStringLiteral("TOGLI ELEMENTI (-)"));
+        QCOMPARE(kid<PushKey>(&f, "Option1", 3)->text(), QStringLiteral("E S C I "));
+        QCOMPARE(QApplication::focusWidget(), kid<PushKey>(&f, "Option1", 0));
+        QCOMPARE(kid<PushKey>(&f, "Option1", 0)->backColor(), Magenta);
+        QCOMPARE(kid<PushKey>(&f, "Option1", 1)->backColor(), Rosa);
+        QCOMPARE(kid<QAction>(&f, "mnuStampaSchede")->text(), QStringLiteral("Stampa schede"));
+        QCOMPARE(kid<QAction>(&f, "MnuVuoto")->text(), QStringLiteral("insieme vuoto"));
+        QCOMPARE(kid<QAction>(&f, "mnuAggiungi")->text(), QStringLiteral("aggiungi elementi"));
+        QCOMPARE(kid<QAction>(&f, "mnuTogli")->text(), QStringLiteral("togli elementi"));
+        QCOMPARE(kid<QAction>(&f, "mnuInfo")->text(), QStringLiteral("About"));
         // Front to back: the curtains over everything, the title band over the picture.
-        QCOMPARE(f.client()->childAt(f.Picture1->geometry().center()), f.Picture1);
-        QVERIFY(f.frmTitolo->children().indexOf(f.Label4) > f.frmTitolo->children().indexOf(f.Shape2));
-        QVERIFY(!f.Image1->picture().isNull());
+        QCOMPARE(f.client()->childAt(kid<ColourBox>(&f, "Picture1")->geometry().center()), kid<ColourBox>(&f, "Picture1"));
+        QVERIFY(kid<Frame>(&f, "frmTitolo")->children().indexOf(kid<QLabel>(&f, "Label4")) > kid<Frame>(&f, "frmTitolo")->children().indexOf(kid<Shape>(&f, "Shape2")));
+        QVERIFY(!kid<ImageBox>(&f, "Image1")->picture().isNull());
     }
 
     void modeButtonsStoreTheKindAndOpenTheExercise_data()
@@ -77,14 +77,14 @@ private slots:
         FrmInizio& f = openStart();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         esercizio().ScegliTipo(-1);
-        QTest::mousePress(f.Option1[index], Qt::LeftButton); // acts on the press
+        QTest::mousePress(kid<PushKey>(&f, "Option1", index), Qt::LeftButton); // acts on the press
         QCOMPARE(esercizio().TipoEsercizio, qint16(index));
         frmOperativo* e = loadedForm<frmOperativo>();
         QVERIFY(e);
         QVERIFY(e->isVisible());
-        QCOMPARE(e->Label2->text(), text);
-        QTest::mouseRelease(f.Option1[index], Qt::LeftButton);
-        QVERIFY(!f.TastoInCorso);
+        QCOMPARE(kid<QLabel>(e, "Label2")->text(), text);
+        QTest::mouseRelease(kid<PushKey>(&f, "Option1", index), Qt::LeftButton);
+        QVERIFY(!f.tastoInCorso());
     }
 
     // A mode key while the exercise window is open, on an exercise whose answer was wrong (the
@@ -109,7 +109,7 @@ private slots:
             "Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi",
             "Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi"};
         auto figure = [](const auto& posti) {
-            return int(std::count_if(posti.begin() + 1, posti.end(), [](QWidget* p) { return !p->isHidden(); }));
+            return int(std::count_if(posti.begin(), posti.end(), [](QWidget* p) { return !p->isHidden(); }));
         };
         // The second set at its start, as the kind's rules draw it beside n given figures.
         auto inizioDelTipo = [](int tipo, int n, int m) {
@@ -118,54 +118,54 @@ private slots:
         esercizio().Tentativi = 0;
         FrmInizio& f = openStart();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QTest::mousePress(f.Option1[prima], Qt::LeftButton);
-        QTest::mouseRelease(f.Option1[prima], Qt::LeftButton);
+        QTest::mousePress(kid<PushKey>(&f, "Option1", prima), Qt::LeftButton);
+        QTest::mouseRelease(kid<PushKey>(&f, "Option1", prima), Qt::LeftButton);
         frmOperativo* e = loadedForm<frmOperativo>();
         QVERIFY(e);
-        const int inizio = figure(e->Image2);
+        const int inizio = figure(kids<ImageBox>(e, "Image2"));
         e->Aggiungi(); // one figure more than at the start is never n + 1
         e->Verifica();
-        QVERIFY(e->fraAiuto->isEnabled());
+        QVERIFY(kid<Frame>(e, "fraAiuto")->isEnabled());
         const qint16 numero = esercizio().NumOperazione;
-        const QString errate = e->lblRisErrate->text();
-        const QString tempoTotale = e->LblTempoTotale->text();
+        const QString errate = kid<QLabel>(e, "lblRisErrate")->text();
+        const QString tempoTotale = kid<QLabel>(e, "LblTempoTotale")->text();
 
         f.activateWindow();
         QTRY_VERIFY(f.isActiveWindow());
-        QTest::mousePress(f.Option1[poi], Qt::LeftButton);
-        QTest::mouseRelease(f.Option1[poi], Qt::LeftButton);
+        QTest::mousePress(kid<PushKey>(&f, "Option1", poi), Qt::LeftButton);
+        QTest::mouseRelease(kid<PushKey>(&f, "Option1", poi), Qt::LeftButton);
         QCOMPARE(loadedForm<frmOperativo>(), e);
         QTRY_VERIFY(e->isActiveWindow());
-        QCOMPARE(e->Label2->text(), situazioni[poi]);
-        QCOMPARE(e->lblRisErrate->text(), errate);
-        QCOMPARE(e->LblTempoTotale->text(), tempoTotale);
-        const int n = figure(e->Image1);
+        QCOMPARE(kid<QLabel>(e, "Label2")->text(), situazioni[poi]);
+        QCOMPARE(kid<QLabel>(e, "lblRisErrate")->text(), errate);
+        QCOMPARE(kid<QLabel>(e, "LblTempoTotale")->text(), tempoTotale);
+        const int n = figure(kids<ImageBox>(e, "Image1"));
         QCOMPARE(n, int(esercizio().NumElementiS));
-        int m = figure(e->Image2);
+        int m = figure(kids<ImageBox>(e, "Image2"));
         if (poi == prima) {
             QCOMPARE(esercizio().NumOperazione, numero);
             QCOMPARE(m, std::min(inizio + 1, 10));
-            QVERIFY(e->fraAiuto->isEnabled());
-            QCOMPARE(QApplication::focusWidget(), e->Option3[0]);
+            QVERIFY(kid<Frame>(e, "fraAiuto")->isEnabled());
+            QCOMPARE(QApplication::focusWidget(), kid<PushKey>(e, "Option3", 0));
             m = inizio;
         } else {
             QCOMPARE(esercizio().NumOperazione, qint16(numero + 1));
-            QCOMPARE(e->LblOperazione->text(), QString::number(numero + 1));
+            QCOMPARE(kid<QLabel>(e, "LblOperazione")->text(), QString::number(numero + 1));
             QVERIFY2(n >= (poi == Aggiungere ? 2 : 1) && n <= 8, qPrintable(QString::number(n)));
             QVERIFY2(inizioDelTipo(poi, n, m), qPrintable(QStringLiteral("%1 beside %2").arg(m).arg(n)));
-            QVERIFY(e->fraTastierino->isEnabled() && !e->fraAiuto->isEnabled());
-            QVERIFY(e->LblEsito->text().isEmpty() && e->LblTempoParziale->text().isEmpty());
-            QCOMPARE(QApplication::focusWidget(), e->Option1[0]);
+            QVERIFY(kid<Frame>(e, "fraTastierino")->isEnabled() && !kid<Frame>(e, "fraAiuto")->isEnabled());
+            QVERIFY(kid<Annuncio>(e, "LblEsito")->text().isEmpty() && kid<QLabel>(e, "LblTempoParziale")->text().isEmpty());
+            QCOMPARE(QApplication::focusWidget(), kid<PushKey>(e, "Option1", 0));
             e->Aggiungi();
             e->Verifica();
         }
 
         // A wrong answer, then "NO": the second set as the kind on the instruction line starts it.
-        QVERIFY(e->fraAiuto->isEnabled());
-        QTest::mousePress(e->Option3[1], Qt::LeftButton);
-        QTest::mouseRelease(e->Option3[1], Qt::LeftButton);
-        QVERIFY(e->fraTastierino->isEnabled());
-        QCOMPARE(figure(e->Image2), m);
+        QVERIFY(kid<Frame>(e, "fraAiuto")->isEnabled());
+        QTest::mousePress(kid<PushKey>(e, "Option3", 1), Qt::LeftButton);
+        QTest::mouseRelease(kid<PushKey>(e, "Option3", 1), Qt::LeftButton);
+        QVERIFY(kid<Frame>(e, "fraTastierino")->isEnabled());
+        QCOMPARE(figure(kids<ImageBox>(e, "Image2")), m);
         QVERIFY(inizioDelTipo(poi, n, m));
     }
 
@@ -187,17 +187,17 @@ private slots:
         f.AvviaScelta(2);
         // A hidden window keeps a program alive unless it is unloaded too.
         loadedForm<frmOperativo>()->hideForm();
-        f.MnuVuoto->trigger();
-        f.mnuAggiungi->trigger();
-        f.mnuTogli->trigger();
+        kid<QAction>(&f, "MnuVuoto")->trigger();
+        kid<QAction>(&f, "mnuAggiungi")->trigger();
+        kid<QAction>(&f, "mnuTogli")->trigger();
         QVERIFY(loadedForm<frmStampaSchede>() && loadedForm<frmStampaSchede2>() && loadedForm<frmStampaSchede3>());
         loadForm<frmStampante>(); // loaded, never shown: as after "C H I U D I"
         FrmFigure::Image3(5);
         QVERIFY(FrmFigure::caricato());
         f.activateWindow();
-        f.Option1[3]->setFocus();
+        kid<PushKey>(&f, "Option1", 3)->setFocus();
         if (how == "mouse") {
-            QTest::mousePress(f.Option1[3], Qt::LeftButton); // ends at the press
+            QTest::mousePress(kid<PushKey>(&f, "Option1", 3), Qt::LeftButton); // ends at the press
         } else if (how == "enter") {
             pressKey(Qt::Key_Return);
         } else {
@@ -222,7 +222,7 @@ private slots:
     {
         QFETCH(int, entry);
         FrmInizio& f = openStart();
-        QAction* actions[3] = {f.MnuVuoto, f.mnuAggiungi, f.mnuTogli};
+        QAction* actions[3] = {kid<QAction>(&f, "MnuVuoto"), kid<QAction>(&f, "mnuAggiungi"), kid<QAction>(&f, "mnuTogli")};
         auto opened = [&]() -> Form* {
             switch (entry) {
             case 0: return loadedForm<frmStampaSchede>();
@@ -259,16 +259,16 @@ private slots:
         QFETCH(int, index);
         FrmInizio& f = openStart();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        f.Option1[(index + 2) % 4]->setFocus();
+        kid<PushKey>(&f, "Option1", (index + 2) % 4)->setFocus();
         if (modifiers == Qt::ShiftModifier) // from an Italian keyboard: Shift+2 types `"`
             tapShiftedDigit(key - Qt::Key_0);
         else
             tapKey(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(QApplication::focusWidget(), f.Option1[index]);
-        QCOMPARE(f.Option1[index]->backColor(), Magenta);
+        QCOMPARE(QApplication::focusWidget(), kid<PushKey>(&f, "Option1", index));
+        QCOMPARE(kid<PushKey>(&f, "Option1", index)->backColor(), Magenta);
         for (int i = 0; i < 4; ++i)
             if (i != index)
-                QCOMPARE(f.Option1[i]->backColor(), Rosa);
+                QCOMPARE(kid<PushKey>(&f, "Option1", i)->backColor(), Rosa);
         QVERIFY(loadedForm<frmOperativo>() == nullptr); // a digit only moves the focus
     }
 
@@ -278,7 +278,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         for (int step = 1; step <= 5; ++step) {
             tapKey(Qt::Key_Space);
-            QCOMPARE(QApplication::focusWidget(), f.Option1[step % 4]);
+            QCOMPARE(QApplication::focusWidget(), kid<PushKey>(&f, "Option1", step % 4));
         }
     }
 
@@ -297,11 +297,11 @@ private slots:
         QFETCH(int, key);
         FrmInizio& f = openStart();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        f.Option1[1]->setFocus();
+        kid<PushKey>(&f, "Option1", 1)->setFocus();
         tapKey(Qt::Key(key));
-        QCOMPARE(QApplication::focusWidget(), f.Option1[1]);
+        QCOMPARE(QApplication::focusWidget(), kid<PushKey>(&f, "Option1", 1));
         QVERIFY(loadedForm<frmOperativo>() == nullptr);
-        QVERIFY(!f.TastoInCorso);
+        QVERIFY(!f.tastoInCorso());
     }
 
     void enterChoosesTheFocusedButton()
@@ -319,18 +319,18 @@ private slots:
         FrmInizio& f = openStart();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         pressKey(Qt::Key_2);
-        QCOMPARE(QApplication::focusWidget(), f.Option1[1]);
+        QCOMPARE(QApplication::focusWidget(), kid<PushKey>(&f, "Option1", 1));
         holdRepeats(Qt::Key_2, 10);
-        QCOMPARE(QApplication::focusWidget(), f.Option1[1]);
+        QCOMPARE(QApplication::focusWidget(), kid<PushKey>(&f, "Option1", 1));
         // While 2 is held a further key does nothing: the latch holds until a release.
         QTest::keyPress(QApplication::focusWidget(), Qt::Key_4);
-        QCOMPARE(QApplication::focusWidget(), f.Option1[1]);
+        QCOMPARE(QApplication::focusWidget(), kid<PushKey>(&f, "Option1", 1));
         releaseKey(Qt::Key_2);
 
         pressKey(Qt::Key_Space);
         holdRepeats(Qt::Key_Space, 10);
         releaseKey(Qt::Key_Space);
-        QCOMPARE(QApplication::focusWidget(), f.Option1[2]); // one step, not eleven
+        QCOMPARE(QApplication::focusWidget(), kid<PushKey>(&f, "Option1", 2)); // one step, not eleven
     }
 
     void enterThatOpensAWindowDoesNotLeaveTheNextPressDead()
@@ -344,9 +344,9 @@ private slots:
         QTRY_VERIFY(!f.isActiveWindow());
         f.activateWindow();
         QTRY_VERIFY(f.isActiveWindow());
-        f.Option1[0]->setFocus();
+        kid<PushKey>(&f, "Option1", 0)->setFocus();
         tapKey(Qt::Key_2);
-        QCOMPARE(QApplication::focusWidget(), f.Option1[1]);
+        QCOMPARE(QApplication::focusWidget(), kid<PushKey>(&f, "Option1", 1));
     }
 
     void curtainRule_data()
@@ -388,17 +388,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.showNormal();
         f.resize(600, 400);
-        QTRY_VERIFY(f.timerTendine.isActive());
-        QCOMPARE(f.timerTendine.interval(), 10);
+        QTRY_VERIFY(kid<QTimer>(&f, "timerTendine")->isActive());
+        QCOMPARE(kid<QTimer>(&f, "timerTendine")->interval(), 10);
         // Closed: each half the outer width, over the whole window.
         QCOMPARE(f.tendine().sinistra, f.outerWidth() / 2);
-        QVERIFY(f.Picture1->width() + f.Picture2->width() >= f.client()->width());
-        QCOMPARE(f.Picture2->geometry().right(), f.client()->width() - 1);
-        QCOMPARE(f.Picture1->height(), f.client()->height());
-        QTRY_VERIFY_WITH_TIMEOUT(!f.timerTendine.isActive(), 5000);
+        QVERIFY(kid<ColourBox>(&f, "Picture1")->width() + kid<ColourBox>(&f, "Picture2")->width() >= f.client()->width());
+        QCOMPARE(kid<ColourBox>(&f, "Picture2")->geometry().right(), f.client()->width() - 1);
+        QCOMPARE(kid<ColourBox>(&f, "Picture1")->height(), f.client()->height());
+        QTRY_VERIFY_WITH_TIMEOUT(!kid<QTimer>(&f, "timerTendine")->isActive(), 5000);
         QVERIFY(f.tendine().sinistra <= 75);
-        QVERIFY(f.Picture1->width() <= 5);
-        QCOMPARE(f.Picture2->geometry().right(), f.client()->width() - 1);
+        QVERIFY(kid<ColourBox>(&f, "Picture1")->width() <= 5);
+        QCOMPARE(kid<ColourBox>(&f, "Picture2")->geometry().right(), f.client()->width() - 1);
     }
 
     void layoutFollowsTheWindow()
@@ -411,14 +411,14 @@ private slots:
         const double w = f.scaleWidth();
         const double h = f.scaleHeight();
         // The mode keys and the title keep their fractions of the inner area.
-        const QRectF key = f.control(f.Option1[3])->twips;
+        const QRectF key = f.control(kid<PushKey>(&f, "Option1", 3))->twips;
         QVERIFY(qAbs(key.left() - 120.0 / 11910 * w) < 1);
         QVERIFY(qAbs(key.width() - 4935.0 / 11910 * w) < 1);
         QVERIFY(qAbs(key.top() - 3000.0 / 8280 * h) < 1);
         QVERIFY(qAbs(key.height() - 795.0 / 8280 * h) < 1);
-        const QRectF title = f.control(f.Label5)->twips;
+        const QRectF title = f.control(kid<QLabel>(&f, "Label5"))->twips;
         QVERIFY(qAbs(title.top() - 7425.0 / 8280 * h) < 1);
-        QCOMPARE(f.Option1[0]->font().pointSizeF(), 15.75); // fonts keep their size
+        QCOMPARE(kid<PushKey>(&f, "Option1", 0)->font().pointSizeF(), 15.75); // fonts keep their size
     }
 };
 

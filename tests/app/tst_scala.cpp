@@ -89,20 +89,20 @@ private slots:
             w.showModeless();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
             for (int k = 1; k <= frmOperativo::NumeroPosti && !posto; ++k)
-                if (w.Image1[k]->isVisible())
-                    posto = w.Image1[k];
+                if (kid<ImageBox>(&w, "Image1", k)->isVisible())
+                    posto = kid<ImageBox>(&w, "Image1", k);
             file = disegno(esercizio().FiguraCorrente);
         } else if (finestra == 1) {
             frmStampaSchede& w = loadForm<frmStampaSchede>();
             w.showModeless();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
-            posto = w.Image1[frmStampaSchede::primoPosto(1) + std::countr_zero(w.esercizio(1).primo.to_ulong())];
+            posto = kid<ImageBox>(&w, "Image1", frmStampaSchede::primoPosto(1) + std::countr_zero(w.esercizio(1).primo.to_ulong()));
             file = disegno(w.esercizio(1).figura);
         } else {
             FrmInizio& w = loadForm<FrmInizio>();
             w.showModeless();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
-            posto = w.Image1;
+            posto = kid<ImageBox>(&w, "Image1");
             file = QStringLiteral(":/assets/inizio.svg");
         }
         QVERIFY(posto && !posto->picture().isNull());

@@ -24,7 +24,7 @@ int figureShown(const frmOperativo& f)
 {
     int n = 0;
     for (int k = 1; k <= 15; ++k)
-        n += f.Image2[k]->isVisible();
+        n += kid<ImageBox>(&f, "Image2", k)->isVisible();
     return n;
 }
 
@@ -39,7 +39,7 @@ void buildByKeyboard(int figure)
 void buildByMouse(const frmOperativo& f, int figure)
 {
     for (int i = 0; i < 10 && esercizio().NumElementiD != figure; ++i)
-        clic(f.Option1[esercizio().NumElementiD < figure ? 0 : 1]);
+        clic(kid<PushKey>(&f, "Option1", esercizio().NumElementiD < figure ? 0 : 1));
 }
 
 QWidget* focus() { return QApplication::focusWidget(); }
@@ -84,8 +84,8 @@ private slots:
                 QCOMPARE(k->accessibleName(), QString(text));
             }
         }
-        QCOMPARE(f.LblTempoParziale->toolTip(), QStringLiteral("Secondi impiegati per ogni risposta"));
-        QCOMPARE(f.LblTempoTotale->toolTip(), QStringLiteral("Secondi impiegati per ogni esercizio"));
+        QCOMPARE(kid<QLabel>(&f, "LblTempoParziale")->toolTip(), QStringLiteral("Secondi impiegati per ogni risposta"));
+        QCOMPARE(kid<QLabel>(&f, "LblTempoTotale")->toolTip(), QStringLiteral("Secondi impiegati per ogni esercizio"));
     }
 
     void exerciseByKeyboard_data()
@@ -105,57 +105,57 @@ private slots:
         QFETCH(int, shift);
         frmOperativo& f = apriEsercizio(tipo);
         const int start = esercizio().NumElementiD;
-        QCOMPARE(focus(), f.Option1[0]);
-        QCOMPARE(f.Option1[0]->backColor(), QColor(255, 128, 255));
-        QVERIFY(!f.Option1[2]->isEnabled()); // even when the second set starts full
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 0));
+        QCOMPARE(kid<PushKey>(&f, "Option1", 0)->backColor(), QColor(255, 128, 255));
+        QVERIFY(!kid<PushKey>(&f, "Option1", 2)->isEnabled()); // even when the second set starts full
         tapKey(Qt::Key_3);
-        QCOMPARE(focus(), f.Option1[0]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 0));
         tapKey(Qt::Key_Return);
         QCOMPARE(esercizio().NumElementiD, qint16(qMin(start + 1, 10))); // never right: n + 1 is not start + 1
         tapKey(Qt::Key_3);
-        QCOMPARE(focus(), f.Option1[2]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 2));
         tapKey(Qt::Key_Return);
-        QCOMPARE(f.LblEsito->text(), QStringLiteral("E r r a t o"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(f.LblEsito)->text(QAccessible::Name), QStringLiteral("Errato"));
-        QVERIFY(f.fraAiuto->isEnabled() && !f.fraTastierino->isEnabled());
-        QCOMPARE(focus(), f.Option3[0]);
-        QCOMPARE(f.Option3[0]->backColor(), QColor(255, 192, 128));
+        QCOMPARE(kid<Annuncio>(&f, "LblEsito")->text(), QStringLiteral("E r r a t o"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(kid<Annuncio>(&f, "LblEsito"))->text(QAccessible::Name), QStringLiteral("Errato"));
+        QVERIFY(kid<Frame>(&f, "fraAiuto")->isEnabled() && !kid<Frame>(&f, "fraTastierino")->isEnabled());
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option3", 0));
+        QCOMPARE(kid<PushKey>(&f, "Option3", 0)->backColor(), QColor(255, 192, 128));
         tapKey(Qt::Key_N);
-        QCOMPARE(focus(), f.Option3[1]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option3", 1));
         tapKey(Qt::Key_S, Qt::KeyboardModifiers(shift));
-        QCOMPARE(focus(), f.Option3[0]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option3", 0));
         tapKey(Qt::Key_Space);
-        QCOMPARE(focus(), f.Option3[1]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option3", 1));
         tapKey(Qt::Key_Return); // NO: back to the start
         QCOMPARE(esercizio().NumElementiD, qint16(start));
         QCOMPARE(figureShown(f), start);
-        QVERIFY(f.LblEsito->text().isEmpty());
-        QCOMPARE(focus(), f.Option1[0]);
+        QVERIFY(kid<Annuncio>(&f, "LblEsito")->text().isEmpty());
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 0));
 
         buildByKeyboard(esercizio().NumElementiS + 1);
         tapKey(Qt::Key_3);
         tapKey(Qt::Key_Return);
-        QCOMPARE(f.LblEsito->text(), QStringLiteral("E s a t t o"));
-        QCOMPARE(focus(), f.Option1[3]);
+        QCOMPARE(kid<Annuncio>(&f, "LblEsito")->text(), QStringLiteral("E s a t t o"));
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 3));
         tapKey(Qt::Key_Space);
-        QCOMPARE(focus(), f.Option1[4]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 4));
         tapKey(Qt::Key_Space);
-        QCOMPARE(focus(), f.Option1[3]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 3));
         tapKey(Qt::Key_1);
-        QCOMPARE(focus(), f.Option1[3]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 3));
         tapKey(Qt::Key_Return);
-        QCOMPARE(f.LblOperazione->text(), QStringLiteral("2"));
-        QCOMPARE(focus(), f.Option1[0]);
+        QCOMPARE(kid<QLabel>(&f, "LblOperazione")->text(), QStringLiteral("2"));
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 0));
 
         tapKey(Qt::Key_Return);
         tapKey(Qt::Key_3);
         tapKey(Qt::Key_Return);
-        QCOMPARE(focus(), f.Option3[0]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option3", 0));
         tapKey(Qt::Key_Return); // SI: the solution
         QCOMPARE(figureShown(f), esercizio().NumElementiS + 1);
-        QCOMPARE(focus(), f.Option1[3]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 3));
         tapKey(Qt::Key_5);
-        QCOMPARE(focus(), f.Option1[4]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 4));
         pressKey(Qt::Key_Return);
         QVERIFY(!loadedForm<frmOperativo>());
     }
@@ -173,34 +173,34 @@ private slots:
         QFETCH(int, tipo);
         frmOperativo& f = apriEsercizio(tipo);
         const int start = esercizio().NumElementiD;
-        QVERIFY(!f.Option1[2]->isEnabled());
-        clic(f.Option1[0]);
-        clic(f.Option1[2]);
-        QCOMPARE(f.LblEsito->text(), QStringLiteral("E r r a t o"));
-        QCOMPARE(focus(), f.Option3[0]);
-        clic(f.Option3[1]);
+        QVERIFY(!kid<PushKey>(&f, "Option1", 2)->isEnabled());
+        clic(kid<PushKey>(&f, "Option1", 0));
+        clic(kid<PushKey>(&f, "Option1", 2));
+        QCOMPARE(kid<Annuncio>(&f, "LblEsito")->text(), QStringLiteral("E r r a t o"));
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option3", 0));
+        clic(kid<PushKey>(&f, "Option3", 1));
         QCOMPARE(esercizio().NumElementiD, qint16(start));
-        QCOMPARE(focus(), f.Option1[0]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 0));
 
-        const QString before = f.lblRisEsatte->text();
+        const QString before = kid<QLabel>(&f, "lblRisEsatte")->text();
         buildByMouse(f, esercizio().NumElementiS + 1);
-        clic(f.Option1[2]);
-        QCOMPARE(f.LblEsito->text(), QStringLiteral("E s a t t o"));
-        QCOMPARE(f.lblRisEsatte->text(), QString::number(esercizio().RisEsatte));
-        QVERIFY(f.lblRisEsatte->text() != before);
-        QCOMPARE(focus(), f.Option1[3]);
-        clic(f.Option1[3]); // the release of "VERIFICA" never came back: this must still act
-        QCOMPARE(f.LblOperazione->text(), QStringLiteral("2"));
-        QCOMPARE(focus(), f.Option1[0]);
+        clic(kid<PushKey>(&f, "Option1", 2));
+        QCOMPARE(kid<Annuncio>(&f, "LblEsito")->text(), QStringLiteral("E s a t t o"));
+        QCOMPARE(kid<QLabel>(&f, "lblRisEsatte")->text(), QString::number(esercizio().RisEsatte));
+        QVERIFY(kid<QLabel>(&f, "lblRisEsatte")->text() != before);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 3));
+        clic(kid<PushKey>(&f, "Option1", 3)); // the release of "VERIFICA" never came back: this must still act
+        QCOMPARE(kid<QLabel>(&f, "LblOperazione")->text(), QStringLiteral("2"));
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 0));
 
-        clic(f.Option1[0]);
-        clic(f.Option1[2]);
-        clic(f.Option3[0]);
+        clic(kid<PushKey>(&f, "Option1", 0));
+        clic(kid<PushKey>(&f, "Option1", 2));
+        clic(kid<PushKey>(&f, "Option3", 0));
         QCOMPARE(figureShown(f), esercizio().NumElementiS + 1);
         for (int k = 1; k <= 15; ++k)
-            QCOMPARE(f.Image2[k]->accessibleName(), k <= esercizio().NumElementiS + 1 ? QStringLiteral("figura") : QString());
-        QCOMPARE(focus(), f.Option1[3]);
-        QTest::mousePress(f.Option1[4], Qt::LeftButton); // leaves on the press
+            QCOMPARE(kid<ImageBox>(&f, "Image2", k)->accessibleName(), k <= esercizio().NumElementiS + 1 ? QStringLiteral("figura") : QString());
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 3));
+        QTest::mousePress(kid<PushKey>(&f, "Option1", 4), Qt::LeftButton); // leaves on the press
         QVERIFY(!loadedForm<frmOperativo>());
     }
 
@@ -212,28 +212,28 @@ private slots:
             tapKey(Qt::Key_3);
             tapKey(Qt::Key_Return);
             tapKey(Qt::Key_2);
-            QCOMPARE(focus(), f.Option3[1]);
+            QCOMPARE(focus(), kid<PushKey>(&f, "Option3", 1));
             tapKey(Qt::Key_Return);
         };
         wrongAndRefuse();
-        QCOMPARE(focus(), f.Option1[0]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 0));
         buildByKeyboard(esercizio().NumElementiS + 1);
         tapKey(Qt::Key_3);
         tapKey(Qt::Key_Return);
         tapKey(Qt::Key_Return); // "AVANTI >>>"
         wrongAndRefuse();
-        QCOMPARE(focus(), f.Option1[0]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 0));
         wrongAndRefuse();
-        QVERIFY(f.fraIntervento->isEnabled() && !f.fraAiuto->isEnabled() && !f.fraTastierino->isEnabled());
-        QCOMPARE(focus(), f.optOK);
-        QCOMPARE(f.LblEsito->text(), QStringLiteral("E r r a t o"));
+        QVERIFY(kid<Frame>(&f, "fraIntervento")->isEnabled() && !kid<Frame>(&f, "fraAiuto")->isEnabled() && !kid<Frame>(&f, "fraTastierino")->isEnabled());
+        QCOMPARE(focus(), kid<PushKey>(&f, "optOK"));
+        QCOMPARE(kid<Annuncio>(&f, "LblEsito")->text(), QStringLiteral("E r r a t o"));
         tapKey(Qt::Key_A);
-        QCOMPARE(focus(), f.optOK);
+        QCOMPARE(focus(), kid<PushKey>(&f, "optOK"));
         tapKey(Qt::Key_Return);
         QCOMPARE(figureShown(f), esercizio().NumElementiS + 1);
-        QVERIFY(f.fraTastierino->isEnabled());
-        QCOMPARE(focus(), f.Option1[3]);
-        QVERIFY(!f.Option1[0]->isEnabled() && !f.Option1[1]->isEnabled() && !f.Option1[2]->isEnabled());
+        QVERIFY(kid<Frame>(&f, "fraTastierino")->isEnabled());
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 3));
+        QVERIFY(!kid<PushKey>(&f, "Option1", 0)->isEnabled() && !kid<PushKey>(&f, "Option1", 1)->isEnabled() && !kid<PushKey>(&f, "Option1", 2)->isEnabled());
     }
 
     void keysOfEachGroup_data()
@@ -273,12 +273,12 @@ private slots:
         const int refusals = group == "optOK" ? 3 : group.startsWith("Option3") ? 1 : 0;
         for (int i = 0; i < refusals; ++i) {
             if (i > 0)
-                clic(f.Option3[1]);
-            clic(f.Option1[0]);
-            clic(f.Option1[2]);
+                clic(kid<PushKey>(&f, "Option3", 1));
+            clic(kid<PushKey>(&f, "Option1", 0));
+            clic(kid<PushKey>(&f, "Option1", 2));
         }
         if (group == "optOK")
-            clic(f.Option3[1]);
+            clic(kid<PushKey>(&f, "Option3", 1));
         auto* start = f.findChild<PushKey*>(group);
         start->setFocus();
         const int figures = esercizio().NumElementiD;
@@ -301,12 +301,12 @@ private slots:
         tapKey(Qt::Key_Return);
         QCOMPARE(esercizio().NumElementiD, qint16(2));
 
-        QTest::mousePress(f.Option1[1], Qt::LeftButton);
-        QTest::mousePress(f.Option1[1], Qt::RightButton); // a second button while the first is held
+        QTest::mousePress(kid<PushKey>(&f, "Option1", 1), Qt::LeftButton);
+        QTest::mousePress(kid<PushKey>(&f, "Option1", 1), Qt::RightButton); // a second button while the first is held
         QCOMPARE(esercizio().NumElementiD, qint16(1));
-        QTest::mouseRelease(f.Option1[1], Qt::RightButton);
-        QTest::mouseRelease(f.Option1[1], Qt::LeftButton);
-        clic(f.Option1[1]);
+        QTest::mouseRelease(kid<PushKey>(&f, "Option1", 1), Qt::RightButton);
+        QTest::mouseRelease(kid<PushKey>(&f, "Option1", 1), Qt::LeftButton);
+        clic(kid<PushKey>(&f, "Option1", 1));
         QCOMPARE(esercizio().NumElementiD, qint16(0));
 
         // Enter held on a wrong "VERIFICA": its repeats land on "SI" and must not answer it.
@@ -314,13 +314,13 @@ private slots:
         tapKey(Qt::Key_Return);
         tapKey(Qt::Key_3);
         pressKey(Qt::Key_Return);
-        QCOMPARE(focus(), f.Option3[0]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option3", 0));
         holdRepeats(Qt::Key_Return, 10);
-        QVERIFY(f.fraAiuto->isEnabled());
+        QVERIFY(kid<Frame>(&f, "fraAiuto")->isEnabled());
         QCOMPARE(esercizio().NumElementiD, qint16(1));
         releaseKey(Qt::Key_Return);
         tapKey(Qt::Key_N);
-        QCOMPARE(focus(), f.Option3[1]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option3", 1));
     }
 
     // A release that lands on another key group never leaves the next press on the first
@@ -331,8 +331,8 @@ private slots:
         tapKey(Qt::Key_Return);
         tapKey(Qt::Key_3);
         tapKey(Qt::Key_Return); // pressed on the keypad, released on "SI"
-        clic(f.Option3[1]);
-        QCOMPARE(focus(), f.Option1[0]);
+        clic(kid<PushKey>(&f, "Option3", 1));
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 0));
         tapKey(Qt::Key_Return);
         QCOMPARE(esercizio().NumElementiD, qint16(1));
 
@@ -340,12 +340,12 @@ private slots:
         tapKey(Qt::Key_Return);
         tapKey(Qt::Key_N);
         tapKey(Qt::Key_Return); // pressed on "NO", released on the keypad
-        QCOMPARE(focus(), f.Option1[0]);
-        clic(f.Option1[0]);
-        clic(f.Option1[2]);
-        QCOMPARE(focus(), f.Option3[0]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 0));
+        clic(kid<PushKey>(&f, "Option1", 0));
+        clic(kid<PushKey>(&f, "Option1", 2));
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option3", 0));
         tapKey(Qt::Key_N);
-        QCOMPARE(focus(), f.Option3[1]);
+        QCOMPARE(focus(), kid<PushKey>(&f, "Option3", 1));
     }
 
     // A mouse button held on a key while the keyboard answers: the answer takes the key away,
@@ -361,20 +361,20 @@ private slots:
     {
         QFETCH(bool, right);
         frmOperativo& f = apriEsercizio(0);
-        QTest::mousePress(f.Option1[0], Qt::MiddleButton); // one figure, and the button stays down
+        QTest::mousePress(kid<PushKey>(&f, "Option1", 0), Qt::MiddleButton); // one figure, and the button stays down
         QCOMPARE(esercizio().NumElementiD, qint16(1));
         buildByKeyboard(right ? esercizio().NumElementiS + 1 : esercizio().NumElementiS + 2);
         tapKey(Qt::Key_3);
         tapKey(Qt::Key_Return);
-        QVERIFY(!f.Option1[0]->isEnabled());
-        QTest::mouseRelease(f.Option1[0], Qt::MiddleButton); // lands on a key that is unavailable
+        QVERIFY(!kid<PushKey>(&f, "Option1", 0)->isEnabled());
+        QTest::mouseRelease(kid<PushKey>(&f, "Option1", 0), Qt::MiddleButton); // lands on a key that is unavailable
         if (!right) {
-            clic(f.Option3[0]); // the solution
-            QCOMPARE(focus(), f.Option1[3]);
+            clic(kid<PushKey>(&f, "Option3", 0)); // the solution
+            QCOMPARE(focus(), kid<PushKey>(&f, "Option1", 3));
         }
-        clic(f.Option1[3]);
-        QCOMPARE(f.LblOperazione->text(), QStringLiteral("2"));
-        clic(f.Option1[0]);
+        clic(kid<PushKey>(&f, "Option1", 3));
+        QCOMPARE(kid<QLabel>(&f, "LblOperazione")->text(), QStringLiteral("2"));
+        clic(kid<PushKey>(&f, "Option1", 0));
         QCOMPARE(esercizio().NumElementiD, qint16(1));
     }
 
@@ -394,12 +394,12 @@ private slots:
         frmOperativo& f = apriEsercizio(1);
         FrmInizio* inizio = loadedForm<FrmInizio>();
         buildByMouse(f, esercizio().NumElementiS + 1);
-        clic(f.Option1[2]);
+        clic(kid<PushKey>(&f, "Option1", 2));
         if (how == "enter") {
             tapKey(Qt::Key_5);
             pressKey(Qt::Key_Return); // its release goes wherever the keyboard is by then
         } else if (how == "mouse") {
-            clic(f.Option1[4]);
+            clic(kid<PushKey>(&f, "Option1", 4));
         } else {
             f.close();
         }
@@ -407,7 +407,7 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), inizio);
         QVERIFY(focus() && focus()->window() == inizio);
         tapKey(Qt::Key_3);
-        QCOMPARE(focus(), inizio->Option1[2]);
+        QCOMPARE(focus(), kid<PushKey>(inizio, "Option1", 2));
     }
 
     // The clock starts again from zero at midnight; an exercise that lasts across it is timed
@@ -435,30 +435,30 @@ private slots:
         buildByKeyboard(esercizio().NumElementiS + 1);
         tapKey(Qt::Key_3);
         tapKey(Qt::Key_Return);
-        QCOMPARE(f.LblEsito->text(), QStringLiteral("E s a t t o"));
-        QCOMPARE(f.LblTempoParziale->text(), parziale);
-        QCOMPARE(f.LblTempoTotale->text(), parziale);
+        QCOMPARE(kid<Annuncio>(&f, "LblEsito")->text(), QStringLiteral("E s a t t o"));
+        QCOMPARE(kid<QLabel>(&f, "LblTempoParziale")->text(), parziale);
+        QCOMPARE(kid<QLabel>(&f, "LblTempoTotale")->text(), parziale);
     }
 
     void closingAndReopeningKeepsTheTotals()
     {
         frmOperativo& first = apriEsercizio(1);
         buildByMouse(first, esercizio().NumElementiS + 1);
-        clic(first.Option1[2]);
+        clic(kid<PushKey>(&first, "Option1", 2));
         const int right = esercizio().RisEsatte;
-        clic(first.Option1[3]);
-        QCOMPARE(first.LblOperazione->text(), QStringLiteral("2"));
+        clic(kid<PushKey>(&first, "Option1", 3));
+        QCOMPARE(kid<QLabel>(&first, "LblOperazione")->text(), QStringLiteral("2"));
         first.close(); // by its frame
         QVERIFY(!loadedForm<frmOperativo>());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         frmOperativo& again = apriEsercizio(1);
-        QCOMPARE(again.LblOperazione->text(), QStringLiteral("1"));
-        QVERIFY(again.lblRisEsatte->text().isEmpty());
-        QVERIFY(again.lblRisErrate->text().isEmpty());
+        QCOMPARE(kid<QLabel>(&again, "LblOperazione")->text(), QStringLiteral("1"));
+        QVERIFY(kid<QLabel>(&again, "lblRisEsatte")->text().isEmpty());
+        QVERIFY(kid<QLabel>(&again, "lblRisErrate")->text().isEmpty());
         buildByMouse(again, esercizio().NumElementiS + 1);
-        clic(again.Option1[2]);
-        QCOMPARE(again.lblRisEsatte->text(), QString::number(right + 1));
+        clic(kid<PushKey>(&again, "Option1", 2));
+        QCOMPARE(kid<QLabel>(&again, "lblRisEsatte")->text(), QString::number(right + 1));
     }
 
     void twiceAsWide_data()
@@ -490,7 +490,7 @@ private slots:
                      qAbs(now.top() - expected.top()) < 1 && qAbs(now.height() - expected.height()) < 1,
                  qPrintable(QString("%1 %2 %3 %4").arg(now.left()).arg(now.top()).arg(now.width()).arg(now.height())));
         QCOMPARE(w->geometry(), Twips::toPixels(expected));
-        QCOMPARE(f.Option1[0]->font().pointSizeF(), 13.5); // fonts keep their size
+        QCOMPARE(kid<PushKey>(&f, "Option1", 0)->font().pointSizeF(), 13.5); // fonts keep their size
     }
 };
 

@@ -139,10 +139,10 @@ void clic(QWidget* w)
 void rispondi(frmOperativo& f, int figure)
 {
     if (esercizio().NumElementiD == figure) // "VERIFICA" waits for a change
-        clic(f.Option1[Esercizio::TastoTogli]);
+        clic(kid<PushKey>(&f, "Option1", Esercizio::TastoTogli));
     for (int i = 0; i < 12 && esercizio().NumElementiD != figure; ++i)
-        clic(f.Option1[esercizio().NumElementiD < figure ? Esercizio::TastoAggiungi : Esercizio::TastoTogli]);
-    clic(f.Option1[Esercizio::TastoVerifica]);
+        clic(kid<PushKey>(&f, "Option1", esercizio().NumElementiD < figure ? Esercizio::TastoAggiungi : Esercizio::TastoTogli));
+    clic(kid<PushKey>(&f, "Option1", Esercizio::TastoVerifica));
 }
 
 } // namespace
@@ -172,7 +172,7 @@ private slots:
     {
         FrmInizio& inizio = loadForm<FrmInizio>();
         inizio.showModeless();
-        QCOMPARE(inizio.Option1[3]->text(), QStringLiteral("E X I T "));
+        QCOMPARE(kid<PushKey>(&inizio, "Option1", 3)->text(), QStringLiteral("E X I T "));
         QSet<QString> percorse;
         const auto percorriAperte = [&percorse] {
             for (QWidget* w : QApplication::topLevelWidgets())
@@ -224,22 +224,22 @@ private slots:
         frmOperativo& f = apriEsercizio(tipo);
         percorri(&f);
         rispondi(f, esercizio().NumElementiS + 1);
-        QCOMPARE(f.LblEsito->text(), QStringLiteral("R i g h t"));
+        QCOMPARE(kid<Annuncio>(&f, "LblEsito")->text(), QStringLiteral("R i g h t"));
         percorri(&f);
-        clic(f.Option1[Esercizio::TastoAvanti]);
+        clic(kid<PushKey>(&f, "Option1", Esercizio::TastoAvanti));
         for (int no = 0; no < 3; ++no) {
             rispondi(f, esercizio().NumElementiS + 2);
             percorri(&f); // "Shall I help ?"
             // The answers' initials move between them.
             for (const auto& [tasto, risposta] : {std::pair{Qt::Key_N, 1}, std::pair{Qt::Key_Y, 0}}) {
                 tapKey(tasto);
-                QCOMPARE(QApplication::focusWidget(), f.Option3[risposta]);
+                QCOMPARE(QApplication::focusWidget(), kid<PushKey>(&f, "Option3", risposta));
             }
-            clic(f.Option3[1]);
+            clic(kid<PushKey>(&f, "Option3", 1));
         }
-        QVERIFY(f.fraIntervento->isEnabled());
+        QVERIFY(kid<Frame>(&f, "fraIntervento")->isEnabled());
         percorri(&f);
-        clic(f.optOK);
+        clic(kid<PushKey>(&f, "optOK"));
         percorri(&f);
     }
 
@@ -261,12 +261,12 @@ private slots:
                                             : static_cast<FinestraScheda*>(&loadForm<frmStampaSchede3>());
         w->showModeless();
         MessageRecorder messaggi;
-        w->Command1->click(); // not complete yet
+        kid<PushKey>(w, "Command1")->click(); // not complete yet
         percorri(w);
         for (int k = 2; k <= FinestraScheda::Esercizi; ++k)
-            w->CmdInsieme[k - 1]->click();
+            kidInsieme<PushKey>(w, k)->click();
         percorri(w);
-        w->Command2->click();
+        kid<PushKey>(w, "Command2")->click();
         percorri(w);
         Scheda::conSceltaStampante(*w, [](frmStampante& f) {
             percorri(&f);
@@ -292,7 +292,7 @@ private slots:
             spenta->failFrom = 1;
             return spenta;
         });
-        w->Command1->click();
+        kid<PushKey>(w, "Command1")->click();
         Printers::setOpener({});
         QVERIFY(finishPrinting());
         controlla(QStringLiteral("print job"), documento);

@@ -31,7 +31,7 @@ private slots:
         MessageRecorder messages;
         frmStampaSchede& w = Scheda::completa();
         const int prima = int(PrintService::outputs("Tarvello_A").size());
-        w.Command1->click();
+        kid<PushKey>(&w, "Command1")->click();
         QVERIFY(finishPrinting());
         QVERIFY2(messages.messages.isEmpty(), qPrintable(messages.messages.join(' ')));
         const QString pdf = PrintService::waitNewJob("Tarvello_A", prima);
@@ -47,7 +47,7 @@ private slots:
         MessageRecorder messages;
         frmStampaSchede& w = Scheda::completa();
         Printers::setCurrent(QStringLiteral("Tarvello_Sparita"));
-        w.Command1->click();
+        kid<PushKey>(&w, "Command1")->click();
         QVERIFY(finishPrinting());
         Printers::setCurrent(QString());
         QCOMPARE(messages.messages, QStringList{"Problema di stampa nella stampante utilizzata."});

@@ -8,6 +8,7 @@
 #include "forms/controls.h"
 #include "printing/printer.h"
 #include "forms/pushkey.h"
+#include "support/kid.h"
 #include "support/paginastampata.h"
 #include "support/printservice.h"
 #include "worksheets/frmstampante.h"
@@ -140,15 +141,15 @@ void Pupil::checkExercise()
     checkCoreShown(e);
     // The second set started as the instruction line on screen says it does, whatever kind
     // the pupil meant to choose.
-    const int told = kindOnInstructionLine(text(f->Label2));
+    const int told = kindOnInstructionLine(text(kid<QLabel>(f, "Label2")));
     const bool startFits = told == InsiemeVuoto ? x.m == 0
                            : told == Aggiungere ? x.m >= 1 && x.m < x.n
                            : told == Togliere   ? x.m >= x.n + 2 && x.m <= 10
                                                 : false;
     check(startFits, QStringLiteral("the instruction line '%1' fits a second set that started with %2 figures beside %3")
-                         .arg(text(f->Label2)).arg(x.m).arg(x.n));
+                         .arg(text(kid<QLabel>(f, "Label2"))).arg(x.m).arg(x.n));
 
-    Frame* frames[3] = {f->fraTastierino, f->fraAiuto, f->fraIntervento};
+    Frame* frames[3] = {kid<Frame>(f, "fraTastierino"), kid<Frame>(f, "fraAiuto"), kid<Frame>(f, "fraIntervento")};
     const int expected = x.state == State::Help ? 1 : x.state == State::Intervention ? 2 : 0;
     int enabled = 0;
     for (Frame* fr : frames)
@@ -166,31 +167,31 @@ void Pupil::checkExercise()
         const bool building = x.state == State::Building;
         const bool available[5] = {building, building, building && x.verifica, !building, !building};
         for (int i = 0; i < 5; ++i)
-            check(f->Option1[i]->isEnabled() == available[i],
-                  QStringLiteral("key %1 is %2").arg(f->Option1[i]->text(), available[i] ? "available" : "unavailable"));
+            check(kid<PushKey>(f, "Option1", i)->isEnabled() == available[i],
+                  QStringLiteral("key %1 is %2").arg(kid<PushKey>(f, "Option1", i)->text(), available[i] ? "available" : "unavailable"));
     }
 
     const Picture figure = FrmFigure::Image3(x.figure);
     bool places = true;
     for (int k = 1; k <= frmOperativo::NumeroPosti; ++k) {
-        places &= f->Image1[k]->isHidden() != x.given[k];
-        places &= !x.given[k] || f->Image1[k]->picture() == figure;
+        places &= kid<ImageBox>(f, "Image1", k)->isHidden() != x.given[k];
+        places &= !x.given[k] || kid<ImageBox>(f, "Image1", k)->picture() == figure;
         const bool shown = k <= x.shown;
-        places &= f->Image2[k]->isHidden() != shown;
-        places &= !shown || f->Image2[k]->picture() == figure;
+        places &= kid<ImageBox>(f, "Image2", k)->isHidden() != shown;
+        places &= !shown || kid<ImageBox>(f, "Image2", k)->picture() == figure;
     }
     check(places, QStringLiteral("the sets show %1 given figures and %2 built ones").arg(x.n).arg(x.shown));
 
-    check(text(f->LblOperazione) == QString::number(x.number), QStringLiteral("the exercise number reads %1").arg(x.number));
-    check(text(f->lblRisEsatte) == (x.rightShown ? QString::number(right_) : QString()),
-          QStringLiteral("right answers read '%1', the pupil gave %2").arg(text(f->lblRisEsatte)).arg(right_));
-    check(text(f->lblRisErrate) == (x.wrongShown ? QString::number(wrong_) : QString()),
-          QStringLiteral("wrong answers read '%1', the pupil gave %2").arg(text(f->lblRisErrate)).arg(wrong_));
-    check(text(f->LblEsito) == x.outcome, QStringLiteral("the outcome reads '%1', expected '%2'").arg(text(f->LblEsito), x.outcome));
-    check(text(f->Label2) == x.label2, QStringLiteral("the instruction reads '%1', expected '%2'").arg(text(f->Label2), x.label2));
-    check(text(f->LblTempoParziale) == x.partial && text(f->LblTempoTotale) == x.total,
+    check(text(kid<QLabel>(f, "LblOperazione")) == QString::number(x.number), QStringLiteral("the exercise number reads %1").arg(x.number));
+    check(text(kid<QLabel>(f, "lblRisEsatte")) == (x.rightShown ? QString::number(right_) : QString()),
+          QStringLiteral("right answers read '%1', the pupil gave %2").arg(text(kid<QLabel>(f, "lblRisEsatte"))).arg(right_));
+    check(text(kid<QLabel>(f, "lblRisErrate")) == (x.wrongShown ? QString::number(wrong_) : QString()),
+          QStringLiteral("wrong answers read '%1', the pupil gave %2").arg(text(kid<QLabel>(f, "lblRisErrate"))).arg(wrong_));
+    check(text(kid<Annuncio>(f, "LblEsito")) == x.outcome, QStringLiteral("the outcome reads '%1', expected '%2'").arg(text(kid<Annuncio>(f, "LblEsito")), x.outcome));
+    check(text(kid<QLabel>(f, "Label2")) == x.label2, QStringLiteral("the instruction reads '%1', expected '%2'").arg(text(kid<QLabel>(f, "Label2")), x.label2));
+    check(text(kid<QLabel>(f, "LblTempoParziale")) == x.partial && text(kid<QLabel>(f, "LblTempoTotale")) == x.total,
           QStringLiteral("the times read '%1' and '%2', expected '%3' and '%4'")
-              .arg(text(f->LblTempoParziale), text(f->LblTempoTotale), x.partial, x.total));
+              .arg(text(kid<QLabel>(f, "LblTempoParziale")), text(kid<QLabel>(f, "LblTempoTotale")), x.partial, x.total));
 }
 
 QString pageAgainstSheet(const PaginaScheda& page, const SheetModel& s, int variant);
@@ -202,7 +203,7 @@ void Pupil::checkSheet(int variant)
     if (!w)
         return;
     const QString which = QString::fromLatin1(w->metaObject()->className());
-    check(w->InsiemeGenerato == s.made, which + QStringLiteral(": the exercises made up are the ones the pupil asked for"));
+    check(w->insiemiGenerati() == s.made, which + QStringLiteral(": the exercises made up are the ones the pupil asked for"));
     const QString page = pageAgainstSheet(w->pagina(), s, variant);
     check(page.isEmpty(), which + QStringLiteral(": ") + page);
     for (int k = 1; k <= 4; ++k) {
@@ -216,12 +217,12 @@ void Pupil::checkSheet(int variant)
         // The boxes beside the sets stay empty for the pupil's own drawing.
         bool blank = true;
         for (int i = 30; i < 90; ++i)
-            blank &= empty->Image1[i]->picture().isNull();
+            blank &= kid<ImageBox>(empty, "Image1", i)->picture().isNull();
         check(blank, which + QStringLiteral(": the empty boxes stay empty"));
     }
-    check(w->Frame3->isHidden() != w->Frame4->isHidden() && w->parteVisibile() == s.part,
+    check(kid<Frame>(w, "Frame3")->isHidden() != kid<Frame>(w, "Frame4")->isHidden() && w->parteVisibile() == s.part,
           which + QStringLiteral(": part %1 is on screen").arg(s.part));
-    check(w->Command2->text() == (s.part == 1 ? VisualizzaSeconda : VisualizzaPrima),
+    check(kid<PushKey>(w, "Command2")->text() == (s.part == 1 ? VisualizzaSeconda : VisualizzaPrima),
           which + QStringLiteral(": the part switch names the other part"));
 }
 
@@ -240,11 +241,11 @@ void Pupil::checkChoice()
     if (!f)
         return;
     QStringList items;
-    for (int i = 0; i < f->Combo1->count(); ++i)
-        items.append(f->Combo1->itemText(i));
+    for (int i = 0; i < kid<QComboBox>(f, "Combo1")->count(); ++i)
+        items.append(kid<QComboBox>(f, "Combo1")->itemText(i));
     check(items == choice_.list, QStringLiteral("the printer choice lists the printers installed when it was opened"));
-    check(f->Label1->text() == choice_.label1, QStringLiteral("the printer choice names the default printer"));
-    check(f->Label2->text().isEmpty() || f->Label2->text() == QStringLiteral("La stampante scelta è \r\n") + Printers::current(),
+    check(kid<QLabel>(f, "Label1")->text() == choice_.label1, QStringLiteral("the printer choice names the default printer"));
+    check(kid<QLabel>(f, "Label2")->text().isEmpty() || kid<QLabel>(f, "Label2")->text() == QStringLiteral("La stampante scelta è \r\n") + Printers::current(),
           QStringLiteral("the printer choice names the printer the worksheets print on"));
 }
 
@@ -353,15 +354,15 @@ void Pupil::checkCoreShown(const Esercizio& e)
         held[e.PostiS[i]] = true;
     bool same = true;
     for (int k = 1; k <= frmOperativo::NumeroPosti; ++k) {
-        same &= f->Image1[k]->isHidden() != held[k] && (!held[k] || f->Image1[k]->picture() == figure);
+        same &= kid<ImageBox>(f, "Image1", k)->isHidden() != held[k] && (!held[k] || kid<ImageBox>(f, "Image1", k)->picture() == figure);
         if (exercise_.state == ExerciseModel::State::Building || exercise_.state == ExerciseModel::State::Help)
-            same &= f->Image2[k]->isHidden() != (k <= e.NumElementiD);
+            same &= kid<ImageBox>(f, "Image2", k)->isHidden() != (k <= e.NumElementiD);
     }
     check(same, QStringLiteral("the sets on screen are those the exercise holds (n %1, figure %2, second set %3)")
                     .arg(e.NumElementiS).arg(e.FiguraCorrente).arg(e.NumElementiD));
     const auto shows = [](const QLabel* l, qint64 value) { return text(l).isEmpty() || text(l) == QString::number(value); };
-    check(text(f->LblOperazione) == QString::number(e.NumOperazione) && shows(f->lblRisEsatte, e.RisEsatte)
-              && shows(f->lblRisErrate, e.RisErrate),
+    check(text(kid<QLabel>(f, "LblOperazione")) == QString::number(e.NumOperazione) && shows(kid<QLabel>(f, "lblRisEsatte"), e.RisEsatte)
+              && shows(kid<QLabel>(f, "lblRisErrate"), e.RisErrate),
           QStringLiteral("the counters on screen are the exercise's (%1, %2, %3)").arg(e.NumOperazione).arg(e.RisEsatte).arg(e.RisErrate));
     check(e.RisEsatte >= coreRight_ && e.RisErrate >= coreWrong_ && e.TempoTotale >= coreSeconds_,
           QStringLiteral("the counters never go back (right %1 after %2, wrong %3 after %4, seconds %5 after %6)")

@@ -6,6 +6,7 @@
 #include "exercise/frmoperativo.h"
 #include "forms/controls.h"
 #include "forms/pushkey.h"
+#include "support/kid.h"
 #include "support/printservice.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
@@ -82,10 +83,10 @@ Action Pupil::predict(const Event& e)
     case Event::Menu:
         if (!e.action || !start_)
             break;
-        if (e.action == start_->MnuVuoto || e.action == start_->mnuAggiungi || e.action == start_->mnuTogli) {
+        if (e.action == kid<QAction>(start_, "MnuVuoto") || e.action == kid<QAction>(start_, "mnuAggiungi") || e.action == kid<QAction>(start_, "mnuTogli")) {
             a.kind = Action::OpenSheet;
-            a.index = e.action == start_->MnuVuoto ? 0 : e.action == start_->mnuAggiungi ? 1 : 2;
-        } else if (e.action == start_->mnuInfo) {
+            a.index = e.action == kid<QAction>(start_, "MnuVuoto") ? 0 : e.action == kid<QAction>(start_, "mnuAggiungi") ? 1 : 2;
+        } else if (e.action == kid<QAction>(start_, "mnuInfo")) {
             a.kind = Action::OpenAbout;
         } else {
             a.kind = Action::OpenChoice;
@@ -119,7 +120,7 @@ Action Pupil::predictKey(const Event& e)
     if (w == start_) {
         if (isEnter(e.key)) {
             a.kind = Action::Scelta;
-            a.index = indexIn(start_->Option1, key);
+            a.index = indexIn(kids<PushKey>(start_, "Option1"), key);
         }
         return a;
     }
@@ -127,12 +128,12 @@ Action Pupil::predictKey(const Event& e)
         frmOperativo* f = exercise_.window;
         if (!isEnter(e.key))
             return a;
-        if (const int i = indexIn(f->Option1, key); i >= 0) {
+        if (const int i = indexIn(kids<PushKey>(f, "Option1"), key); i >= 0) {
             a.kind = Action::Tasto;
             a.index = i;
-        } else if (key == f->Option3[0] || key == f->optOK) {
+        } else if (key == kid<PushKey>(f, "Option3", 0) || key == kid<PushKey>(f, "optOK")) {
             a.kind = Action::Si;
-        } else if (key == f->Option3[1]) {
+        } else if (key == kid<PushKey>(f, "Option3", 1)) {
             a.kind = Action::No;
         }
         return a;
@@ -192,15 +193,15 @@ Action Pupil::predictMouse(const Event& e)
         return a;
     if (key->window() == start_) {
         a.kind = Action::Scelta;
-        a.index = indexIn(start_->Option1, key);
+        a.index = indexIn(kids<PushKey>(start_, "Option1"), key);
     } else if (key->window() == exercise_.window) {
         frmOperativo* f = exercise_.window;
-        if (const int i = indexIn(f->Option1, key); i >= 0) {
+        if (const int i = indexIn(kids<PushKey>(f, "Option1"), key); i >= 0) {
             if (exercise_.latch == Qt::NoButton) {
                 a.kind = Action::Tasto;
                 a.index = i;
             }
-        } else if (key == f->Option3[1]) {
+        } else if (key == kid<PushKey>(f, "Option3", 1)) {
             a.kind = Action::No;
         } else {
             a.kind = Action::Si;
@@ -333,16 +334,16 @@ void Pupil::readNewExercise(int kind)
     x.figure = 0;
     bool oneFigure = true;
     for (int k = 1; k <= frmOperativo::NumeroPosti; ++k) {
-        if (f->Image1[k]->isHidden())
+        if (kid<ImageBox>(f, "Image1", k)->isHidden())
             continue;
         x.given[k] = true;
         ++x.n;
-        const int id = f->Image1[k]->picture().id();
+        const int id = kid<ImageBox>(f, "Image1", k)->picture().id();
         oneFigure &= x.figure == 0 || id == x.figure;
         x.figure = id;
     }
     x.m = 0;
-    while (x.m < frmOperativo::NumeroPosti && !f->Image2[x.m + 1]->isHidden())
+    while (x.m < frmOperativo::NumeroPosti && !kid<ImageBox>(f, "Image2", x.m + 1)->isHidden())
         ++x.m;
     check(x.n >= (kind == Aggiungere ? 2 : 1) && x.n <= 8 && x.n == f->esercizio().NumElementiS,
           QStringLiteral("a new exercise of kind %1 has a given set of 1 to 8 figures (%2)").arg(kind).arg(x.n));
@@ -439,10 +440,10 @@ QList<int> Pupil::pictures(const SheetModel& s, int k, bool second) const
     auto id = [](const ImageBox* place) { return place->picture().isNull() ? -1 : place->picture().id(); };
     if (auto* empty = qobject_cast<frmStampaSchede*>(s.window)) {
         for (int p = 0; p < frmStampaSchede::Posti; ++p)
-            ids.append(id(empty->Image1[frmStampaSchede::primoPosto(k) + p]));
+            ids.append(id(kid<ImageBox>(empty, "Image1", frmStampaSchede::primoPosto(k) + p)));
     } else if (auto* w = qobject_cast<SchedaAggiungiTogli*>(s.window)) {
         for (int p = 0; p < EsercizioScheda::Posti; ++p)
-            ids.append(id((second ? w->Image2 : w->Image1)[EsercizioScheda::Posti * (k - 1) + p]));
+            ids.append(id(kid<ImageBox>(w, second ? "Image2" : "Image1", EsercizioScheda::Posti * (k - 1) + p)));
     }
     return ids;
 }
@@ -517,26 +518,26 @@ void Pupil::applyClick(QAbstractButton* button)
         spaceDown_ = nullptr;
     if (mouseDown_ == button)
         mouseDown_ = nullptr;
-    if (about_ && button == about_->Command1) {
+    if (about_ && button == kid<PushKey>(about_, "Command1")) {
         about_ = nullptr;
         return;
     }
-    if (choice_.window && button == choice_.window->Command2)
+    if (choice_.window && button == kid<PushKey>(choice_.window, "Command2"))
         return; // hidden, not unloaded
     int variant = 0;
     SheetModel* s = sheetOf(button, &variant);
     if (!s)
         return;
     FinestraScheda* w = s->window;
-    if (const int k = indexIn(w->CmdInsieme, button); k >= 0) {
+    if (const int k = indexIn(kidsInsieme<PushKey>(w), button); k >= 0) {
         s->made[k] = true;
         s->part = k < 2 ? 1 : 2;
         readSet(*s, k + 1);
-    } else if (button == w->Command2) {
+    } else if (button == kid<PushKey>(w, "Command2")) {
         s->part = 3 - s->part;
-    } else if (button == w->CmdFine) {
+    } else if (button == kid<PushKey>(w, "CmdFine")) {
         *s = SheetModel();
-    } else if (button == w->Command1) {
+    } else if (button == kid<PushKey>(w, "Command1")) {
         if (std::all_of(s->made.begin(), s->made.end(), [](bool b) { return b; }))
             expectPage(*s, variant);
         else

@@ -11,6 +11,7 @@
 #include "printing/printer.h"
 #include "forms/pushkey.h"
 #include "core/random.h"
+#include "support/kid.h"
 #include "support/printservice.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/finestrascheda.h"
@@ -254,7 +255,7 @@ void Pupil::tickCurtains(qint64 elapsedMs)
 {
     if (!start_)
         return;
-    QTimer& timer = start_->timerTendine;
+    QTimer& timer = *kid<QTimer>(start_, "timerTendine");
     for (qint64 t = elapsedMs; t >= timer.interval() && timer.isActive(); t -= timer.interval()) {
         QTimerEvent tick(timer.timerId());
         QCoreApplication::sendEvent(&timer, &tick);
@@ -278,7 +279,7 @@ void Pupil::step()
         expectedClicks_.append(a.button);
 
     const bool print = a.kind == Action::Click && sheetOf(a.button) && sheetOf(a.button)->window &&
-                       a.button == sheetOf(a.button)->window->Command1;
+                       a.button == kid<PushKey>(sheetOf(a.button)->window, "Command1");
     nextPageReal_ = print && options_.realPageEvery > 0 && pagesPrinted_ % options_.realPageEvery == 0;
     if (nextPageReal_)
         realBefore_ = int(PrintService::outputs(Printers::current()).size());
@@ -424,17 +425,17 @@ Event Pupil::chooseKeyDown(QWidget* receiver)
         int digit = 0;
         if (x.state == ExerciseModel::State::Building) {
             const int i = x.d < x.n + 1 ? 0 : x.d > x.n + 1 ? 1 : x.verifica ? 2 : 0;
-            goal = f->Option1[i];
+            goal = kid<PushKey>(f, "Option1", i);
             digit = i + 1;
         } else if (x.state == ExerciseModel::State::Solved) {
-            goal = f->Option1[3];
+            goal = kid<PushKey>(f, "Option1", 3);
             digit = 4;
         } else if (x.state == ExerciseModel::State::Help) {
             const int i = chance(0.65) ? 1 : 0;
-            goal = f->Option3[i];
+            goal = kid<PushKey>(f, "Option3", i);
             digit = i + 1;
         } else {
-            goal = f->optOK;
+            goal = kid<PushKey>(f, "optOK");
         }
         e.key = key == goal ? Qt::Key_Return : Qt::Key_0 + digit;
         e.text = typed(e.key, Qt::NoModifier);
@@ -509,10 +510,10 @@ Event Pupil::mouseDown()
 
     // Now and then the pupil means it: the next worksheet exercise, then "STAMPA".
     if (auto* sheet = qobject_cast<FinestraScheda*>(window); sheet && e.button == Qt::LeftButton && chance(0.3)) {
-        QWidget* aim = sheet->Command1;
+        QWidget* aim = kid<PushKey>(sheet, "Command1");
         for (int k = 0; k < 4; ++k)
-            if (!sheet->InsiemeGenerato[k]) {
-                aim = sheet->CmdInsieme[k];
+            if (!sheet->insiemiGenerati()[k]) {
+                aim = kidInsieme<PushKey>(sheet, k + 1);
                 break;
             }
         e.target = window;
@@ -532,9 +533,9 @@ Event Pupil::mouseDown()
     // The keys that close a window come up, but not every minute: the start window's last
     // one ends the program, a worksheet's "ESCI" throws the sets away.
     if (window == start_ && chance(0.8))
-        keys.removeAll(start_->Option1[FrmInizio::NumeroModi - 1]);
+        keys.removeAll(kid<PushKey>(start_, "Option1", FrmInizio::NumeroModi - 1));
     if (auto* sheet = qobject_cast<FinestraScheda*>(window); sheet && chance(0.7))
-        keys.removeAll(sheet->CmdFine);
+        keys.removeAll(kid<PushKey>(sheet, "CmdFine"));
     QWidget* control = nullptr;
     if (!keys.isEmpty() && chance(0.75))
         control = any(keys);
@@ -581,12 +582,12 @@ Event Pupil::windowEvent()
     if (r < 45) {
         QList<std::pair<QAction*, QWidget*>> entries;
         if (start_ && start_->isVisible() && !start_->isMinimized() && !blocked(start_))
-            for (QAction* a : {start_->MnuVuoto, start_->mnuAggiungi, start_->mnuTogli, start_->mnuInfo})
+            for (QAction* a : {kid<QAction>(start_, "MnuVuoto"), kid<QAction>(start_, "mnuAggiungi"), kid<QAction>(start_, "mnuTogli"), kid<QAction>(start_, "mnuInfo")})
                 entries.append({a, start_});
         for (const SheetModel& s : sheets_)
             if (s.window && s.window->isVisible() && !s.window->isMinimized() && !blocked(s.window))
-                entries << std::pair<QAction*, QWidget*>(s.window->menuStampante, s.window.data())
-                        << std::pair<QAction*, QWidget*>(s.window->menuStampante, s.window.data());
+                entries << std::pair<QAction*, QWidget*>(kidMenuStampante(s.window), s.window.data())
+                        << std::pair<QAction*, QWidget*>(kidMenuStampante(s.window), s.window.data());
         if (!entries.isEmpty()) {
             const auto [action, window] = any(entries);
             e.kind = Event::Menu;
@@ -680,7 +681,7 @@ void Pupil::send(Event& e)
             break;
         if (e.target && e.target != QApplication::activeWindow())
             activate(e.target);
-        if (e.action == start_->mnuInfo || e.action->objectName().contains(QLatin1String("Stampante")))
+        if (e.action == kid<QAction>(start_, "mnuInfo") || e.action->objectName().contains(QLatin1String("Stampante")))
             triggerModal(e.action);
         else
             e.action->trigger();
@@ -799,8 +800,8 @@ void Pupil::driveModal()
             QThread::msleep(1);
         }
         choice_.list.clear();
-        for (int i = 0; i < choice_.window->Combo1->count(); ++i)
-            choice_.list.append(choice_.window->Combo1->itemText(i));
+        for (int i = 0; i < kid<QComboBox>(choice_.window, "Combo1")->count(); ++i)
+            choice_.list.append(kid<QComboBox>(choice_.window, "Combo1")->itemText(i));
         choice_.label1 = choice_.list.isEmpty() ? QStringLiteral("Nessuna stampante installata")
                                                 : QStringLiteral("La stampante predefinita è \r\n") + Printers::current();
         ++outcome_.opened[QStringLiteral("frmStampante")];

@@ -62,9 +62,9 @@ void scheda(QAction* voce)
     if (!w)
         return;
     for (int k = 2; k <= FinestraScheda::Esercizi; ++k)
-        w->CmdInsieme[k - 1]->click();
-    w->Command1->click();
-    w->CmdFine->click();
+        kidInsieme<PushKey>(w, k)->click();
+    kid<PushKey>(w, "Command1")->click();
+    kid<PushKey>(w, "CmdFine")->click();
 }
 
 } // namespace
@@ -110,8 +110,8 @@ private slots:
         std::function<void(int)> ciclo;
         if (finestra == QLatin1String("exercise")) {
             ciclo = [&](int i) {
-                QTest::mousePress(inizio.Option1[i % 3], Qt::LeftButton);
-                QTest::mouseRelease(inizio.Option1[i % 3], Qt::LeftButton);
+                QTest::mousePress(kid<PushKey>(&inizio, "Option1", i % 3), Qt::LeftButton);
+                QTest::mouseRelease(kid<PushKey>(&inizio, "Option1", i % 3), Qt::LeftButton);
                 frmOperativo* e = loadedForm<frmOperativo>();
                 if (!e)
                     return;
@@ -120,29 +120,29 @@ private slots:
                 e->close();
             };
         } else if (finestra.endsWith(QLatin1String("worksheet"))) {
-            QAction* voce = finestra.startsWith(QLatin1String("empty")) ? inizio.MnuVuoto
-                            : finestra.startsWith(QLatin1String("add")) ? inizio.mnuAggiungi
-                                                                          : inizio.mnuTogli;
+            QAction* voce = finestra.startsWith(QLatin1String("empty")) ? kid<QAction>(&inizio, "MnuVuoto")
+                            : finestra.startsWith(QLatin1String("add")) ? kid<QAction>(&inizio, "mnuAggiungi")
+                                                                          : kid<QAction>(&inizio, "mnuTogli");
             ciclo = [voce](int) { scheda(voce); };
         } else if (finestra == QLatin1String("About")) {
             ciclo = [&](int) {
                 QTimer::singleShot(0, [] {
                     if (frmAutore* a = loadedForm<frmAutore>())
-                        a->Command1->click();
+                        kid<PushKey>(a, "Command1")->click();
                 });
-                inizio.mnuInfo->trigger();
+                kid<QAction>(&inizio, "mnuInfo")->trigger();
             };
         } else {
             // Closed by its key it stays loaded; by its title bar it goes: both, in turn.
-            inizio.MnuVuoto->trigger();
+            kid<QAction>(&inizio, "MnuVuoto")->trigger();
             FinestraScheda* w = loadedForm<frmStampaSchede>();
             QVERIFY(w);
             ciclo = [w](int i) {
                 QTimer::singleShot(0, [i] {
                     if (frmStampante* s = loadedForm<frmStampante>())
-                        i % 2 ? s->Command2->click() : static_cast<void>(s->close());
+                        i % 2 ? kid<PushKey>(s, "Command2")->click() : static_cast<void>(s->close());
                 });
-                w->menuStampante->trigger();
+                kidMenuStampante(w)->trigger();
             };
         }
 

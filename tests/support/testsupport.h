@@ -5,6 +5,7 @@
 #include "forms/form.h"
 #include "forms/messagebox.h"
 #include "printing/printer.h"
+#include "support/kid.h"
 #include "support/waitfor.h"
 
 #include <QApplication>

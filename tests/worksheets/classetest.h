@@ -2,6 +2,7 @@
 
 #include "printing/pdffile.h"
 #include "forms/pushkey.h"
+#include "support/kid.h"
 #include "worksheets/frmschedeclasse.h"
 #include "worksheets/frmstampaschede.h"
 #include "worksheets/schedaaggiungitogli.h"
@@ -32,7 +33,7 @@ inline FinestraScheda& completa(const QString& tipo)
 {
     FinestraScheda& w = apri(tipo);
     for (int k = 2; k <= FinestraScheda::Esercizi; ++k)
-        w.CmdInsieme[k - 1]->click();
+        kidInsieme<PushKey>(&w, k)->click();
     return w;
 }
 
@@ -69,11 +70,11 @@ inline Vista perLaClasse(FinestraScheda& w, int schede, int tasti)
         if (!f)
             return;
         c.modale = f->isVisible() && f->isModal();
-        c.focoSulNumero = QTest::qWaitForWindowActive(f) && QApplication::focusWidget() == f->spnSchede;
-        c.numero = f->spnSchede->value();
-        f->spnSchede->setFocus();
-        f->spnSchede->selectAll();
-        QTest::keyClicks(f->spnSchede, QString::number(schede));
+        c.focoSulNumero = QTest::qWaitForWindowActive(f) && QApplication::focusWidget() == kid<QSpinBox>(f, "spnSchede");
+        c.numero = kid<QSpinBox>(f, "spnSchede")->value();
+        kid<QSpinBox>(f, "spnSchede")->setFocus();
+        kid<QSpinBox>(f, "spnSchede")->selectAll();
+        QTest::keyClicks(kid<QSpinBox>(f, "spnSchede"), QString::number(schede));
         for (int i = 0; i < tasti; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -81,7 +82,7 @@ inline Vista perLaClasse(FinestraScheda& w, int schede, int tasti)
             loadedForm<frmSchedeClasse>()->unload();
     });
     dentro.start(0);
-    w.mnuStampaClasse->trigger();
+    kid<QAction>(&w, "mnuStampaClasse")->trigger();
     return c;
 }
 

@@ -4,6 +4,7 @@
 #include "forms/controls.h"
 #include "printing/printer.h"
 #include "forms/pushkey.h"
+#include "support/kid.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
 #include "support/waitfor.h"
@@ -23,7 +24,7 @@ namespace Scheda {
 inline QList<int> posti(const frmStampaSchede& w)
 {
     QList<int> ids;
-    for (const ImageBox* posto : w.Image1)
+    for (const ImageBox* posto : kids<ImageBox>(&w, "Image1"))
         ids.append(posto->picture().isNull() ? -1 : posto->picture().id());
     return ids;
 }
@@ -54,7 +55,7 @@ inline frmStampaSchede& completa()
 {
     frmStampaSchede& w = apri();
     for (int k = 2; k <= FinestraScheda::Esercizi; ++k)
-        w.CmdInsieme[k - 1]->click();
+        kidInsieme<PushKey>(&w, k)->click();
     return w;
 }
 
@@ -89,18 +90,18 @@ Scelta conSceltaStampante(FinestraScheda& w, Dentro dentro)
         s.modale = f->isModal();
         // The list comes from the print service while the window answers.
         waitFor([f] { return !f->inLettura(); }, 30000);
-        s.focoSullaLista = QTest::qWaitForWindowActive(f) && QApplication::focusWidget() == f->Combo1;
-        for (int i = 0; i < f->Combo1->count(); ++i)
-            s.voci.append(f->Combo1->itemText(i));
-        s.voceCorrente = f->Combo1->currentIndex();
-        s.label1 = f->Label1->text();
-        s.label2 = f->Label2->text();
+        s.focoSullaLista = QTest::qWaitForWindowActive(f) && QApplication::focusWidget() == kid<QComboBox>(f, "Combo1");
+        for (int i = 0; i < kid<QComboBox>(f, "Combo1")->count(); ++i)
+            s.voci.append(kid<QComboBox>(f, "Combo1")->itemText(i));
+        s.voceCorrente = kid<QComboBox>(f, "Combo1")->currentIndex();
+        s.label1 = kid<QLabel>(f, "Label1")->text();
+        s.label2 = kid<QLabel>(f, "Label2")->text();
         s.stampanteCorrente = Printers::current();
         dentro(*f);
         if (f->isVisible())
-            f->Command2->click();
+            kid<PushKey>(f, "Command2")->click();
     });
-    w.menuStampante->trigger();
+    kidMenuStampante(&w)->trigger();
     return s;
 }
 
@@ -108,15 +109,15 @@ Scelta conSceltaStampante(FinestraScheda& w, Dentro dentro)
 // to the entry.
 inline void scegli(frmStampante& f, int i)
 {
-    f.Combo1->setFocus();
-    const int da = f.Combo1->currentIndex();
+    kid<QComboBox>(&f, "Combo1")->setFocus();
+    const int da = kid<QComboBox>(&f, "Combo1")->currentIndex();
     if (i == da) {
         // The entry already shown: chosen from the open list.
-        emit f.Combo1->activated(i);
+        emit kid<QComboBox>(&f, "Combo1")->activated(i);
         return;
     }
     for (int passo = da; passo != i; passo += (i > da ? 1 : -1))
-        QTest::keyClick(f.Combo1, i > da ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(kid<QComboBox>(&f, "Combo1"), i > da ? Qt::Key_Down : Qt::Key_Up);
 }
 
 } // namespace Scheda

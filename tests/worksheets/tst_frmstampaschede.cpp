@@ -27,20 +27,20 @@ private slots:
         frmStampaSchede& w = Scheda::apri();
         QCOMPARE(w.windowTitle(), QStringLiteral("VISUALIZZAZIONE SCHEDA          "));
         QVERIFY(w.isMaximized());
-        QCOMPARE(w.menuBar()->actions(), (QList<QAction*>{w.menuStampante, w.mnuStampaClasse, w.mnuSalvaPdf}));
-        QCOMPARE(w.mnuStampaClasse->text(), QStringLiteral("Stampa per la classe..."));
-        QCOMPARE(w.mnuSalvaPdf->text(), QStringLiteral("Salva PDF..."));
-        QCOMPARE(w.menuStampante->objectName(), QStringLiteral("mnuStampante"));
-        QCOMPARE(w.menuStampante->text(), QStringLiteral("Seleziona stampante"));
-        QCOMPARE(w.Label1->text(), QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME CHE VIENE DOPO"));
-        QCOMPARE(w.Label2->text(), QStringLiteral(" situazione iniziale: secondo insieme vuoto"));
+        QCOMPARE(w.menuBar()->actions(), (QList<QAction*>{kidMenuStampante(&w), kid<QAction>(&w, "mnuStampaClasse"), kid<QAction>(&w, "mnuSalvaPdf")}));
+        QCOMPARE(kid<QAction>(&w, "mnuStampaClasse")->text(), QStringLiteral("Stampa per la classe..."));
+        QCOMPARE(kid<QAction>(&w, "mnuSalvaPdf")->text(), QStringLiteral("Salva PDF..."));
+        QCOMPARE(kidMenuStampante(&w)->objectName(), QStringLiteral("mnuStampante"));
+        QCOMPARE(kidMenuStampante(&w)->text(), QStringLiteral("Seleziona stampante"));
+        QCOMPARE(kid<QLabel>(&w, "Label1")->text(), QStringLiteral(" SCHEDA: COSTRUIRE L'INSIEME CHE VIENE DOPO"));
+        QCOMPARE(kid<QLabel>(&w, "Label2")->text(), QStringLiteral(" situazione iniziale: secondo insieme vuoto"));
         for (int k = 1; k <= 4; ++k)
-            QCOMPARE(w.CmdInsieme[k - 1]->text(), QStringLiteral("VISUALIZZA %1\u00b0 INSIEME").arg(k));
-        QCOMPARE(w.Command1->text(), QStringLiteral("STAMPA"));
-        QCOMPARE(w.CmdFine->text(), QStringLiteral("ESCI"));
+            QCOMPARE(kidInsieme<PushKey>(&w, k)->text(), QStringLiteral("VISUALIZZA %1\u00b0 INSIEME").arg(k));
+        QCOMPARE(kid<PushKey>(&w, "Command1")->text(), QStringLiteral("STAMPA"));
+        QCOMPARE(kid<PushKey>(&w, "CmdFine")->text(), QStringLiteral("ESCI"));
         const QStringList didascalie = {"Primo Insieme", "Secondo insieme", "", "", "", "", "Terzo insieme", "Quarto insieme"};
         for (int j = 0; j < frmStampaSchede::Riquadri; ++j)
-            QCOMPARE(w.FraSfondoS[j]->caption(), didascalie[j]);
+            QCOMPARE(kid<Frame>(&w, "FraSfondoS", j)->caption(), didascalie[j]);
     }
 
     void captionsStayInFrontOfThePlaces()
@@ -53,10 +53,10 @@ private slots:
         QTRY_COMPARE(w.client()->size(), Twips::toPixels(QSizeF(11910, 8430)));
         for (int j : {0, 1, 6, 7}) {
             w.mostraParte(j < 4 ? 1 : 2);
-            const QLabel* caption = w.FraSfondoS[j]->captionLabel();
-            const int riga = w.Image1[15 * j]->y();
+            const QLabel* caption = kid<Frame>(&w, "FraSfondoS", j)->captionLabel();
+            const int riga = kid<ImageBox>(&w, "Image1", 15 * j)->y();
             QVERIFY(riga < caption->geometry().bottom()); // they do meet
-            const QImage img = w.FraSfondoS[j]->grab().toImage();
+            const QImage img = kid<Frame>(&w, "FraSfondoS", j)->grab().toImage();
             int scuri = 0;
             for (int y = riga; y <= caption->geometry().bottom(); ++y)
                 for (int x = caption->x(); x <= caption->geometry().right(); ++x)
@@ -69,9 +69,9 @@ private slots:
     {
         frmStampaSchede& w = Scheda::apri();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QCOMPARE(QApplication::focusWidget(), w.CmdInsieme[0]);
-        for (QWidget* prossimo : {w.CmdFine, w.Command1, w.CmdInsieme[1], w.CmdInsieme[2], w.CmdInsieme[3],
-                                  w.Command2, w.CmdInsieme[0]}) {
+        QCOMPARE(QApplication::focusWidget(), kidInsieme<PushKey>(&w, 1));
+        for (QWidget* prossimo : {kid<PushKey>(&w, "CmdFine"), kid<PushKey>(&w, "Command1"), kidInsieme<PushKey>(&w, 2), kidInsieme<PushKey>(&w, 3), kidInsieme<PushKey>(&w, 4),
+                                  kid<PushKey>(&w, "Command2"), kidInsieme<PushKey>(&w, 1)}) {
             tapKey(Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), prossimo);
         }
@@ -84,7 +84,7 @@ private slots:
             const Scheda::Scelta s = Scheda::conSceltaStampante(w, [](frmStampante&) {});
             QVERIFY(s.aperta && s.modale && s.focoSullaLista);
             QTRY_COMPARE(QApplication::activeWindow(), &w);
-            QCOMPARE(QApplication::focusWidget(), w.CmdInsieme[0]);
+            QCOMPARE(QApplication::focusWidget(), kidInsieme<PushKey>(&w, 1));
         }
     }
 
@@ -92,16 +92,16 @@ private slots:
     {
         MessageRecorder messages;
         frmStampaSchede& w = Scheda::apri();
-        QCOMPARE(w.InsiemeGenerato, (std::array<bool, 4>{true, false, false, false}));
-        QVERIFY(w.Frame3->isVisibleTo(&w) && !w.Frame4->isVisibleTo(&w));
-        QCOMPARE(w.Command2->text(), Seconda);
+        QCOMPARE(w.insiemiGenerati(), (std::array<bool, 4>{true, false, false, false}));
+        QVERIFY(kid<Frame>(&w, "Frame3")->isVisibleTo(&w) && !kid<Frame>(&w, "Frame4")->isVisibleTo(&w));
+        QCOMPARE(kid<PushKey>(&w, "Command2")->text(), Seconda);
         const QList<int> posti = Scheda::posti(w);
         const int n = Scheda::figure(Scheda::insieme(posti, 1));
         QVERIFY2(n >= 2 && n <= 10, qPrintable(QString::number(n)));
         for (int k = 2; k <= 4; ++k)
             QCOMPARE(Scheda::insieme(posti, k), Nessuna);
         // The refusal is the only message: nothing went as far as a printer.
-        w.Command1->click();
+        kid<PushKey>(&w, "Command1")->click();
         QCOMPARE(messages.messages, QStringList{"Completa la scheda "});
         QCOMPARE(Scheda::posti(w), posti);
     }
@@ -128,7 +128,7 @@ private slots:
         // The same draw twice is possible: until the set differs.
         QList<int> dopo = prima;
         for (int volta = 0; volta < 20 && Scheda::insieme(dopo, k) == Scheda::insieme(prima, k); ++volta) {
-            w.CmdInsieme[k - 1]->click();
+            kidInsieme<PushKey>(&w, k)->click();
             dopo = Scheda::posti(w);
         }
         for (int altro = 1; altro <= 4; ++altro)
@@ -142,15 +142,15 @@ private slots:
         for (int p = 0; p < 15; ++p) {
             const bool estratto = e.primo.test(std::size_t(p));
             QCOMPARE(set[p], estratto ? int(e.figura) : FrmFigure::Bianca);
-            QCOMPARE(w.Image1[frmStampaSchede::primoPosto(k) + p]->accessibleName(), estratto ? QStringLiteral("figura") : QString());
+            QCOMPARE(kid<ImageBox>(&w, "Image1", frmStampaSchede::primoPosto(k) + p)->accessibleName(), estratto ? QStringLiteral("figura") : QString());
         }
 
         const bool primaParte = k <= 2;
-        QVERIFY(w.Frame3->isVisibleTo(&w) == primaParte && w.Frame4->isVisibleTo(&w) != primaParte);
-        QCOMPARE(w.Command2->text(), primaParte ? Seconda : Prima);
-        w.Command2->click();
-        QVERIFY(w.Frame3->isVisibleTo(&w) != primaParte && w.Frame4->isVisibleTo(&w) == primaParte);
-        QCOMPARE(w.Command2->text(), primaParte ? Prima : Seconda);
+        QVERIFY(kid<Frame>(&w, "Frame3")->isVisibleTo(&w) == primaParte && kid<Frame>(&w, "Frame4")->isVisibleTo(&w) != primaParte);
+        QCOMPARE(kid<PushKey>(&w, "Command2")->text(), primaParte ? Seconda : Prima);
+        kid<PushKey>(&w, "Command2")->click();
+        QVERIFY(kid<Frame>(&w, "Frame3")->isVisibleTo(&w) != primaParte && kid<Frame>(&w, "Frame4")->isVisibleTo(&w) == primaParte);
+        QCOMPARE(kid<PushKey>(&w, "Command2")->text(), primaParte ? Prima : Seconda);
         QCOMPARE(Scheda::posti(w), dopo);
     }
 
@@ -216,17 +216,17 @@ private slots:
         QTRY_VERIFY(w.client()->width() < Twips::toPixels(11910.0) * 7 / 10);
         for (int k = 1; k <= 4; ++k)
             for (int p = 0; p < 15; ++p)
-                w.Image1[frmStampaSchede::primoPosto(k) + p]->setPicture(FrmFigure::Image3((k * 15 + p) % 12 + 1));
+                kid<ImageBox>(&w, "Image1", frmStampaSchede::primoPosto(k) + p)->setPicture(FrmFigure::Image3((k * 15 + p) % 12 + 1));
         for (int parte = 1; parte <= 2; ++parte) {
             w.mostraParte(parte);
-            for (const ImageBox* posto : w.Image1)
+            for (const ImageBox* posto : kids<ImageBox>(&w, "Image1"))
                 if (posto->isVisible() && !posto->picture().isNull())
                     QVERIFY(posto->width() >= posto->picture().size().width()
                             && posto->height() >= posto->picture().size().height());
         }
         // Larger again, the places follow the layout, not their grown size.
         w.showMaximized();
-        QTRY_COMPARE(w.Image1[0]->geometry(), Twips::toPixels(w.control(w.Image1[0])->twips));
+        QTRY_COMPARE(kid<ImageBox>(&w, "Image1", 0)->geometry(), Twips::toPixels(w.control(kid<ImageBox>(&w, "Image1", 0))->twips));
     }
 
     void layoutKeepsTheFractionsOfTheDesign()
@@ -257,14 +257,14 @@ private slots:
         QFETCH(bool, closeBox);
         FrmInizio& inizio = loadForm<FrmInizio>();
         inizio.showModeless();
-        inizio.MnuVuoto->trigger();
+        kid<QAction>(&inizio, "MnuVuoto")->trigger();
         frmStampaSchede* w = loadedForm<frmStampaSchede>();
         QVERIFY(w && w->isVisible());
-        w->CmdInsieme[2]->click();
+        kidInsieme<PushKey>(w, 3)->click();
         // Chosen again from the menu: the same window, with its sets, in front.
-        inizio.MnuVuoto->trigger();
+        kid<QAction>(&inizio, "MnuVuoto")->trigger();
         QCOMPARE(loadedForm<frmStampaSchede>(), w);
-        QVERIFY(w->InsiemeGenerato[2]);
+        QVERIFY(w->insiemiGenerati()[2]);
         QTRY_COMPARE(QApplication::activeWindow(), w);
 
         inizio.showMinimized();
@@ -273,17 +273,17 @@ private slots:
         if (closeBox)
             w->close();
         else
-            w->CmdFine->click();
+            kid<PushKey>(w, "CmdFine")->click();
         QCOMPARE(unloads, 1);
         QVERIFY(!loadedForm<frmStampaSchede>());
         QVERIFY(inizio.isVisible() && !inizio.isMinimized());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         // Opened again it starts from set 1 alone.
-        inizio.MnuVuoto->trigger();
+        kid<QAction>(&inizio, "MnuVuoto")->trigger();
         frmStampaSchede* nuova = loadedForm<frmStampaSchede>();
         QVERIFY(nuova);
-        QCOMPARE(nuova->InsiemeGenerato, (std::array<bool, 4>{true, false, false, false}));
+        QCOMPARE(nuova->insiemiGenerati(), (std::array<bool, 4>{true, false, false, false}));
         QCOMPARE(Scheda::insieme(Scheda::posti(*nuova), 3), Nessuna);
     }
 };

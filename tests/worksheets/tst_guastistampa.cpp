@@ -27,7 +27,7 @@ FinestraScheda& apri(int finestra)
         w = &loadForm<frmStampaSchede3>();
     w->showModeless();
     for (int k = 2; k <= FinestraScheda::Esercizi; ++k)
-        QTest::mouseClick(w->CmdInsieme[k - 1], Qt::LeftButton);
+        QTest::mouseClick(kidInsieme<PushKey>(w, k), Qt::LeftButton);
     return *w;
 }
 
@@ -92,7 +92,7 @@ private slots:
         Scheda::conSceltaStampante(w, [](frmStampante& f) { Scheda::scegli(f, 1); });
         QCOMPARE(Printers::current(), Scelta);
         const PaginaScheda prima = w.pagina();
-        const auto generati = w.InsiemeGenerato;
+        const auto generati = w.insiemiGenerati();
         int lavoriPrima = lavori(Scelta);
 
         QVERIFY(servizio(guasto));
@@ -101,7 +101,7 @@ private slots:
                 PrintService::command({"stop"});
                 return std::unique_ptr<PrinterSurface>();
             });
-        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QTest::mouseClick(kid<PushKey>(&w, "Command1"), Qt::LeftButton);
         Printers::setOpener({});
         QVERIFY(finishPrinting());
         const QStringList detto = messages.messages;
@@ -111,12 +111,12 @@ private slots:
         QVERIFY(rimediato);
         QCOMPARE(detto, QStringList{Problema});
         QVERIFY(w.isLoaded() && w.isVisible() && loadedForm<FrmInizio>() && loadedForm<FrmInizio>()->isVisible());
-        QCOMPARE(w.InsiemeGenerato, generati);
+        QCOMPARE(w.insiemiGenerati(), generati);
         QVERIFY(stessa(w.pagina(), prima));
 
         // The printer is back: the same worksheet prints, once, as the preview shows it.
         messages.messages.clear();
-        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QTest::mouseClick(kid<PushKey>(&w, "Command1"), Qt::LeftButton);
         QVERIFY(finishPrinting());
         QVERIFY2(messages.messages.isEmpty(), qPrintable(messages.messages.join(' ')));
         const QString pdf = PrintService::waitNewJob(Scelta, lavoriPrima);

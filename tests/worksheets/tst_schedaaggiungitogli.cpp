@@ -14,8 +14,8 @@ Posti posti(const SchedaAggiungiTogli& w)
 {
     Posti p;
     for (int i = 0; i < SchedaAggiungiTogli::Posti; ++i) {
-        p[i] = w.Image1[i]->picture();
-        p[SchedaAggiungiTogli::Posti + i] = w.Image2[i]->picture();
+        p[i] = kid<ImageBox>(&w, "Image1", i)->picture();
+        p[SchedaAggiungiTogli::Posti + i] = kid<ImageBox>(&w, "Image2", i)->picture();
     }
     return p;
 }
@@ -48,7 +48,7 @@ private slots:
         QFETCH(bool, togli);
         FrmInizio& inizio = loadForm<FrmInizio>();
         inizio.showModeless();
-        QAction* voce = togli ? inizio.mnuTogli : inizio.mnuAggiungi;
+        QAction* voce = togli ? kid<QAction>(&inizio, "mnuTogli") : kid<QAction>(&inizio, "mnuAggiungi");
         voce->trigger();
         SchedaAggiungiTogli* w = togli ? static_cast<SchedaAggiungiTogli*>(loadedForm<frmStampaSchede3>())
                                        : loadedForm<frmStampaSchede2>();
@@ -58,7 +58,7 @@ private slots:
         voce->trigger();
         QCOMPARE(Form::loadedForms().count(w), 1);
         QCOMPARE(Form::loadedForms().size(), 2);
-        w->CmdFine->click();
+        kid<PushKey>(w, "CmdFine")->click();
         QVERIFY(!w->isLoaded());
         QVERIFY(inizio.isVisible());
     }
@@ -68,16 +68,16 @@ private slots:
     {
         QFETCH(bool, togli);
         SchedaAggiungiTogli& w = openScheda(togli);
-        QCOMPARE(w.InsiemeGenerato, (std::array<bool, 4>{true, false, false, false}));
+        QCOMPARE(w.insiemiGenerati(), (std::array<bool, 4>{true, false, false, false}));
         QCOMPARE(w.parteVisibile(), 1);
-        QCOMPARE(w.Command2->text(), QStringLiteral("Visualizza la seconda parte"));
+        QCOMPARE(kid<PushKey>(&w, "Command2")->text(), QStringLiteral("Visualizza la seconda parte"));
         for (int i = 0; i < SchedaAggiungiTogli::Posti; ++i) {
-            QCOMPARE(w.Image1[i]->picture().isNull(), i >= 15);
-            QCOMPARE(w.Image2[i]->picture().isNull(), i >= 15);
+            QCOMPARE(kid<ImageBox>(&w, "Image1", i)->picture().isNull(), i >= 15);
+            QCOMPARE(kid<ImageBox>(&w, "Image2", i)->picture().isNull(), i >= 15);
         }
         // The first set stands on the right of the add window and on the left of the other.
         for (int k = 0; k < 4; ++k)
-            QCOMPARE(w.SfondoPrimo[k]->x() < w.SfondoSecondo[k]->x(), togli);
+            QCOMPARE(kid<ImageBox>(&w, "Image1", 15 * k)->parentWidget()->x() < kid<ImageBox>(&w, "Image2", 15 * k)->parentWidget()->x(), togli);
     }
 
     void redrawingLeavesTheOthers_data() { bothSchede("k", 1, 4); }
@@ -91,7 +91,7 @@ private slots:
         const Posti before = posti(w);
         for (int n = 0; n == 0 || posti(w) == before; ++n) {
             QVERIFY2(n < 50, "pressing the button fifty times never drew its exercise again");
-            w.CmdInsieme[k - 1]->click();
+            kidInsieme<PushKey>(&w, k)->click();
             const Posti after = posti(w);
             for (int i = 0; i < int(after.size()); ++i)
                 if (i % SchedaAggiungiTogli::Posti / 15 != k - 1)
@@ -123,11 +123,11 @@ private slots:
         w.showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (int i = 0; i < presses.size(); ++i) {
-            PushKey* key = presses[i] == 0 ? w.Command2 : w.CmdInsieme[presses[i] - 1];
+            PushKey* key = presses[i] == 0 ? kid<PushKey>(&w, "Command2") : kidInsieme<PushKey>(&w, presses[i]);
             QTest::mouseClick(key, Qt::LeftButton);
-            QCOMPARE(w.Frame3->isVisible(), parts[i] == 1);
-            QCOMPARE(w.Frame4->isVisible(), parts[i] == 2);
-            QCOMPARE(w.Command2->text(), parts[i] == 1 ? QStringLiteral("Visualizza la seconda parte")
+            QCOMPARE(kid<Frame>(&w, "Frame3")->isVisible(), parts[i] == 1);
+            QCOMPARE(kid<Frame>(&w, "Frame4")->isVisible(), parts[i] == 2);
+            QCOMPARE(kid<PushKey>(&w, "Command2")->text(), parts[i] == 1 ? QStringLiteral("Visualizza la seconda parte")
                                                        : QStringLiteral("Visualizza la prima parte"));
         }
     }
@@ -165,14 +165,14 @@ private slots:
         SchedaAggiungiTogli& w = openScheda(togli);
         const Picture picture = FrmFigure::Image3(figura);
         for (int i = 0; i < 15; ++i) {
-            w.Image1[i]->setPicture(picture);
-            w.Image2[i]->setPicture(picture);
+            kid<ImageBox>(&w, "Image1", i)->setPicture(picture);
+            kid<ImageBox>(&w, "Image2", i)->setPicture(picture);
         }
         for (bool primo : {true, false}) {
-            Frame* set = primo ? w.SfondoPrimo[0] : w.SfondoSecondo[0];
+            QWidget* set = kid<ImageBox>(&w, primo ? "Image1" : "Image2", 0)->parentWidget();
             const QImage shown = set->grab().toImage().convertToFormat(QImage::Format_ARGB32);
             for (int i = 0; i < 15; ++i) {
-                ImageBox* posto = (primo ? w.Image1 : w.Image2)[i];
+                ImageBox* posto = kid<ImageBox>(&w, primo ? "Image1" : "Image2", i);
                 const QRect drawn = posto->pictureRect();
                 QVERIFY(posto->rect().contains(drawn));
                 QImage alone(drawn.size(), QImage::Format_ARGB32);

@@ -127,7 +127,7 @@ private slots:
         QTemporaryDir altrove;
         const QString file = QDir(altrove.path()).filePath("sola.pdf");
         Salvataggio dialogo(file);
-        w.mnuSalvaPdf->trigger();
+        kid<QAction>(&w, "mnuSalvaPdf")->trigger();
         QVERIFY(fileScritti());
 
         QCOMPARE(messages.messages, QStringList());
@@ -171,7 +171,7 @@ private slots:
         messages.answer = risposta;
         FinestraScheda& w = completa("togli");
         Salvataggio dialogo(d.filePath(scritto));
-        w.mnuSalvaPdf->trigger();
+        kid<QAction>(&w, "mnuSalvaPdf")->trigger();
         QVERIFY(fileScritti());
 
         QCOMPARE(messages.messages, QStringList());
@@ -220,7 +220,7 @@ private slots:
         });
         risponde.start(20);
         scrive.start(50);
-        w.mnuSalvaPdf->trigger();
+        kid<QAction>(&w, "mnuSalvaPdf")->trigger();
         QVERIFY(fileScritti());
 
         QCOMPARE(scritti.size(), 2);
@@ -325,9 +325,9 @@ private slots:
             }
         });
         dentro.start(0);
-        w.mnuStampaClasse->trigger();
-        w.mnuSalvaPdf->trigger();
-        w.Command1->click();
+        kid<QAction>(&w, "mnuStampaClasse")->trigger();
+        kid<QAction>(&w, "mnuSalvaPdf")->trigger();
+        kid<PushKey>(&w, "Command1")->click();
         QCOMPARE(messages.messages.size(), 3);
         QCOMPARE(messages.messages[0], messages.messages[2]);
         QCOMPARE(messages.messages[1], messages.messages[2]);
@@ -344,7 +344,7 @@ private slots:
         FinestraScheda& w = completa("togli");
         const QString file = dir_.filePath("sfondo.pdf");
         Salvataggio dialogo(file);
-        w.mnuSalvaPdf->trigger();
+        kid<QAction>(&w, "mnuSalvaPdf")->trigger();
         QVERIFY(w.salvataggioInCorso());
         perLaClasse(w, 3, 2);
         QCOMPARE(messages.messages, QStringList{"Salvataggio in corso: attendi."});
@@ -441,22 +441,22 @@ private slots:
         bool intervalloIntero = false;
         QTimer::singleShot(0, [&] {
             frmSchedeClasse* f = loadedForm<frmSchedeClasse>();
-            intervalloIntero = f->lblIntervallo->sizeHint().width() <= f->lblIntervallo->width();
+            intervalloIntero = kid<QLabel>(f, "lblIntervallo")->sizeHint().width() <= kid<QLabel>(f, "lblIntervallo")->width();
             if (!QTest::qWaitForWindowActive(f))
                 qWarning("the class window did not become active");
-            QTest::keyClicks(f->spnSchede, scritto);
+            QTest::keyClicks(kid<QSpinBox>(f, "spnSchede"), scritto);
             if (come == "Enter")
-                QTest::keyClick(f->spnSchede, Qt::Key_Return);
+                QTest::keyClick(kid<QSpinBox>(f, "spnSchede"), Qt::Key_Return);
             else if (come != "Tab")
-                QTest::mouseClick(come == "Stampa" ? f->cmdStampa : f->cmdSalvaPdf, Qt::LeftButton);
+                QTest::mouseClick(come == "Stampa" ? kid<PushKey>(f, "cmdStampa") : kid<PushKey>(f, "cmdSalvaPdf"), Qt::LeftButton);
             else {
-                QTest::keyClick(f->spnSchede, Qt::Key_Tab);
-                visto = f->spnSchede->text();
+                QTest::keyClick(kid<QSpinBox>(f, "spnSchede"), Qt::Key_Tab);
+                visto = kid<QSpinBox>(f, "spnSchede")->text();
                 QTest::keyClick(f->focusWidget(), Qt::Key_Return);
             }
             if (f->isVisible()) {
-                visto = f->spnSchede->text();
-                f->cmdAnnulla->click();
+                visto = kid<QSpinBox>(f, "spnSchede")->text();
+                kid<PushKey>(f, "cmdAnnulla")->click();
             }
         });
         int numero = 0;

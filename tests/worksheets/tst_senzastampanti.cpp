@@ -31,7 +31,7 @@ private slots:
         frmStampaSchede& w = Scheda::apri();
         const Scheda::Scelta s = Scheda::conSceltaStampante(w, [](frmStampante& f) {
             // Nothing to pick; a selection event all the same changes nothing.
-            emit f.Combo1->activated(-1);
+            emit kid<QComboBox>(&f, "Combo1")->activated(-1);
         });
         QVERIFY(s.aperta);
         QVERIFY(s.voci.isEmpty());
@@ -49,15 +49,15 @@ private slots:
         MessageRecorder messages;
         frmStampaSchede& w = Scheda::completa();
         const QList<int> posti = Scheda::posti(w);
-        w.Command1->click();
+        kid<PushKey>(&w, "Command1")->click();
         QVERIFY(w.stampaInCorso());
-        w.mnuStampaClasse->trigger();
+        kid<QAction>(&w, "mnuStampaClasse")->trigger();
         QVERIFY(!loadedForm<frmSchedeClasse>());
         QVERIFY(finishPrinting());
         QCOMPARE(messages.messages,
                  QStringList({"Stampa in corso: attendi.", "Problema di stampa nella stampante utilizzata."}));
         QCOMPARE(Scheda::posti(w), posti);
-        QCOMPARE(w.InsiemeGenerato, (std::array<bool, 4>{true, true, true, true}));
+        QCOMPARE(w.insiemiGenerati(), (std::array<bool, 4>{true, true, true, true}));
         QVERIFY(w.isVisible());
     }
 

@@ -54,7 +54,7 @@ QRect inkAlone(const Picture& picture)
 QString print(SchedaAggiungiTogli& w)
 {
     const int before = int(PrintService::outputs(Coda).size());
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QTest::mouseClick(kid<PushKey>(&w, "Command1"), Qt::LeftButton);
     return PrintService::waitNewJob(Coda, before);
 }
 
@@ -85,7 +85,7 @@ private slots:
         SchedaAggiungiTogli& w = openScheda(togli);
         const int before = int(PrintService::outputs(Coda).size());
         for (int k = 2; k <= 4; ++k) {
-            QTest::mouseClick(w.Command1, Qt::LeftButton);
+            QTest::mouseClick(kid<PushKey>(&w, "Command1"), Qt::LeftButton);
             QCOMPARE(messages.messages.size(), k - 1);
             QCOMPARE(messages.messages.last(), togli ? QStringLiteral(" Completa la scheda") : QStringLiteral("Completa la scheda"));
             w.GeneraInsieme(k);
@@ -105,7 +105,7 @@ private slots:
         MessageRecorder messages;
         SchedaAggiungiTogli& w = complete(togli);
         const Picture bianca = FrmFigure::Image3(FrmFigure::Bianca);
-        while (w.Image1[59]->picture() == bianca) // a figure at place 14 of exercise 4
+        while (kid<ImageBox>(&w, "Image1", 59)->picture() == bianca) // a figure at place 14 of exercise 4
             w.GeneraInsieme(4);
         const QString pdf = print(w);
         QVERIFY(!pdf.isEmpty());
@@ -143,7 +143,7 @@ private slots:
                 ink(page, QRect(px(l + 60, t + 60), px(r - 60, b - 60)), &inBox);
                 for (int p = 0; p < 15; ++p) {
                     const QPoint at = px((side ? 6830 : 830) + 800 * (p % 5), t + 200 + 950 * (p / 5));
-                    const Picture& shown = (side ? w.Image2 : w.Image1)[15 * (k - 1) + p]->picture();
+                    const Picture& shown = kid<ImageBox>(&w, side ? "Image2" : "Image1", 15 * (k - 1) + p)->picture();
                     const QRect printed = ink(page, QRect(at, QSize(80, 95)), &inPlaces);
                     const QString where = QStringLiteral("exercise %1, %2 set, place %3").arg(k).arg(side ? "second" : "first").arg(p);
                     if (shown == bianca) {
@@ -172,7 +172,7 @@ private slots:
         const PaginaScheda before = w.pagina();
         for (int n = 0; n == 0 || w.pagina().esercizi[0].primo == before.esercizi[0].primo; ++n) {
             QVERIFY2(n < 50, "pressing the button of exercise 1 fifty times never drew it again");
-            w.CmdInsieme[0]->click();
+            kidInsieme<PushKey>(&w, 1)->click();
         }
         const QImage second = PrintService::render(print(w), Dpi);
         QCOMPARE(second.size(), first.size());
@@ -202,14 +202,14 @@ private slots:
             frmStampante& scelta = loadForm<frmStampante>();
             modal = scelta.isVisible() && scelta.isModal();
             waitFor([&] { return !scelta.inLettura(); }, 30000);
-            scelta.Combo1->setCurrentIndex(1);
+            kid<QComboBox>(&scelta, "Combo1")->setCurrentIndex(1);
             scelta.Combo1_Click();
-            scelta.Command2->click();
+            kid<PushKey>(&scelta, "Command2")->click();
         });
-        w.menuStampante->trigger();
+        kidMenuStampante(&w)->trigger();
         QVERIFY(modal);
         const int before = int(PrintService::outputs("Tarvello_B").size());
-        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QTest::mouseClick(kid<PushKey>(&w, "Command1"), Qt::LeftButton);
         QCOMPARE(PrintService::pages(PrintService::waitNewJob("Tarvello_B", before)), 1);
     }
 
@@ -222,7 +222,7 @@ private slots:
         SchedaAggiungiTogli& w = complete(togli);
         const PaginaScheda before = w.pagina();
         Printers::setCurrent(QStringLiteral("Tarvello_Sparita"));
-        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QTest::mouseClick(kid<PushKey>(&w, "Command1"), Qt::LeftButton);
         QVERIFY(finishPrinting());
         QCOMPARE(messages.messages, QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
         QVERIFY(w.isLoaded());

@@ -29,7 +29,7 @@ int lavori(const QString& coda) { return int(PrintService::outputs(coda).size())
 QString stampa(frmStampaSchede& w, const QString& coda)
 {
     const int prima = lavori(coda);
-    w.Command1->click();
+    kid<PushKey>(&w, "Command1")->click();
     return PrintService::waitNewJob(coda, prima);
 }
 
@@ -231,18 +231,18 @@ private slots:
         frmStampaSchede& w = Scheda::apri();
         for (int k = 2; k <= 4; ++k)
             if (!mancanti.contains(k))
-                w.CmdInsieme[k - 1]->click();
+                kidInsieme<PushKey>(&w, k)->click();
         const int prima = lavori("Tarvello_A");
-        w.Command1->click();
+        kid<PushKey>(&w, "Command1")->click();
         QCOMPARE(messages.messages, QStringList{"Completa la scheda "});
         messages.messages.clear();
         for (int k : mancanti) {
-            w.Command1->click();
+            kid<PushKey>(&w, "Command1")->click();
             QCOMPARE(messages.messages, QStringList{"Completa la scheda "});
             messages.messages.clear();
-            w.CmdInsieme[k - 1]->click();
+            kidInsieme<PushKey>(&w, k)->click();
         }
-        w.Command1->click();
+        kid<PushKey>(&w, "Command1")->click();
         QVERIFY(messages.messages.isEmpty());
         QVERIFY(!PrintService::waitNewJob("Tarvello_A", prima).isEmpty());
         QCOMPARE(lavori("Tarvello_A"), prima + 1);
@@ -252,7 +252,7 @@ private slots:
     {
         frmStampaSchede& w = Scheda::completa();
         const QString primo = stampa(w, "Tarvello_A");
-        w.Command2->click(); // what is on screen does not matter
+        kid<PushKey>(&w, "Command2")->click(); // what is on screen does not matter
         const QString secondo = stampa(w, "Tarvello_A");
         QVERIFY(!primo.isEmpty() && !secondo.isEmpty() && primo != secondo);
         QCOMPARE(PrintService::render(secondo, Dpi), PrintService::render(primo, Dpi));
@@ -272,7 +272,7 @@ private slots:
         const QImage prima = PrintService::render(stampa(w, "Tarvello_A"), Dpi);
         const QList<int> vecchio = Scheda::insieme(Scheda::posti(w), k);
         for (int volta = 0; volta < 20 && Scheda::insieme(Scheda::posti(w), k) == vecchio; ++volta)
-            w.CmdInsieme[k - 1]->click();
+            kidInsieme<PushKey>(&w, k)->click();
         QVERIFY(Scheda::insieme(Scheda::posti(w), k) != vecchio);
         const QImage dopo = PrintService::render(stampa(w, "Tarvello_A"), Dpi);
         QVERIFY(!prima.isNull() && prima.size() == dopo.size());

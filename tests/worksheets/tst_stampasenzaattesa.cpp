@@ -41,7 +41,7 @@ qint64 stampa(FinestraScheda& w, bool* occupato = nullptr)
 {
     QElapsedTimer t;
     t.start();
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QTest::mouseClick(kid<PushKey>(&w, "Command1"), Qt::LeftButton);
     if (occupato)
         *occupato = w.stampaInCorso() && w.cursor().shape() == Qt::BusyCursor;
     waitFor([&] { return !w.stampaInCorso(); }, 3 * Printers::RunLimitMs);
@@ -145,7 +145,7 @@ private slots:
         const int prima = lavori("Tarvello_B");
         QVERIFY(PrintService::command({"slow", "Tarvello_B", "2"}));
         for (int i = 0; i < 3; ++i) {
-            QTest::mouseClick(w.Command1, Qt::LeftButton);
+            QTest::mouseClick(kid<PushKey>(&w, "Command1"), Qt::LeftButton);
             QTest::qWait(500);
         }
         QVERIFY(finishPrinting());
