@@ -10,7 +10,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # translations; Qt's own texts come translated in qt6-translations-l10n.
 PACKAGES_RUN := build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
 	libgl-dev libcups2-dev fonts-liberation2 fontconfig qt6-translations-l10n \
-	qt6-l10n-tools qt6-tools-dev
+	qt6-l10n-tools qt6-tools-dev libqt6sql6-sqlite
 # To run the tests: a private print service and the tools that read what it printed; the
 # checkers of the desktop entry and of the package, and what CPack's Debian package needs
 # (dpkg-shlibdeps, and `file` to tell the binaries); the accessibility bus, a client of it for

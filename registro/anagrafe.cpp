@@ -1,0 +1,146 @@
+#include "registro/anagrafe.h"
+
+#include "registro/connessione.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+const QString ClasseDelPc = QStringLiteral("classe_del_pc");
+
+QString testo(const QUuid& id) { return id.toString(QUuid::WithBraces); }
+
+bool fallito(const QSqlQuery& q, QString* errore)
+{
+    if (errore)
+        *errore = q.lastError().text();
+    return false;
+}
+
+// Runs one statement with its values bound in order.
+bool esegui(QSqlQuery& q, const QString& istruzione, const QVariantList& valori, QString* errore)
+{
+    if (!q.prepare(istruzione))
+        return fallito(q, errore);
+    for (const QVariant& v : valori)
+        q.addBindValue(v);
+    return q.exec() || fallito(q, errore);
+}
+
+template <class T>
+QList<T> elenco(QSqlDatabase db, const QString& istruzione, const QVariantList& valori)
+{
+    QList<T> risultato;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!esegui(q, istruzione, valori, nullptr))
+        return risultato;
+    while (q.next())
+        risultato.append(T{QUuid(q.value(0).toString()), q.value(1).toString()});
+    return risultato;
+}
+
+} // namespace
+
+QList<Classe> Anagrafe::classi(QSqlDatabase db)
+{
+    return elenco<Classe>(db, QStringLiteral("SELECT id, nome FROM classi ORDER BY nome"), {});
+}
+
+QList<Alunno> Anagrafe::alunni(QSqlDatabase db, const QUuid& classe)
+{
+    return elenco<Alunno>(db, QStringLiteral("SELECT id, nome FROM alunni WHERE classe = ? ORDER BY nome"),
+                          {testo(classe)});
+}
+
+std::optional<QUuid> Anagrafe::aggiungiClasse(QSqlDatabase db, const QString& nome, QString* errore)
+{
+    const QString pulito = nome.simplified();
+    if (pulito.isEmpty())
+        return std::nullopt;
+    const QUuid id = QUuid::createUuid();
+    QSqlQuery q(db);
+    if (!esegui(q, QStringLiteral("INSERT INTO classi (id, nome) VALUES (?, ?)"), {testo(id), pulito}, errore))
+        return std::nullopt;
+    return id;
+}
+
+int Anagrafe::aggiungiAlunni(QSqlDatabase db, const QUuid& classe, const QString& elenco, QString* errore)
+{
+    int aggiunti = 0;
+    const bool fatto = scrivi(
+        db,
+        [&] {
+            QSqlQuery q(db);
+            for (const QString& riga : elenco.split(QLatin1Char('\n'))) {
+                const QString nome = riga.simplified();
+                if (nome.isEmpty())
+                    continue;
+                if (!esegui(q,
+                            QStringLiteral("INSERT INTO alunni (id, classe, nome) VALUES (?, ?, ?)"
+                                           " ON CONFLICT (classe, nome) DO NOTHING"),
+                            {testo(QUuid::createUuid()), testo(classe), nome}, errore))
+                    return false;
+                aggiunti += q.numRowsAffected() > 0 ? 1 : 0;
+            }
+            return true;
+        },
+        errore);
+    return fatto ? aggiunti : -1;
+}
+
+bool Anagrafe::eliminaAlunno(QSqlDatabase db, const QUuid& alunno, QString* errore)
+{
+    return scrivi(
+        db,
+        [&] {
+            QSqlQuery q(db);
+            return esegui(q, QStringLiteral("DELETE FROM risposte WHERE alunno = ?"), {testo(alunno)}, errore) &&
+                   esegui(q, QStringLiteral("DELETE FROM sessioni WHERE alunno = ?"), {testo(alunno)}, errore) &&
+                   esegui(q, QStringLiteral("DELETE FROM alunni WHERE id = ?"), {testo(alunno)}, errore);
+        },
+        errore);
+}
+
+bool Anagrafe::eliminaClasse(QSqlDatabase db, const QUuid& classe, QString* errore)
+{
+    return scrivi(
+        db,
+        [&] {
+            QSqlQuery q(db);
+            const QString diClasse = QStringLiteral("(SELECT id FROM alunni WHERE classe = ?)");
+            return esegui(q, QStringLiteral("DELETE FROM risposte WHERE alunno IN ") + diClasse, {testo(classe)},
+                          errore) &&
+                   esegui(q, QStringLiteral("DELETE FROM sessioni WHERE alunno IN ") + diClasse, {testo(classe)},
+                          errore) &&
+                   esegui(q, QStringLiteral("DELETE FROM classi WHERE id = ?"), {testo(classe)}, errore);
+        },
+        errore);
+}
+
+QUuid Anagrafe::classeDelPc(QSqlDatabase db) { return QUuid(impostazione(db, ClasseDelPc)); }
+
+bool Anagrafe::scegliClasseDelPc(QSqlDatabase db, const QUuid& classe, QString* errore)
+{
+    return imposta(db, ClasseDelPc, classe.isNull() ? QString() : testo(classe), errore);
+}
+
+QString Anagrafe::impostazione(QSqlDatabase db, const QString& chiave)
+{
+    QSqlQuery q(db);
+    if (!esegui(q, QStringLiteral("SELECT valore FROM impostazioni WHERE chiave = ?"), {chiave}, nullptr) ||
+        !q.next())
+        return {};
+    return q.value(0).toString();
+}
+
+bool Anagrafe::imposta(QSqlDatabase db, const QString& chiave, const QString& valore, QString* errore)
+{
+    QSqlQuery q(db);
+    return esegui(q,
+                  QStringLiteral("INSERT INTO impostazioni (chiave, valore) VALUES (?, ?)"
+                                 " ON CONFLICT (chiave) DO UPDATE SET valore = excluded.valore"),
+                  {chiave, valore}, errore);
+}

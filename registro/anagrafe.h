@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QUuid>
+
+#include <optional>
+
+// The classes and their pupils as the teacher writes them in the register (first names or
+// nicknames, nothing else), the class that uses this PC, and the register's own settings.
+// Every call runs on the thread that owns the connection.
+struct Classe
+{
+    QUuid id;
+    QString nome;
+};
+
+struct Alunno
+{
+    QUuid id;
+    QString nome;
+};
+
+namespace Anagrafe {
+
+// By name, as a teacher looks for them.
+QList<Classe> classi(QSqlDatabase db);
+QList<Alunno> alunni(QSqlDatabase db, const QUuid& classe);
+
+// A new class; none when the name is empty or taken, or the register could not be written.
+std::optional<QUuid> aggiungiClasse(QSqlDatabase db, const QString& nome, QString* errore = nullptr);
+// A list pasted from elsewhere, one name a line: blanks trimmed, empty lines and names the
+// class has already skipped. How many were added; -1 when nothing could be written.
+int aggiungiAlunni(QSqlDatabase db, const QUuid& classe, const QString& elenco, QString* errore = nullptr);
+// A pupil, and every answer they gave.
+bool eliminaAlunno(QSqlDatabase db, const QUuid& alunno, QString* errore = nullptr);
+// A class, its pupils and every answer they gave.
+bool eliminaClasse(QSqlDatabase db, const QUuid& classe, QString* errore = nullptr);
+
+// The class whose pupils "Chi sei?" shows on this PC; null when none was chosen.
+QUuid classeDelPc(QSqlDatabase db);
+bool scegliClasseDelPc(QSqlDatabase db, const QUuid& classe, QString* errore = nullptr);
+
+QString impostazione(QSqlDatabase db, const QString& chiave);
+bool imposta(QSqlDatabase db, const QString& chiave, const QString& valore, QString* errore = nullptr);
+
+} // namespace Anagrafe

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+// One connection to a register file, made and used on one thread only (Qt's rule for its SQL
+// connections) and removed with this object. Open: the SQLite driver with a busy time-out,
+// the WAL journal and foreign keys on. The driver's plug-in is loaded by the first one made.
+class Connessione
+{
+public:
+    explicit Connessione(const QString& file, int attesaMs = 5000);
+    ~Connessione();
+    Connessione(const Connessione&) = delete;
+    Connessione& operator=(const Connessione&) = delete;
+
+    bool aperta() const { return aperta_; }
+    QString errore() const { return errore_; }
+    QString file() const { return file_; }
+    // The connection itself, valid while this object lives; queries made on it must be gone
+    // before this object is.
+    QSqlDatabase db() const;
+
+private:
+    QString nome_;
+    QString file_;
+    QString errore_;
+    bool aperta_ = false;
+};
+
+// A write in one transaction that takes the write lock at its start (BEGIN IMMEDIATE): a
+// deferred one that reads first can fail half-way under WAL when another writer comes in.
+// `passi` returns false to roll everything back. False when the lock, a step or the commit
+// failed; `errore` then says why.
+template <class Passi>
+bool scrivi(QSqlDatabase db, Passi&& passi, QString* errore = nullptr);
+
+bool iniziaScrittura(QSqlDatabase db, QString* errore);
+bool concludiScrittura(QSqlDatabase db, bool riuscita, QString* errore);
+
+template <class Passi>
+bool scrivi(QSqlDatabase db, Passi&& passi, QString* errore)
+{
+    if (!iniziaScrittura(db, errore))
+        return false;
+    return concludiScrittura(db, passi(), errore);
+}
