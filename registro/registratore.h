@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/risposta.h"
+
+#include <QString>
+#include <QUuid>
+
+#include <memory>
+
+// Keeps every answer of this run in the register. The window's thread only hands an answer
+// over; one worker thread owns the connection and writes. When the register cannot be written
+// (read-only folder, full disk, locked, another program's file, a corrupt or newer file) the
+// answers wait in memory, a bounded number, and are tried again; what still waits at the end
+// goes into the journal beside the register (JSON lines), and is taken in by the next run that
+// can write the register.
+class Registratore
+{
+public:
+    // `file`: the register's file, made with its folder when missing.
+    explicit Registratore(const QString& file);
+    // Hands what waits to the worker, lets it try for a short while, then journals the rest.
+    ~Registratore();
+    Registratore(const Registratore&) = delete;
+    Registratore& operator=(const Registratore&) = delete;
+
+    // On the window's thread; stamps the answer with its identifier, this run's session, this
+    // PC and the pupil chosen, and returns at once.
+    void registra(Risposta risposta);
+    // The pupil who answers from now on; null: nobody chosen.
+    void scegliAlunno(const QUuid& alunno);
+
+    QUuid sessione() const;
+    QString file() const;
+    // The journal used when the register's own folder can be written.
+    static QString giornaleDi(const QString& file);
+
+    // For tests and benchmarks: waits until everything handed over is written (true), or the
+    // time runs out (false).
+    bool attendi(int ms);
+    // Answers handed over and not yet in the register.
+    int inAttesa() const;
+
+private:
+    struct Lavoro;
+    std::unique_ptr<Lavoro> lavoro_;
+};
