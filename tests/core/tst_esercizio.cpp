@@ -249,6 +249,66 @@ private slots:
         QCOMPARE(e.quadro().risEsatte, QStringLiteral("32767"));
     }
 
+    // Every answer handed over once, when what followed it is known. Keys: r a right answer, w a
+    // wrong one, s "SI", n "NO", o "OK", a "AVANTI >>>", c the window closed. Each answer handed
+    // is told as its exercise, T or F (right or wrong), and what followed (0 to 3, as Seguito).
+    void answersHandedOver_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("handed");
+        QTest::newRow("right") << "r" << "1T0";
+        QTest::newRow("wrong, help") << "ws" << "1F1";
+        QTest::newRow("wrong, refused, right") << "wnr" << "1F2 1T0";
+        QTest::newRow("three refused, OK") << "wnwnwno" << "1F2 1F2 1F3";
+        QTest::newRow("wrong, window closed") << "wcc" << "1F0";
+        QTest::newRow("right, next exercise, wrong, help") << "raws" << "1T0 2F1";
+        QTest::newRow("wrong, window closed, opened again") << "wcAr" << "1F0 2T0";
+    }
+
+    void answersHandedOver()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, handed);
+        FakeClock clock(36000.0f);
+        QList<Risposta> consegnate;
+        Esercizio e;
+        e.registraCon([&](const Risposta& r) { consegnate << r; });
+        e.ScegliTipo(InsiemeVuoto);
+        e.Avvia();
+        Risposta attesa; // the first answer, as the exercise stood when it was checked
+        for (QChar k : keys) {
+            if (k == 'r' || k == 'w') {
+                const int voluti = e.NumElementiS + (k == 'r' ? 1 : 2);
+                while (e.NumElementiD < voluti)
+                    e.Aggiungi();
+                clock.now += 2.25f;
+                if (attesa.esercizio == 0)
+                    attesa = Risposta{{}, {}, 1, {}, {}, {}, InsiemeVuoto, e.FiguraCorrente, e.NumElementiS,
+                                      e.NumInizialeD, voluti, k == 'r', 2.25, {}};
+                e.Verifica();
+            } else if (k == 's' || k == 'o') {
+                e.SiSi();
+            } else if (k == 'n') {
+                e.NoNo();
+            } else if (k == 'a') {
+                e.NuovoEsercizio();
+            } else if (k == 'A') {
+                e.Avvia();
+            } else {
+                e.ConcludiRisposta();
+            }
+        }
+        QStringList detto;
+        for (const Risposta& r : consegnate)
+            detto << QStringLiteral("%1%2%3").arg(r.esercizio).arg(r.esatta ? 'T' : 'F').arg(int(r.seguito));
+        QCOMPARE(detto.join(' '), handed);
+        Risposta prima = consegnate.first();
+        QVERIFY(prima.quando.isValid() && prima.quando.timeSpec() == Qt::UTC);
+        prima.quando = {};
+        prima.seguito = {};
+        QCOMPARE(prima, attesa);
+    }
+
     void timing_data()
     {
         QTest::addColumn<float>("start");
