@@ -250,8 +250,9 @@ private slots:
     }
 
     // Every answer handed over once, when what followed it is known. Keys: r a right answer, w a
-    // wrong one, s "SI", n "NO", o "OK", a "AVANTI >>>", c the window closed. Each answer handed
-    // is told as its exercise, T or F (right or wrong), and what followed (0 to 3, as Seguito).
+    // wrong one, s "SI", n "NO", o "OK", a "AVANTI >>>", c the window closed, A it opened again.
+    // Each answer handed is told as its exercise, T or F (right or wrong), and what followed
+    // (0 to 3, as Seguito).
     void answersHandedOver_data()
     {
         QTest::addColumn<QString>("keys");
@@ -275,38 +276,33 @@ private slots:
         e.registraCon([&](const Risposta& r) { consegnate << r; });
         e.ScegliTipo(InsiemeVuoto);
         e.Avvia();
-        Risposta attesa; // the first answer, as the exercise stood when it was checked
+        Risposta prima; // as the exercise stood at its first check
         for (QChar k : keys) {
             if (k == 'r' || k == 'w') {
                 const int voluti = e.NumElementiS + (k == 'r' ? 1 : 2);
                 while (e.NumElementiD < voluti)
                     e.Aggiungi();
                 clock.now += 2.25f;
-                if (attesa.esercizio == 0)
-                    attesa = Risposta{{}, {}, 1, {}, {}, {}, InsiemeVuoto, e.FiguraCorrente, e.NumElementiS,
-                                      e.NumInizialeD, voluti, k == 'r', 2.25, {}};
+                if (prima.esercizio == 0)
+                    prima = {{}, {}, 1, {}, {}, {}, InsiemeVuoto, e.FiguraCorrente, e.NumElementiS, e.NumInizialeD,
+                             voluti, k == 'r', 2.25, {}};
                 e.Verifica();
-            } else if (k == 's' || k == 'o') {
-                e.SiSi();
-            } else if (k == 'n') {
-                e.NoNo();
-            } else if (k == 'a') {
-                e.NuovoEsercizio();
-            } else if (k == 'A') {
-                e.Avvia();
             } else {
-                e.ConcludiRisposta();
+                const QHash<QChar, void (Esercizio::*)()> passi{{'s', &Esercizio::SiSi},   {'o', &Esercizio::SiSi},
+                                                               {'n', &Esercizio::NoNo},   {'a', &Esercizio::NuovoEsercizio},
+                                                               {'A', &Esercizio::Avvia}, {'c', &Esercizio::ConcludiRisposta}};
+                (e.*passi.value(k))();
             }
         }
         QStringList detto;
         for (const Risposta& r : consegnate)
             detto << QStringLiteral("%1%2%3").arg(r.esercizio).arg(r.esatta ? 'T' : 'F').arg(int(r.seguito));
         QCOMPARE(detto.join(' '), handed);
-        Risposta prima = consegnate.first();
-        QVERIFY(prima.quando.isValid() && prima.quando.timeSpec() == Qt::UTC);
-        prima.quando = {};
-        prima.seguito = {};
-        QCOMPARE(prima, attesa);
+        Risposta r = consegnate.first();
+        QVERIFY(r.quando.isValid() && r.quando.timeSpec() == Qt::UTC);
+        r.quando = {};
+        r.seguito = {};
+        QCOMPARE(r, prima);
     }
 
     void timing_data()

@@ -96,7 +96,6 @@ private slots:
     void unaPartitaGiocata();
     void guasti_data();
     void guasti();
-    void luogo_data();
     void luogo();
 
 private:
@@ -142,7 +141,6 @@ void TestRegistratore::unaPartitaGiocata()
         attesa.pc = QSysInfo::machineHostName();
         attesa.alunno = i >= 2 ? alunno : QUuid();
         QCOMPARE(scritte[i], attesa);
-        QVERIFY(!scritte[i].id.isNull());
     }
     QCOMPARE(una(file, "SELECT count(*) FROM sessioni WHERE fine IS NOT NULL AND alunno = '" + alunno.toString() +
                            "' AND id = '" + sessione.toString() + "'"),
@@ -259,24 +257,19 @@ void TestRegistratore::guasti()
     }
     if (guasto == CartellaSolaLettura)
         QVERIFY(QFileInfo::exists(Giornale::diRiserva(file)));
-    if (guasto == Futuro) {
-        Registratore r(file); // a restart finds it as it was, and leaves it so
-        r.registra(risposta(Quante + 1));
-    }
     if (!mentreGira)
         QVERIFY(finisce());
     if (guasto == Futuro) {
         QCOMPARE(contenuto(file), prima);
-        QCOMPARE(Giornale::leggi(Giornale::accanto(file)).risposte.size(), Quante + 1);
+        QCOMPARE(Giornale::leggi(Giornale::accanto(file)).risposte.size(), Quante);
         return;
     }
     for (int volta = 0; volta < 2; ++volta) {
         Registratore r(file);
         QVERIFY(r.attendi(20000));
     }
-    const QString stessaSessione = "FROM risposte WHERE sessione = '" + sessione.toString() + "'";
-    QCOMPARE(una(file, "SELECT count(*) " + stessaSessione), QString::number(Quante));
-    QCOMPARE(una(file, "SELECT count(DISTINCT esercizio) " + stessaSessione), QString::number(Quante));
+    QCOMPARE(una(file, "SELECT count(*) FROM risposte WHERE sessione = '" + sessione.toString() + "'"),
+             QString::number(Quante));
     QCOMPARE(Giornale::daPrendere(file), QStringList());
 
     const QStringList daParte = QDir(cartella).entryList({"registro.sqlite.guasto-*"}, QDir::Files);
@@ -288,31 +281,16 @@ void TestRegistratore::guasti()
     }
 }
 
-void TestRegistratore::luogo_data()
-{
-    QTest::addColumn<QString>("daRiga");
-    QTest::addColumn<QString>("impostato");
-    QTest::addColumn<QString>("atteso");
-    const QString dati = QDir::cleanPath(qEnvironmentVariable("XDG_DATA_HOME")) + "/Tarvello/registro.sqlite";
-    QTest::newRow("neither") << "" << "" << dati;
-    QTest::newRow("the technician's") << "" << "/srv/scuola/registro.sqlite" << "/srv/scuola/registro.sqlite";
-    QTest::newRow("the command line first") << "/tmp/mio.sqlite" << "/srv/scuola/registro.sqlite" << "/tmp/mio.sqlite";
-    QTest::newRow("relative to the current folder") << "r.sqlite" << "" << QDir::current().filePath("r.sqlite");
-}
-
+// The command line wins over the technician's setting, which wins over the user's data folder.
 void TestRegistratore::luogo()
 {
-    QFETCH(QString, daRiga);
-    QFETCH(QString, impostato);
-    QFETCH(QString, atteso);
     const QString impostazioni = dati_.filePath("sistema/Tarvello/Tarvello.conf");
-    QFile::remove(impostazioni);
-    if (!impostato.isEmpty()) {
-        QDir().mkpath(QFileInfo(impostazioni).path());
-        QVERIFY(scriviFile(impostazioni, "[registro]\nfile=" + impostato.toUtf8() + "\n"));
-    }
-    Luogo::scegli(daRiga);
-    QCOMPARE(luogoRegistro(), atteso);
+    QCOMPARE(luogoRegistro(), QDir::cleanPath(qEnvironmentVariable("XDG_DATA_HOME")) + "/Tarvello/registro.sqlite");
+    QVERIFY(QDir().mkpath(QFileInfo(impostazioni).path()));
+    QVERIFY(scriviFile(impostazioni, "[registro]\nfile=/srv/scuola/registro.sqlite\n"));
+    QCOMPARE(luogoRegistro(), "/srv/scuola/registro.sqlite");
+    Luogo::scegli("/tmp/mio.sqlite");
+    QCOMPARE(luogoRegistro(), "/tmp/mio.sqlite");
 }
 
 // Faults of a full disk or a read-only folder need a small file system of the test's own:
