@@ -201,6 +201,8 @@ bool Registratore::Lavoro::apri(bool guasto)
         return false;
     }
     QSqlDatabase db = conn->db();
+    // Under WAL a commit outlives the program's crash without waiting for the disk; a power cut
+    // may lose the last few answers, not the register.
     QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     inserisci.emplace(db);
     registraSessione.emplace(db);
