@@ -3,6 +3,7 @@
 #include "forms/form.h"
 #include "forms/picture.h"
 #include "forms/stile.h"
+#include "registro/luogo.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -130,7 +131,13 @@ bool preparaDaRigaDiComando(QApplication& app)
     riga.addHelpOption();
     riga.addVersionOption();
     riga.addOption(opzioneLingua());
+    const QCommandLineOption registro(
+        QStringLiteral("registro"),
+        QCoreApplication::translate("Avvio", "Il file del registro in cui sono tenute le risposte."),
+        QStringLiteral("file"));
+    riga.addOption(registro);
     riga.process(app);
+    Luogo::scegli(riga.value(registro));
     if (!lingua.isEmpty() && !lingue.contains(lingua)) {
         std::fprintf(stderr, "%s\n",
                      qPrintable(QCoreApplication::translate("Avvio", "Lingua sconosciuta: %1. Lingue disponibili: %2.")

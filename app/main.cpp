@@ -1,4 +1,5 @@
 #include "app/avvio.h"
+#include "app/finestre.h"
 #include "app/frminizio.h"
 
 #include <QApplication>
@@ -14,6 +15,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (!preparaDaRigaDiComando(app))
         return 1;
+    avviaRegistratore();
     loadForm<FrmInizio>().showModeless();
-    return QApplication::exec();
+    const int esito = QApplication::exec();
+    concludiRegistratore();
+    return esito;
 }

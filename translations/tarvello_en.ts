@@ -33,6 +33,10 @@
         <source>Lingua sconosciuta: %1. Lingue disponibili: %2.</source>
         <translation>Unknown language: %1. Languages available: %2.</translation>
     </message>
+    <message>
+        <source>Il file del registro in cui sono tenute le risposte.</source>
+        <translation>The register file where the answers are kept.</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -246,6 +250,13 @@
     <message>
         <source>La cartella %1 non esiste.</source>
         <translation>The folder %1 does not exist.</translation>
+    </message>
+</context>
+<context>
+    <name>Registratore</name>
+    <message>
+        <source>Il registro era guasto: è stato messo da parte come %1 e ne è stato iniziato uno nuovo.</source>
+        <translation>The register was damaged: it was set aside as %1 and a new one was begun.</translation>
     </message>
 </context>
 <context>
