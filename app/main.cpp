@@ -1,7 +1,8 @@
 #include "app/avvio.h"
-#include "app/frminizio.h"
+#include "app/primafinestra.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (!preparaDaRigaDiComando(app))
         return 1;
-    loadForm<FrmInizio>().showModeless();
+    apriPrimaFinestra(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                      QStringLiteral("/registro.sqlite"));
     return QApplication::exec();
 }
