@@ -6,6 +6,7 @@
 #include "registro/elencodelpc.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QPromise>
 #include <QThreadPool>
@@ -41,6 +42,12 @@ void suAlunnoScelto(std::function<void(const QUuid&)> ascolta) { alunnoScelto() 
 
 void apriPrimaFinestra(const QString& registro, int limiteMs)
 {
+    // Where no register has been begun there is no class to read, and nothing to wait for.
+    // A look at the folder costs what the program's own settings and fonts already cost.
+    if (!QFileInfo(registro).isFile()) {
+        loadForm<FrmInizio>().showModeless();
+        return;
+    }
     auto promessa = std::make_shared<QPromise<ElencoDelPc>>();
     auto* lettura = new QFutureWatcher<ElencoDelPc>(QCoreApplication::instance());
     lettura->setFuture(promessa->future());

@@ -33,11 +33,12 @@ FrmChiSei::FrmChiSei(const QList<Alunno>& alunni)
     : Form(tr("Chi sei?"), QSizeF(11910, 8280), Rosa, Placement::Maximized, Layout::Proportional),
       alunni_(alunni), colonne_(colonne(int(alunni.size())))
 {
-    // Listed front to back.
-    lblTitolo = place(makeLabel(tr("Chi sei?"), makeFont("Arial", 36, true), Blu, std::nullopt, Qt::AlignCenter),
-                      nullptr, QRectF(3255, 240, 5400, 960), Kind::Label, QStringLiteral("lblTitolo"));
+    // Placed in reading order, the order a screen reader reads them in; only the title stands
+    // on something, its frame, placed before it.
     shpTitolo = place(new Shape(Rosa, Magenta, 3, 12), nullptr, QRectF(3105, 150, 5700, 1140), Kind::Shape,
                       QStringLiteral("shpTitolo"));
+    lblTitolo = place(makeLabel(tr("Chi sei?"), makeFont("Arial", 36, true), Blu, std::nullopt, Qt::AlignCenter),
+                      nullptr, QRectF(3255, 240, 5400, 960), Kind::Label, QStringLiteral("lblTitolo"));
 
     const int n = int(alunni.size());
     const int righe = (n + colonne_ - 1) / colonne_;
@@ -62,7 +63,6 @@ FrmChiSei::FrmChiSei(const QList<Alunno>& alunni)
     optNessuno = place(nuovoTasto(tr("Non sono nell'elenco"), Verde), nullptr, QRectF(3255, 7200, 5400, 795),
                        Kind::OptionButton, QStringLiteral("optNessuno"));
     optAlunno.push_back(optNessuno);
-    stackInListOrder();
 
     for (int i = 0; i < int(optAlunno.size()); ++i) {
         PushKey* tasto = optAlunno[i];
