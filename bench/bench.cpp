@@ -2,6 +2,7 @@
 // Run by `make bench` under a private X server with a window manager; never part of the tests.
 //   tarvello-bench [RUNS]
 //   tarvello-bench memory      only the memory over many class sets
+//   tarvello-bench start-up [RUNS]   only the start-up and its memory
 #include "app/avvio.h"
 #include "app/frminizio.h"
 #include "app/finestre.h"
@@ -138,11 +139,13 @@ void avvio(int prove)
     for (auto [cosa, t, m] : {std::tuple("", mediana(ms), mediana(mem)),
                               std::tuple(", with a register and no class chosen", mediana(msRegistro),
                                          mediana(memRegistro))}) {
+        // The goals: at most 5% above the ratios of the program before it kept a register,
+        // 1.22 and 1.20, measured against this same bare window.
         std::printf("start-up to first frame%s: %.1f ms, bare Qt window %.1f ms (medians of %d runs each), "
-                    "ratio %.2f (goal: within 1.30)\n",
+                    "ratio %.2f (goal: within 1.28)\n",
                     cosa, t, pt, prove, t / pt);
         std::printf("peak memory%s: %.0f KiB, bare Qt window %.0f KiB (medians of %d runs each), "
-                    "ratio %.2f (goal: within 1.30)\n",
+                    "ratio %.2f (goal: within 1.26)\n",
                     cosa, m, pm, prove, m / pm);
     }
     std::fflush(stdout);
@@ -653,6 +656,10 @@ int main(int argc, char* argv[])
         if (mostrata(togli))
             memoriaClassi(servizio, togli);
         togli.unload();
+        return fallito ? 1 : 0;
+    }
+    if (argc > 1 && qstrcmp(argv[1], "start-up") == 0) {
+        avvio(argc > 2 ? std::max(3, atoi(argv[2])) : 41);
         return fallito ? 1 : 0;
     }
     const int prove = argc > 1 ? std::max(3, atoi(argv[1])) : 21;
