@@ -6,7 +6,7 @@
 #include "forms/pushkey.h"
 
 #include <QEvent>
-#include <QtMath>
+#include <cmath>
 
 namespace {
 using namespace Colori;
@@ -47,7 +47,7 @@ FrmChiSei::FrmChiSei(const QList<Alunno>& alunni)
     // A grid smaller than its room stands in the middle of it.
     const double sinistra = Griglia.center().x() - (colonne_ * larghezza + (colonne_ - 1) * Spazio) / 2;
     const double alto = Griglia.center().y() - (righe * altezza + (righe - 1) * Spazio) / 2;
-    const auto nuovoTasto = [this](const QString& nome, const QColor& colore) {
+    const auto nuovoTasto = [](const QString& nome, const QColor& colore) {
         auto* tasto = new PushKey(nome, colore);
         tasto->setFont(makeFont("Arial", 15.75, true));
         tasto->setFocusColor(Magenta);
