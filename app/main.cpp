@@ -1,6 +1,8 @@
 #include "app/avvio.h"
 #include "app/finestre.h"
-#include "app/frminizio.h"
+#include "app/primafinestra.h"
+#include "registro/luogo.h"
+#include "registro/registratore.h"
 
 #include <QApplication>
 
@@ -16,7 +18,8 @@ int main(int argc, char* argv[])
     if (!preparaDaRigaDiComando(app))
         return 1;
     avviaRegistratore();
-    loadForm<FrmInizio>().showModeless();
+    suAlunnoScelto([](const QUuid& alunno) { registratore().scegliAlunno(alunno); });
+    apriPrimaFinestra(luogoRegistro());
     const int esito = QApplication::exec();
     concludiRegistratore();
     return esito;
