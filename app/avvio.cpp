@@ -3,6 +3,7 @@
 #include "forms/form.h"
 #include "forms/picture.h"
 #include "forms/stile.h"
+#include "registro/esporta.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -13,6 +14,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstdlib>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -108,6 +110,21 @@ void preparaApplicazione(QApplication& app, const QString& lingua)
     Form::setOnLastUnloaded([] { QCoreApplication::quit(); });
 }
 
+namespace {
+// For a technician's script: the exit code says whether the file was written.
+int esportaCsv(const QString& registro, const QString& csv)
+{
+    QString errore;
+    // TODO: with no --registro, the register in its default place, luogoRegistro().
+    if (registro.isEmpty())
+        errore = QCoreApplication::translate("Avvio", "Manca il registro: indicarlo con --registro FILE.");
+    else if (esportaRisposte(registro, csv, &errore))
+        return 0;
+    std::fprintf(stderr, "%s\n", errore.toLocal8Bit().constData());
+    return 1;
+}
+} // namespace
+
 bool preparaDaRigaDiComando(QApplication& app)
 {
     const QStringList lingue = lingueDisponibili();
@@ -130,6 +147,14 @@ bool preparaDaRigaDiComando(QApplication& app)
     riga.addHelpOption();
     riga.addVersionOption();
     riga.addOption(opzioneLingua());
+    const QCommandLineOption registro(QStringLiteral("registro"),
+                                      QCoreApplication::translate("Avvio", "Il file del registro delle risposte."),
+                                      QStringLiteral("file"));
+    const QCommandLineOption esporta(
+        QStringLiteral("esporta-csv"),
+        QCoreApplication::translate("Avvio", "Scrive ogni risposta del registro nel file CSV indicato ed esce."),
+        QStringLiteral("file"));
+    riga.addOptions({registro, esporta});
     riga.process(app);
     if (!lingua.isEmpty() && !lingue.contains(lingua)) {
         std::fprintf(stderr, "%s\n",
@@ -137,5 +162,7 @@ bool preparaDaRigaDiComando(QApplication& app)
                                     .arg(lingua, lingue.join(QStringLiteral(", ")))));
         return false;
     }
+    if (riga.isSet(esporta))
+        std::exit(esportaCsv(riga.value(registro), riga.value(esporta)));
     return true;
 }

@@ -4,7 +4,6 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTimeZone>
 #include <QVariant>
 
 #include <algorithm>
@@ -73,30 +72,31 @@ QList<Consultazione::Riepilogo> Consultazione::riepilogo(QSqlDatabase db, const 
     const Intervallo giorni = intervallo(QStringLiteral("r.quando"), dal, al);
     // `prova` numbers the answers of one exercise in order of time; `k` ranks a pupil's seconds
     // and `c` counts them, so that the median is the mean of the rows ranked (c+1)/2 and (c+2)/2.
-    const QString istruzione = QStringLiteral(
-        "WITH r AS ("
-        " SELECT r.alunno, r.esatta, r.secondi, r.seguito, r.quando,"
-        "  ROW_NUMBER() OVER (PARTITION BY r.alunno, r.sessione, r.esercizio ORDER BY r.quando, r.id) AS prova,"
-        "  ROW_NUMBER() OVER (PARTITION BY r.alunno ORDER BY r.secondi) AS k,"
-        "  COUNT(*) OVER (PARTITION BY r.alunno) AS c"
-        " FROM alunni a JOIN risposte r ON r.alunno = a.id"
-        " WHERE a.classe = ?%1)"
-        " SELECT a.id, a.nome,"
-        "  SUM(CASE WHEN r.prova = 1 THEN 1 ELSE 0 END),"
-        "  SUM(CASE WHEN r.esatta <> 0 THEN 1 ELSE 0 END),"
-        "  SUM(CASE WHEN r.esatta = 0 THEN 1 ELSE 0 END),"
-        "  SUM(CASE WHEN r.prova = 1 AND r.esatta <> 0 THEN 1 ELSE 0 END),"
-        "  SUM(CASE WHEN r.seguito = %2 THEN 1 ELSE 0 END),"
-        "  SUM(CASE WHEN r.seguito = %3 THEN 1 ELSE 0 END),"
-        "  AVG(CASE WHEN r.k = (r.c + 1) / 2 OR r.k = (r.c + 2) / 2 THEN r.secondi END),"
-        "  MAX(r.quando)"
-        " FROM alunni a LEFT JOIN r ON r.alunno = a.id"
-        " WHERE a.classe = ?"
-        " GROUP BY a.id, a.nome"
-        " ORDER BY a.nome")
-        .arg(giorni.condizione)
-        .arg(int(Seguito::Aiuto))
-        .arg(int(Seguito::Intervento));
+    const QString istruzione =
+        QStringLiteral(
+            "WITH r AS ("
+            " SELECT r.alunno, r.esatta, r.secondi, r.seguito, r.quando,"
+            "  ROW_NUMBER() OVER (PARTITION BY r.alunno, r.sessione, r.esercizio ORDER BY r.quando, r.id) AS prova,"
+            "  ROW_NUMBER() OVER (PARTITION BY r.alunno ORDER BY r.secondi) AS k,"
+            "  COUNT(*) OVER (PARTITION BY r.alunno) AS c"
+            " FROM alunni a JOIN risposte r ON r.alunno = a.id"
+            " WHERE a.classe = ?%1)"
+            " SELECT a.id, a.nome,"
+            "  SUM(CASE WHEN r.prova = 1 THEN 1 ELSE 0 END),"
+            "  SUM(CASE WHEN r.esatta <> 0 THEN 1 ELSE 0 END),"
+            "  SUM(CASE WHEN r.esatta = 0 THEN 1 ELSE 0 END),"
+            "  SUM(CASE WHEN r.prova = 1 AND r.esatta <> 0 THEN 1 ELSE 0 END),"
+            "  SUM(CASE WHEN r.seguito = %2 THEN 1 ELSE 0 END),"
+            "  SUM(CASE WHEN r.seguito = %3 THEN 1 ELSE 0 END),"
+            "  AVG(CASE WHEN r.k = (r.c + 1) / 2 OR r.k = (r.c + 2) / 2 THEN r.secondi END),"
+            "  MAX(r.quando)"
+            " FROM alunni a LEFT JOIN r ON r.alunno = a.id"
+            " WHERE a.classe = ?"
+            " GROUP BY a.id, a.nome"
+            " ORDER BY a.nome")
+            .arg(giorni.condizione)
+            .arg(int(Seguito::Aiuto))
+            .arg(int(Seguito::Intervento));
     QList<Riepilogo> risultato;
     QSqlQuery q(db);
     if (!esegui(q, istruzione, QVariantList{testo(classe)} + giorni.valori + QVariantList{testo(classe)}))

@@ -2,9 +2,9 @@
 #include "registro/connessione.h"
 #include "registro/consultazione.h"
 #include "registro/schema.h"
+#include "support/risposte.h"
 
 #include <QHash>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,20 +21,6 @@ const QUuid S2{QStringLiteral("{00000000-0000-0000-0000-000000000002}")};
 const QUuid S3{QStringLiteral("{00000000-0000-0000-0000-000000000003}")};
 
 QDateTime ora(const char* locale) { return QDateTime::fromString(QLatin1String(locale), Qt::ISODate).toUTC(); }
-
-bool inserisci(QSqlDatabase db, const Risposta& r)
-{
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO risposte (id, sessione, esercizio, quando, pc, alunno, tipo, figura, n,"
-                             " m, dato, esatta, secondi, seguito) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& v : QVariantList{
-             r.id.toString(), r.sessione.toString(), r.esercizio,
-             r.quando.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz'Z'")), r.pc,
-             r.alunno.isNull() ? QVariant() : QVariant(r.alunno.toString()), r.tipo, r.figura, r.n, r.m, r.dato,
-             int(r.esatta), r.secondi, int(r.seguito)})
-        q.addBindValue(v);
-    return q.exec();
-}
 
 } // namespace
 
@@ -115,7 +101,7 @@ void TestConsultazione::initTestCase()
         r.esatta = riga.esatta;
         r.secondi = riga.secondi;
         r.seguito = riga.seguito;
-        QVERIFY(inserisci(c_->db(), r));
+        QVERIFY(inserisciRisposta(c_->db(), r));
         risposte_.append(r);
     }
     std::sort(risposte_.begin(), risposte_.end(),
@@ -140,9 +126,11 @@ void TestConsultazione::riepilogo_data()
     QTest::newRow("open start, closed end") << QDate() << d7 << anna << QList<int>{2, 2, 1, 1, 0} << 0.5 << 5.0 << d7;
     // 00:30 in Rome is still the 7th in UTC.
     QTest::newRow("one local day past midnight") << d8 << d8 << anna << QList<int>{1, 1, 0, 0, 0} << 1.0 << 10.0 << d8;
-    QTest::newRow("first try counted per run") << QDate() << QDate() << bruno << QList<int>{2, 2, 1, 0, 0} << 0.5 << 4.0 << d9;
+    QTest::newRow("first try counted per run")
+        << QDate() << QDate() << bruno << QList<int>{2, 2, 1, 0, 0} << 0.5 << 4.0 << d9;
     QTest::newRow("nothing in the range") << d7 << d8 << bruno << QList<int>{0, 0, 0, 0, 0} << 0.0 << 0.0 << QDate();
-    QTest::newRow("never answered") << QDate() << QDate() << carla << QList<int>{0, 0, 0, 0, 0} << 0.0 << 0.0 << QDate();
+    QTest::newRow("never answered") << QDate() << QDate() << carla << QList<int>{0, 0, 0, 0, 0} << 0.0 << 0.0
+                                    << QDate();
 }
 
 void TestConsultazione::riepilogo()
@@ -174,7 +162,8 @@ void TestConsultazione::giorniDiUnAlunno()
 {
     const QList<Giorno> giorni = Consultazione::giorni(c_->db(), alunni_.value(QStringLiteral("Anna")), {}, {});
     QCOMPARE(giorni.size(), 3);
-    const QList<Giorno> attesi{{QDate(2026, 12, 7), 2, 1, 5}, {QDate(2026, 12, 8), 1, 0, 10}, {QDate(2026, 12, 9), 0, 1, 20}};
+    const QList<Giorno> attesi{
+        {QDate(2026, 12, 7), 2, 1, 5}, {QDate(2026, 12, 8), 1, 0, 10}, {QDate(2026, 12, 9), 0, 1, 20}};
     for (qsizetype i = 0; i < giorni.size(); ++i) {
         QCOMPARE(giorni[i].giorno, attesi[i].giorno);
         QCOMPARE(giorni[i].esatte, attesi[i].esatte);
@@ -192,7 +181,8 @@ void TestConsultazione::ogniRisposta_data()
     QTest::addColumn<QList<int>>("quali"); // indexes into the answers in order of time
 
     const QDate d8(2026, 12, 8);
-    QTest::newRow("whole register, nobody's too") << QString() << QDate() << QDate() << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QTest::newRow("whole register, nobody's too")
+        << QString() << QDate() << QDate() << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     QTest::newRow("one class") << QStringLiteral("3A") << QDate() << QDate() << QList<int>{0, 1, 2, 3, 7, 8, 9, 10};
     QTest::newRow("one day, whole register") << QString() << d8 << d8 << QList<int>{3, 4, 5, 6};
     QTest::newRow("one day, other class") << QStringLiteral("3B") << d8 << d8 << QList<int>{4};
