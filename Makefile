@@ -75,6 +75,7 @@ deps-test:
 
 # The benchmarks, under a private X server; each prints its figure and its ratio.
 bench: deps-run deps-x build
+	$(BUILD)/bench/tarvello-bench-registro
 	tools/xrun.sh $(BUILD)/bench/tarvello-bench
 
 deps-x:

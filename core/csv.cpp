@@ -19,8 +19,10 @@ void ScrittoreCsv::riga(const QStringList& campi)
 
 QString ScrittoreCsv::campo(const QString& testo)
 {
-    static const QString speciali = QStringLiteral(";\"\r\n");
-    if (std::none_of(testo.begin(), testo.end(), [](QChar c) { return speciali.contains(c); }))
+    const auto speciale = [](QChar c) {
+        return c == QLatin1Char(';') || c == QLatin1Char('"') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    };
+    if (std::none_of(testo.begin(), testo.end(), speciale))
         return testo;
     QString citato = testo;
     citato.replace(QLatin1Char('"'), QLatin1String("\"\""));

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QSaveFile>
 #include <QSqlQuery>
+#include <QTimeZone>
 
 #include <functional>
 
@@ -98,6 +99,8 @@ bool esportaRisposte(const QString& registro, const QString& csv, QString* error
             errore, QCoreApplication::translate("Esporta", "Il file %1 non è un registro di Tarvello.").arg(registro));
 
     const QHash<QString, Nome> nome = nomi(db);
+    // Converting through the zone's object reads its rules once, not the zone's file each time.
+    const QTimeZone zona = QTimeZone::systemTimeZone();
     return scriviCsv(
         csv,
         {QStringLiteral("data"), QStringLiteral("ora"), QStringLiteral("alunno"), QStringLiteral("classe"),
@@ -107,7 +110,7 @@ bool esportaRisposte(const QString& registro, const QString& csv, QString* error
          QStringLiteral("quando (UTC)"), QStringLiteral("id")},
         [&](ScrittoreCsv& scrittore, QString* perche) {
             const bool letto = Consultazione::perOgniRisposta(db, classe, dal, al, [&](const Risposta& r) {
-                const QDateTime locale = r.quando.toLocalTime();
+                const QDateTime locale = r.quando.toTimeZone(zona);
                 const QString alunno = testo(r.alunno);
                 const Nome chi = nome.value(alunno);
                 scrittore.riga({locale.toString(QStringLiteral("yyyy-MM-dd")),
