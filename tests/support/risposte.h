@@ -6,14 +6,13 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-// An answer put straight into a register's table, as the recorder keeps it, for tests and
-// benchmarks that need answers of their own making.
+// An answer put straight into a register's table as the recorder keeps it, for tests and
+// benchmarks that make answers of their own. `q` may be prepared already, by a call before.
 inline bool inserisciRisposta(QSqlQuery& q, const Risposta& r)
 {
     if (q.lastQuery().isEmpty() &&
         !q.prepare(QStringLiteral("INSERT INTO risposte (id, sessione, esercizio, quando, pc, alunno, tipo, figura,"
-                                  " n, m, dato, esatta, secondi, seguito)"
-                                  " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")))
+                                  " n, m, dato, esatta, secondi, seguito) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)")))
         return false;
     const QVariantList valori{r.id.toString(),
                               r.sessione.toString(),
