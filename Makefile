@@ -78,6 +78,7 @@ deps-test:
 # answers needs no screen.
 bench: deps-run deps-x build
 	$(BUILD)/bench/tarvello-bench-registro
+	$(BUILD)/bench/tarvello-bench-consultazione
 	tools/xrun.sh $(BUILD)/bench/tarvello-bench
 
 deps-x:
