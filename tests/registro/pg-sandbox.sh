@@ -47,10 +47,11 @@ usage() {
 bindir() {
     local dir=${PG_SANDBOX_BINDIR:-}
     if [ -z "$dir" ]; then
-        dir=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)
+        dir=$(printf '%s\n' /usr/lib/postgresql/*/bin | sort -V | tail -n 1)
     fi
-    [ -n "$dir" ] && [ -x "$dir/initdb" ] && [ -x "$dir/pg_ctl" ] ||
+    if [ ! -x "$dir/initdb" ] || [ ! -x "$dir/pg_ctl" ]; then
         die "no PostgreSQL server programs found: install the Debian package postgresql"
+    fi
     printf '%s' "$dir"
 }
 
@@ -91,10 +92,17 @@ cmd_stop() {
         *) die "refusing to remove $root, which is not a sandbox's folder" ;;
     esac
     set_run_user
-    bin=$(bindir)
-    if [ -f "$root/data/postmaster.pid" ]; then
-        as_server "$bin/pg_ctl" -D "$root/data" -m immediate -w -t 20 stop >/dev/null 2>&1 ||
-            die "cannot stop the server in $root"
+    bin=$(bindir) || exit 1
+    # A server killed outright may stay a zombie where nobody reaps orphans, which pg_ctl
+    # takes for a live one: then only our own postmaster, if any, is killed.
+    if [ -f "$root/data/postmaster.pid" ] &&
+        ! as_server "$bin/pg_ctl" -D "$root/data" -m immediate -w -t 20 stop >/dev/null 2>&1; then
+        local pid
+        pid=$(head -n 1 "$root/data/postmaster.pid")
+        case $pid in
+            '' | *[!0-9]*) ;;
+            *) { tr '\0' ' ' <"/proc/$pid/cmdline"; } 2>/dev/null | grep -qF -- "$root/data" && kill -KILL "$pid" ;;
+        esac
     fi
     [ -f "$root/server.log" ] && cp -f -- "$root/server.log" "$dir/server.log"
     rm -rf -- "$root"
@@ -106,7 +114,7 @@ cmd_start() {
     mkdir -p "$dir" || die "cannot create $dir"
     cmd_stop "$dir"
     set_run_user
-    bin=$(bindir)
+    bin=$(bindir) || exit 1
     root=$(mktemp -d /tmp/tvpg.XXXXXX) || die "cannot create a folder under /tmp"
     printf '%s\n' "$root" >"$dir/pg-root"
     chmod 0755 "$root"
