@@ -16,7 +16,7 @@ PACKAGES_RUN := build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qp
 # (dpkg-shlibdeps, and `file` to tell the binaries); the accessibility bus, a client of it for
 # Debian's Python, and a private X server with a window manager, where the program is played
 # as a screen reader sees it.
-PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils \
+PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils postgresql libqt6sql6-psql \
 	desktop-file-utils appstream dpkg-dev file \
 	at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus xvfb openbox
 # A private X server and a window manager, for benchmarks and screenshots; the XTest
