@@ -46,13 +46,17 @@ QList<T> elenco(QSqlDatabase db, const QString& istruzione, const QVariantList& 
 
 QList<Classe> Anagrafe::classi(QSqlDatabase db)
 {
-    return elenco<Classe>(db, QStringLiteral("SELECT id, nome FROM classi ORDER BY nome"), {});
+    QList<Classe> risultato = elenco<Classe>(db, QStringLiteral("SELECT id, nome FROM classi"), {});
+    ordinaPerNome(risultato);
+    return risultato;
 }
 
 QList<Alunno> Anagrafe::alunni(QSqlDatabase db, const QUuid& classe)
 {
-    return elenco<Alunno>(db, QStringLiteral("SELECT id, nome FROM alunni WHERE classe = ? ORDER BY nome"),
-                          {testo(classe)});
+    QList<Alunno> risultato =
+        elenco<Alunno>(db, QStringLiteral("SELECT id, nome FROM alunni WHERE classe = ?"), {testo(classe)});
+    ordinaPerNome(risultato);
+    return risultato;
 }
 
 std::optional<QUuid> Anagrafe::aggiungiClasse(QSqlDatabase db, const QString& nome, QString* errore)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QCollator>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
 #include <QUuid>
 
+#include <algorithm>
 #include <optional>
 
 // The classes and their pupils as the teacher writes them in the register (first names or
@@ -23,6 +25,19 @@ struct Alunno
 };
 
 namespace Anagrafe {
+
+// Names in the order of a class list: "Ànna" beside "Anna", not after "Zoe" as the bytes
+// would have it.
+template <class T>
+void ordinaPerNome(QList<T>& elenco)
+{
+    // The C locale would compare code points: Italian rules are then the nearest guess.
+    QCollator ordine(QLocale().language() == QLocale::C ? QLocale(QLocale::Italian) : QLocale());
+    ordine.setNumericMode(true);
+    ordine.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(elenco.begin(), elenco.end(),
+                     [&ordine](const T& a, const T& b) { return ordine.compare(a.nome, b.nome) < 0; });
+}
 
 // By name, as a teacher looks for them.
 QList<Classe> classi(QSqlDatabase db);

@@ -1,5 +1,6 @@
 #include "registro/consultazione.h"
 
+#include "registro/anagrafe.h"
 #include "registro/connessione.h"
 
 #include <QHash>
@@ -145,6 +146,7 @@ QList<Consultazione::Riepilogo> Consultazione::riepilogo(QSqlDatabase db, const 
         r.medianaSecondi = mediana(tempi.value(id));
         risultato.append(r);
     }
+    Anagrafe::ordinaPerNome(risultato);
     return risultato;
 }
 
