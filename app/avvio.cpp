@@ -31,6 +31,13 @@ QIcon iconaProgramma()
 }
 
 const QString Italiano = QStringLiteral("it");
+
+bool& apriRegistro()
+{
+    static bool apri = false;
+    return apri;
+}
+
 // The translations CMake builds from translations/tarvello_*.ts and puts among the resources.
 const QString Traduzioni = QStringLiteral(":/i18n");
 
@@ -108,6 +115,8 @@ void preparaApplicazione(QApplication& app, const QString& lingua)
     Form::setOnLastUnloaded([] { QCoreApplication::quit(); });
 }
 
+bool registroInsegnante() { return apriRegistro(); }
+
 bool preparaDaRigaDiComando(QApplication& app)
 {
     const QStringList lingue = lingueDisponibili();
@@ -130,7 +139,11 @@ bool preparaDaRigaDiComando(QApplication& app)
     riga.addHelpOption();
     riga.addVersionOption();
     riga.addOption(opzioneLingua());
+    const QCommandLineOption insegnante(QStringLiteral("registro-insegnante"),
+                                        QCoreApplication::translate("Avvio", "Apre il registro dell'insegnante."));
+    riga.addOption(insegnante);
     riga.process(app);
+    apriRegistro() = riga.isSet(insegnante);
     if (!lingua.isEmpty() && !lingue.contains(lingua)) {
         std::fprintf(stderr, "%s\n",
                      qPrintable(QCoreApplication::translate("Avvio", "Lingua sconosciuta: %1. Lingue disponibili: %2.")

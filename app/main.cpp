@@ -1,7 +1,9 @@
 #include "app/avvio.h"
 #include "app/frminizio.h"
+#include "register/frmregistro.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
@@ -14,6 +16,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (!preparaDaRigaDiComando(app))
         return 1;
-    loadForm<FrmInizio>().showModeless();
+    if (registroInsegnante())
+        FrmRegistro::apri(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/registro.sqlite"));
+    else
+        loadForm<FrmInizio>().showModeless();
     return QApplication::exec();
 }
