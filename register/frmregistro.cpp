@@ -330,11 +330,13 @@ void FrmRegistro::chiedi(std::function<R(QSqlDatabase)> lavoro, std::function<vo
     const int id = ++ultimaRichiesta_;
     attese_.insert(id);
     aggiornaStato();
-    QTimer::singleShot(LimiteMs, this, [this, id] {
+    const QString scaduto = QCoreApplication::translate(
+        "FrmRegistro", "Il registro non risponde: forse un altro programma lo tiene occupato. Riprova tra poco.");
+    QTimer::singleShot(LimiteMs, this, [this, id, scaduto] {
         if (!attese_.remove(id))
             return;
         aggiornaStato();
-        guasto(tr("Il registro non risponde: forse un altro programma lo tiene occupato. Riprova tra poco."));
+        guasto(scaduto);
     });
     AccessoRegistro::chiedi<R>(file_, std::move(lavoro), this,
                                [this, id, fatto = std::move(fatto)](const R& r, const QString& perche) {

@@ -15,6 +15,11 @@
 #include "forms/pushkey.h"
 #include "core/random.h"
 #include "printing/savedialog.h"
+#include "register/frmregistro.h"
+#include "register/pin.h"
+#include "registro/anagrafe.h"
+#include "registro/connessione.h"
+#include "registro/schema.h"
 #include "tests/support/kid.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
@@ -23,6 +28,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QSqlQuery>
+#include <QTableView>
 #include <QDir>
 #include <QEventLoop>
 #include <QProcess>
@@ -149,6 +158,71 @@ void scheda(QAction* voce, const QString& nome)
     foto(*w, nome);
 }
 
+// The teacher's register over a made-up class of eight pupils and four weeks of answers, the
+// same every run: the table, then a pupil's chart.
+void registro()
+{
+    QTemporaryDir tmp;
+    const QString file = tmp.filePath("registro.sqlite");
+    const QDate primo(2026, 11, 9);
+    {
+        Connessione c(file);
+        Schema::prepara(c.db());
+        const QUuid classe = Anagrafe::aggiungiClasse(c.db(), QStringLiteral("3A")).value_or(QUuid());
+        Anagrafe::aggiungiAlunni(c.db(), classe, "Anna\nBruno\nCarla\nDario\nElisa\nFilippo\nGiulia\nMarco");
+        Anagrafe::scegliClasseDelPc(c.db(), classe);
+        Anagrafe::imposta(c.db(), Pin::Chiave, Pin::impronta("2468"));
+        const QUuid sessione = QUuid::createUuid();
+        quint32 seme = 7;
+        const auto caso = [&seme](int n) { return int((seme = seme * 1103515245u + 12345u) >> 16) % n; };
+        iniziaScrittura(c.db(), nullptr);
+        QSqlQuery q(c.db());
+        q.prepare("INSERT INTO risposte VALUES (?, ?, ?, ?, 'aula-3', ?, 1, 4, ?, 2, ?, ?, ?, ?)");
+        const QList<Alunno> alunni = Anagrafe::alunni(c.db(), classe);
+        for (int a = 0; a < alunni.size(); ++a)
+            for (int g = 0; g < 28; ++g) {
+                const QDate giorno = primo.addDays(g);
+                if (giorno.dayOfWeek() > 5 || caso(4) == 0)
+                    continue;
+                // Each pupil a little surer and quicker as the weeks go by.
+                const int risposte = 6 + caso(10);
+                for (int r = 0; r < risposte; ++r) {
+                    const bool esatta = caso(100) < 45 + a * 4 + g;
+                    const int n = 2 + caso(6);
+                    const QDateTime quando(giorno, QTime(9, 0).addSecs(r * 50 + a * 7), Qt::UTC);
+                    for (const QVariant& v : {QVariant(QUuid::createUuid().toString()), QVariant(sessione.toString()),
+                                              QVariant(r + 1), QVariant(quando.toString("yyyy-MM-ddTHH:mm:ss.zzzZ")),
+                                              QVariant(alunni[a].id.toString()), QVariant(n),
+                                              QVariant(esatta ? n + 1 : n), QVariant(int(esatta)),
+                                              QVariant(8.0 + caso(40) * (1.0 - g / 40.0)), QVariant(esatta ? 0 : 1)})
+                        q.addBindValue(v);
+                    q.exec();
+                }
+            }
+        concludiScrittura(c.db(), true, nullptr);
+    }
+    FrmRegistro& w = FrmRegistro::apri(file);
+    w.resize(1000, 600);
+    for (int i = 0; i < 500 && w.inAttesa() > 0; ++i)
+        attendi(20);
+    kid<QLineEdit>(&w, "txtPin")->setText("2468");
+    emit kid<QLineEdit>(&w, "txtPin")->returnPressed();
+    for (int i = 0; i < 500 && (w.inAttesa() > 0 || kid<QTableView>(&w, "tblRiepilogo")->model()->rowCount() == 0); ++i)
+        attendi(20);
+    kid<QDateEdit>(&w, "datAl")->setDate(primo.addDays(27));
+    kid<QDateEdit>(&w, "datDal")->setDate(primo);
+    for (int i = 0; i < 500 && w.inAttesa() > 0; ++i)
+        attendi(20);
+    foto(w, "register");
+    auto* tabella = kid<QTableView>(&w, "tblRiepilogo");
+    tabella->setCurrentIndex(tabella->model()->index(2, 0));
+    emit tabella->activated(tabella->currentIndex());
+    for (int i = 0; i < 500 && w.inAttesa() > 0; ++i)
+        attendi(20);
+    foto(w, "grafico");
+    w.unload();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -207,5 +281,6 @@ int main(int argc, char* argv[])
             qInfo("%s.png", qPrintable(png));
         }
     }
+    registro();
     return riuscito ? 0 : 1;
 }
