@@ -6,6 +6,7 @@
 #include "support/testsupport.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
@@ -189,8 +190,9 @@ void TestRegistro::tabellaEGrafico()
     QVERIFY(kid<QLabel>(w, "lblAvviso")->isVisible());
     QCOMPARE(kid<QLabel>(w, "lblAvviso")->text(), QStringLiteral("Il registro era guasto."));
 
+    // Every control the keyboard reaches is named; a date box's own editor is read as the box.
     for (QWidget* c : w->findChildren<QWidget*>())
-        if (c->isVisible() && c->focusPolicy() != Qt::NoFocus) {
+        if (c->isVisible() && c->focusPolicy() != Qt::NoFocus && !qobject_cast<QAbstractSpinBox*>(c->parentWidget())) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
             QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(c->objectName()));
         }
