@@ -172,7 +172,6 @@ void registro()
         Anagrafe::aggiungiAlunni(c.db(), classe, "Anna\nBruno\nCarla\nDario\nElisa\nFilippo\nGiulia\nMarco");
         Anagrafe::scegliClasseDelPc(c.db(), classe);
         Anagrafe::imposta(c.db(), Pin::Chiave, Pin::impronta("2468"));
-        const QUuid sessione = QUuid::createUuid();
         quint32 seme = 7;
         const auto caso = [&seme](int n) { return int((seme = seme * 1103515245u + 12345u) >> 16) % n; };
         iniziaScrittura(c.db(), nullptr);
@@ -184,19 +183,28 @@ void registro()
                 const QDate giorno = primo.addDays(g);
                 if (giorno.dayOfWeek() > 5 || caso(4) == 0)
                     continue;
-                // Each pupil a little surer and quicker as the weeks go by.
-                const int risposte = 6 + caso(10);
-                for (int r = 0; r < risposte; ++r) {
-                    const bool esatta = caso(100) < 45 + a * 4 + g;
+                // A lesson a day; each pupil a little surer and quicker as the weeks go by.
+                const QString sessione = QUuid::createUuid().toString();
+                QTime ora(9, a * 3);
+                const int esercizi = 3 + caso(5);
+                for (int e = 1; e <= esercizi; ++e) {
                     const int n = 2 + caso(6);
-                    const QDateTime quando(giorno, QTime(9, 0).addSecs(r * 50 + a * 7), Qt::UTC);
-                    for (const QVariant& v : {QVariant(QUuid::createUuid().toString()), QVariant(sessione.toString()),
-                                              QVariant(r + 1), QVariant(quando.toString("yyyy-MM-ddTHH:mm:ss.zzzZ")),
-                                              QVariant(alunni[a].id.toString()), QVariant(n),
-                                              QVariant(esatta ? n + 1 : n), QVariant(int(esatta)),
-                                              QVariant(8.0 + caso(40) * (1.0 - g / 40.0)), QVariant(esatta ? 0 : 1)})
-                        q.addBindValue(v);
-                    q.exec();
+                    for (int prova = 0;; ++prova) {
+                        const bool esatta = caso(100) < 40 + a * 4 + g + prova * 15;
+                        // After a wrong answer: help asked, refused, or at the third refusal the window steps in.
+                        const int seguito = esatta ? 0 : prova == 2 ? 3 : caso(3) == 0 ? 1 : 2;
+                        const double secondi = 6.0 + caso(30) * (1.0 - g / 40.0);
+                        ora = ora.addSecs(int(secondi) + 5);
+                        for (const QVariant& v : {QVariant(QUuid::createUuid().toString()), QVariant(sessione), QVariant(e),
+                                                  QVariant(QDateTime(giorno, ora, Qt::UTC).toString("yyyy-MM-ddTHH:mm:ss.zzzZ")),
+                                                  QVariant(alunni[a].id.toString()), QVariant(n),
+                                                  QVariant(esatta ? n + 1 : n), QVariant(int(esatta)), QVariant(secondi),
+                                                  QVariant(seguito)})
+                            q.addBindValue(v);
+                        q.exec();
+                        if (esatta || seguito == 1 || seguito == 3)
+                            break;
+                    }
                 }
             }
         concludiScrittura(c.db(), true, nullptr);
