@@ -763,6 +763,30 @@ void FrmRegistro::esportaCsv(bool tutteLeRisposte)
         });
 }
 
+void FrmRegistro::documento(std::function<void(const PrintDocument&)> fatto)
+{
+    struct Dati
+    {
+        QList<Consultazione::Riepilogo> righe;
+        QList<QList<Consultazione::Giorno>> giorni;
+    };
+    const QUuid c = classe();
+    const QDate da = dal();
+    const QDate a = al();
+    chiedi<Dati>(
+        [c, da, a](QSqlDatabase db) {
+            Dati d;
+            d.righe = Consultazione::riepilogo(db, c, da, a);
+            for (const auto& r : std::as_const(d.righe))
+                d.giorni.append(r.esatte + r.errate > 0 ? Consultazione::giorni(db, r.alunno, da, a)
+                                                        : QList<Consultazione::Giorno>());
+            return d;
+        },
+        [this, da, a, fatto = std::move(fatto)](const Dati& d) {
+            fatto(PaginaRegistro::documento(nomeClasse(), da, a, d.righe, d.giorni));
+        });
+}
+
 void FrmRegistro::stampa()
 {
     if (classe().isNull())
@@ -773,15 +797,23 @@ void FrmRegistro::stampa()
     }
     stampaInCorso_ = true;
     cmdStampa->setEnabled(false);
-    Printers::print(PaginaRegistro::documento(nomeClasse(), dal(), al(), modello->righe()), this,
-                    [this](const Outcome& esito) {
-                        stampaInCorso_ = false;
-                        cmdStampa->setEnabled(true);
-                        if (esito.ok)
-                            lblStato->setText(tr("Riepilogo mandato alla stampante %1.").arg(esito.target));
-                        else
-                            MessageBox::show(tr("Problema di stampa nella stampante utilizzata."));
-                    });
+    documento([this](const PrintDocument& d) {
+        Printers::print(d, this, [this](const Outcome& esito) {
+            stampaInCorso_ = false;
+            cmdStampa->setEnabled(true);
+            if (esito.ok)
+                lblStato->setText(tr("Riepilogo mandato alla stampante %1.").arg(esito.target));
+            else
+                MessageBox::show(tr("Problema di stampa nella stampante utilizzata."));
+        });
+    });
+    // A register that did not answer leaves nothing on its way.
+    QTimer::singleShot(LimiteMs + 100, this, [this] {
+        if (stampaInCorso_ && Printers::runsInProgress() == 0) {
+            stampaInCorso_ = false;
+            cmdStampa->setEnabled(true);
+        }
+    });
 }
 
 void FrmRegistro::salvaPdf()
@@ -792,13 +824,15 @@ void FrmRegistro::salvaPdf()
     const QString file = SaveDialog::ask(this, tr("Salva PDF"), nome, tr("Documenti PDF (*.pdf)"), QStringLiteral("pdf"));
     if (file.isEmpty())
         return;
-    const PrintDocument documento = PaginaRegistro::documento(nomeClasse(), dal(), al(), modello->righe());
-    PdfFile::write(file, documento.title, [documento](PrinterSurface& s) { PaginaRegistro::disegnaTutto(s, documento); },
-                   this, [this](const Outcome& esito) {
-                       if (esito.ok)
-                           lblStato->setText(tr("Salvato %1.").arg(QDir::toNativeSeparators(esito.target)));
-                       else
-                           MessageBox::show(tr("Impossibile salvare il file %1.").arg(QDir::toNativeSeparators(esito.target)) +
-                                            QLatin1Char('\n') + PdfFile::describe(esito));
-                   });
+    documento([this, file](const PrintDocument& d) {
+        PdfFile::write(file, d.title, [d](PrinterSurface& s) { PaginaRegistro::disegnaTutto(s, d); }, this,
+                       [this](const Outcome& esito) {
+                           if (esito.ok)
+                               lblStato->setText(tr("Salvato %1.").arg(QDir::toNativeSeparators(esito.target)));
+                           else
+                               MessageBox::show(tr("Impossibile salvare il file %1.")
+                                                    .arg(QDir::toNativeSeparators(esito.target)) +
+                                                QLatin1Char('\n') + PdfFile::describe(esito));
+                       });
+    });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/form.h"
+#include "printing/printer.h"
 #include "registro/anagrafe.h"
 #include "registro/consultazione.h"
 
@@ -114,6 +115,8 @@ private:
     void esportaCsv(bool tutteLeRisposte);
     void stampa();
     void salvaPdf();
+    // The summary as it is now, with every pupil's chart, read afresh for the page.
+    void documento(std::function<void(const PrintDocument&)> fatto);
 
     QString file_;
     QSet<int> attese_;

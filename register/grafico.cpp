@@ -14,16 +14,13 @@ const QColor Errate(205, 55, 55);
 const QColor Tempo(30, 80, 180);
 const QColor Griglia(210, 210, 210);
 
-// A round top for a scale: 1, 2, 5, 10, 20, 50...
+// A round top for a scale whose half is a whole number too: 2, 4, 10, 20, 40, 100...
 double tondo(double massimo)
 {
-    if (massimo <= 0)
-        return 1;
-    const double p = std::pow(10.0, std::floor(std::log10(massimo)));
-    for (double f : {1.0, 2.0, 5.0, 10.0})
-        if (massimo <= f * p)
-            return f * p;
-    return 10 * p;
+    double cima = 2;
+    for (int i = 0; cima < massimo; ++i)
+        cima *= i % 3 == 1 ? 2.5 : 2;
+    return cima;
 }
 } // namespace
 

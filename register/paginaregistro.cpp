@@ -1,6 +1,8 @@
 #include "register/paginaregistro.h"
 
+#include "register/grafico.h"
 #include "register/modelloriepilogo.h"
+#include "core/twips.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -14,6 +16,8 @@ constexpr double RigaTitoli = 620;   // the headings, on up to two lines
 constexpr double Riga = 300;
 constexpr double Piede = 500;
 constexpr double PrimaColonna = 2600;
+
+constexpr int GraficiPerPagina = 4;
 
 int righePerPagina() { return int((PaginaRegistro::Altezza - Cima - RigaTitoli - Piede) / Riga); }
 
@@ -41,7 +45,7 @@ QString aCapo(const QString& titolo)
     return s;
 }
 
-QString giorni(QDate dal, QDate al)
+QString periodoDi(QDate dal, QDate al)
 {
     const QLocale l;
     if (!dal.isValid() && !al.isValid())
@@ -65,15 +69,25 @@ void testo(PrinterSurface& s, double x, double y, double punti, const QString& t
 } // namespace
 
 PrintDocument PaginaRegistro::documento(const QString& classe, QDate dal, QDate al,
-                                        const QList<Consultazione::Riepilogo>& righe)
+                                        const QList<Consultazione::Riepilogo>& righe,
+                                        const QList<QList<Consultazione::Giorno>>& giorni)
 {
+    // The charts of the pupils who answered in the range.
+    QList<int> conGrafico;
+    for (int r = 0; r < righe.size() && r < giorni.size(); ++r)
+        if (!giorni[r].isEmpty())
+            conGrafico.append(r);
+    const int pagineTabella = std::max<int>(1, int((righe.size() + righePerPagina() - 1) / righePerPagina()));
+    const int pagineGrafici = int((conGrafico.size() + GraficiPerPagina - 1) / GraficiPerPagina);
+
     PrintDocument d;
     d.title = QCoreApplication::translate("PaginaRegistro", "Registro di Tarvello - classe %1").arg(classe);
-    d.pages = std::max<int>(1, int((righe.size() + righePerPagina() - 1) / righePerPagina()));
+    d.pages = pagineTabella + pagineGrafici;
     d.paintsAnywhere = true;
     d.extent = QSizeF(Larghezza, Altezza);
-    const QString periodo = giorni(dal, al);
-    d.paintPage = [classe, periodo, righe, pagine = d.pages](PrinterSurface& s, int pagina) {
+    const QString periodo = periodoDi(dal, al);
+    d.paintPage = [classe, periodo, righe, giorni, conGrafico, pagineTabella, pagine = d.pages](PrinterSurface& s,
+                                                                                               int pagina) {
         const QColor linea(120, 120, 120);
         s.setDrawWidth(1);
         testo(s, 0, 0, 16, QCoreApplication::translate("PaginaRegistro", "Registro di Tarvello - classe %1").arg(classe));
@@ -81,8 +95,22 @@ PrintDocument PaginaRegistro::documento(const QString& classe, QDate dal, QDate 
         testo(s, 0, 860, 9,
               QCoreApplication::translate("PaginaRegistro", "Stampato il %1")
                   .arg(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
+        if (pagine > 1)
+            testo(s, 0, Altezza - Piede + 200, 8,
+                  QCoreApplication::translate("PaginaRegistro", "Pagina %1 di %2").arg(pagina + 1).arg(pagine));
 
         double y = Cima;
+        if (pagina >= pagineTabella) {
+            const double alto = (Altezza - Cima - Piede) / GraficiPerPagina;
+            const int primo = (pagina - pagineTabella) * GraficiPerPagina;
+            for (int i = primo; i < primo + GraficiPerPagina && i < conGrafico.size(); ++i, y += alto) {
+                const int r = conGrafico[i];
+                s.paint(QRectF(0, y, Larghezza, alto - 200), [&](QPainter& p, const QRectF& area) {
+                    Grafico::disegna(p, area, righe[r].nome, giorni[r], Twips::PerPixel);
+                });
+            }
+            return;
+        }
         for (int c = 0; c < ModelloRiepilogo::Colonne; ++c)
             testo(s, sinistraDi(c), y, 8, aCapo(ModelloRiepilogo::intestazione(c)));
         y += RigaTitoli;
@@ -97,9 +125,6 @@ PrintDocument PaginaRegistro::documento(const QString& classe, QDate dal, QDate 
         }
         if (righe.isEmpty())
             testo(s, 0, y + 80, 10, QCoreApplication::translate("PaginaRegistro", "La classe non ha alunni."));
-        if (pagine > 1)
-            testo(s, 0, Altezza - Piede + 200, 8,
-                  QCoreApplication::translate("PaginaRegistro", "Pagina %1 di %2").arg(pagina + 1).arg(pagine));
     };
     return d;
 }

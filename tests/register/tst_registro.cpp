@@ -1,5 +1,7 @@
 #include "register/frmregistro.h"
 #include "register/pin.h"
+#include "printing/pdffile.h"
+#include "printing/savedialog.h"
 #include "registro/anagrafe.h"
 #include "registro/connessione.h"
 #include "registro/schema.h"
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPasswordDigestor>
+#include <QProcess>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QStackedWidget>
@@ -203,6 +206,20 @@ void TestRegistro::tabellaEGrafico()
     QWidget* grafico = kid<QWidget>(w, "grfAlunno");
     QVERIFY(waitFor([&] { return grafico->accessibleName().contains(QLatin1String("Anna")); }, 10000));
     QVERIFY(grafico->accessibleDescription().contains(QLatin1String("2")));
+
+    // Saved as PDF: the table's page and the charts' page, as a reader of the file finds them.
+    const QString pdf = cartella_->filePath(QStringLiteral("riepilogo.pdf"));
+    SaveDialog::setSink([pdf](const QString&) { return pdf; });
+    kid<QPushButton>(w, "cmdSalvaPdf")->click();
+    SaveDialog::setSink({});
+    QVERIFY(waitFor([&] { return w->inAttesa() == 0 && PdfFile::writesInProgress() == 0 && QFile::exists(pdf); }, 20000));
+    QProcess testo;
+    testo.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(testo.waitForFinished(20000));
+    const QString letto = QString::fromUtf8(testo.readAllStandardOutput());
+    QVERIFY2(letto.contains(QLatin1String("Registro di Tarvello - classe 3A")), qPrintable(letto));
+    QVERIFY2(letto.contains(QRegularExpression(QStringLiteral("Anna +2 +2 +1 +50 %"))), qPrintable(letto));
+    QVERIFY2(letto.contains(QLatin1String("Pagina 2 di 2")), qPrintable(letto));
 }
 
 // A pupil is deleted, with every answer, only once the teacher has said yes.
