@@ -1,10 +1,12 @@
 #include "register/frmregistro.h"
+#include "register/paginaregistro.h"
 #include "register/pin.h"
 #include "printing/pdffile.h"
 #include "printing/savedialog.h"
 #include "registro/anagrafe.h"
 #include "registro/connessione.h"
 #include "registro/schema.h"
+#include "support/recordingprinter.h"
 #include "support/testsupport.h"
 
 #include <QAbstractItemModel>
@@ -30,6 +32,12 @@ private slots:
     void cleanup() { closeEverything(); }
     void pbkdf2_data();
     void pbkdf2();
+    void corrisponde_data();
+    void corrisponde();
+    void pagine_data();
+    void pagine();
+    void registroInutilizzabile_data();
+    void registroInutilizzabile();
     void pinImpostatoPoiChiesto();
     void tabellaEGrafico();
     void eliminaDopoLaDomanda();
@@ -73,6 +81,100 @@ void TestRegistro::pbkdf2()
     QFETCH(int, lunghezza);
     QCOMPARE(Pin::pbkdf2(password, sale, iterazioni, lunghezza),
              QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, password, sale, iterazioni, lunghezza));
+}
+
+void TestRegistro::corrisponde_data()
+{
+    QTest::addColumn<QString>("tenuto");
+    QTest::addColumn<QString>("scritto");
+    QTest::addColumn<bool>("entra");
+    const QString otto = Pin::impronta(QStringLiteral("12345678"));
+    QTest::newRow("the PIN") << otto << QStringLiteral("12345678") << true;
+    QTest::newRow("one digit short") << otto << QStringLiteral("1234567") << false;
+    QTest::newRow("one digit more") << otto << QStringLiteral("123456789") << false;
+    QTest::newRow("nothing typed") << otto << QString() << false;
+    QTest::newRow("no PIN kept") << QString() << QString() << false;
+    QTest::newRow("not a digest") << QStringLiteral("12345678") << QStringLiteral("12345678") << false;
+    QTest::newRow("digest cut short") << otto.left(otto.lastIndexOf(QLatin1Char('$')) + 1) << QStringLiteral("12345678") << false;
+    QTest::newRow("rounds changed") << QString(otto).replace(QStringLiteral("$100000$"), QStringLiteral("$1$"))
+                                    << QStringLiteral("12345678") << false;
+}
+
+// Only the PIN that made the digest opens; a value that is not a whole digest opens nothing.
+void TestRegistro::corrisponde()
+{
+    QFETCH(QString, tenuto);
+    QFETCH(QString, scritto);
+    QFETCH(bool, entra);
+    QCOMPARE(Pin::corrisponde(scritto, tenuto), entra);
+}
+
+void TestRegistro::pagine_data()
+{
+    QTest::addColumn<int>("alunni");
+    QTest::addColumn<int>("conRisposte");
+    QTest::addColumn<int>("pagine");
+    QTest::newRow("no pupils") << 0 << 0 << 1;
+    QTest::newRow("a class, no answers") << 25 << 0 << 1;
+    QTest::newRow("a class, four charts a page") << 25 << 9 << 4;
+    QTest::newRow("a table over two pages") << 60 << 0 << 2;
+}
+
+// Every pupil is printed once, on as many pages as the table needs, then the charts of those
+// who answered; every page stays within the page's extent.
+void TestRegistro::pagine()
+{
+    QFETCH(int, alunni);
+    QFETCH(int, conRisposte);
+    QFETCH(int, pagine);
+    QList<Consultazione::Riepilogo> righe;
+    QList<QList<Consultazione::Giorno>> giorni;
+    for (int i = 0; i < alunni; ++i) {
+        Consultazione::Riepilogo r;
+        r.nome = QStringLiteral("Alunno %1").arg(i);
+        righe.append(r);
+        giorni.append(i < conRisposte ? QList<Consultazione::Giorno>{{QDate(2026, 12, 1), 3, 1, 9.5}}
+                                      : QList<Consultazione::Giorno>());
+    }
+    const PrintDocument d = PaginaRegistro::documento(QStringLiteral("3A"), QDate(2026, 11, 1), QDate(2026, 12, 1), righe, giorni);
+    QCOMPARE(d.pages, pagine);
+    RecordingPrinter carta;
+    PaginaRegistro::disegnaTutto(carta, d);
+    QCOMPARE(carta.count(RecordingPrinter::Op::NewPage), pagine - 1);
+    for (int i = 0; i < alunni; ++i) {
+        const QString nome = righe[i].nome;
+        QCOMPARE(std::count_if(carta.ops.cbegin(), carta.ops.cend(), [&](const auto& o) { return o.text == nome; }), 1);
+    }
+    for (const auto& o : std::as_const(carta.ops))
+        QVERIFY(o.a.y() >= 0 && o.a.y() < PaginaRegistro::Altezza && o.a.x() < PaginaRegistro::Larghezza);
+}
+
+void TestRegistro::registroInutilizzabile_data()
+{
+    QTest::addColumn<QString>("prima");
+    QTest::addColumn<QString>("detto");
+    QTest::newRow("a newer program's") << QStringLiteral("PRAGMA user_version = 99") << QStringLiteral("più nuova");
+    QTest::newRow("another program's") << QStringLiteral("CREATE TABLE conti (id INTEGER)") << QStringLiteral("non è un registro");
+}
+
+// A register the window cannot use is told on the PIN's page, and left as it was.
+void TestRegistro::registroInutilizzabile()
+{
+    QFETCH(QString, prima);
+    QFETCH(QString, detto);
+    {
+        Connessione c(file_);
+        QVERIFY(QSqlQuery(c.db()).exec(prima));
+    }
+    FrmRegistro* w = &FrmRegistro::apri(file_);
+    auto* esito = kid<QLabel>(w, "lblPinEsito");
+    QVERIFY(waitFor([&] { return esito->text().contains(detto); }, 10000));
+    QVERIFY(!kid<QLineEdit>(w, "txtPin")->isEnabled());
+    closeEverything();
+    Connessione c(file_);
+    QSqlQuery q(c.db());
+    QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) && q.next());
+    QCOMPARE(q.value(0).toInt(), prima.startsWith(QLatin1String("CREATE")) ? 1 : 0);
 }
 
 void TestRegistro::scrivi(QLineEdit* campo, const QString& testo)
