@@ -73,8 +73,10 @@ deps-run:
 deps-test:
 	@$(call install,$(PACKAGES_TEST))
 
-# The benchmarks, under a private X server; each prints its figure and its ratio.
+# The benchmarks, under a private X server; each prints its figure and its ratio. Recording
+# answers needs no screen.
 bench: deps-run deps-x build
+	$(BUILD)/bench/tarvello-bench-registro
 	tools/xrun.sh $(BUILD)/bench/tarvello-bench
 
 deps-x:

@@ -3,6 +3,7 @@
 #include "forms/form.h"
 #include "forms/picture.h"
 #include "forms/stile.h"
+#include "registro/luogo.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -139,10 +140,16 @@ bool preparaDaRigaDiComando(QApplication& app)
     riga.addHelpOption();
     riga.addVersionOption();
     riga.addOption(opzioneLingua());
+    const QCommandLineOption registro(
+        QStringLiteral("registro"),
+        QCoreApplication::translate("Avvio", "Il file del registro in cui sono tenute le risposte."),
+        QStringLiteral("file"));
+    riga.addOption(registro);
     const QCommandLineOption insegnante(QStringLiteral("registro-insegnante"),
                                         QCoreApplication::translate("Avvio", "Apre il registro dell'insegnante."));
     riga.addOption(insegnante);
     riga.process(app);
+    Luogo::scegli(riga.value(registro));
     apriRegistro() = riga.isSet(insegnante);
     if (!lingua.isEmpty() && !lingue.contains(lingua)) {
         std::fprintf(stderr, "%s\n",

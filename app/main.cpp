@@ -1,9 +1,10 @@
 #include "app/avvio.h"
+#include "app/finestre.h"
 #include "app/frminizio.h"
 #include "register/frmregistro.h"
+#include "registro/luogo.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
@@ -16,9 +17,14 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (!preparaDaRigaDiComando(app))
         return 1;
-    if (registroInsegnante())
-        FrmRegistro::apri(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/registro.sqlite"));
-    else
-        loadForm<FrmInizio>().showModeless();
-    return QApplication::exec();
+    // The teacher's register records nothing: it only reads and tidies the register.
+    if (registroInsegnante()) {
+        FrmRegistro::apri(luogoRegistro());
+        return QApplication::exec();
+    }
+    avviaRegistratore();
+    loadForm<FrmInizio>().showModeless();
+    const int esito = QApplication::exec();
+    concludiRegistratore();
+    return esito;
 }

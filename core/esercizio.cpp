@@ -53,6 +53,7 @@ std::optional<QString> Esercizio::Istruzione(int tipo)
 
 void Esercizio::Avvia()
 {
+    ConcludiRisposta();
     quadro_ = Quadro{};
     fuoco_ = Fuoco::Invariato;
     NumOperazione = 0;
@@ -61,6 +62,8 @@ void Esercizio::Avvia()
 
 void Esercizio::NuovoEsercizio()
 {
+    ConcludiRisposta();
+    ++esercizi_;
     quadro_.postiS.fill(false);
     quadro_.postiD.fill(false);
     NumElementiD = 0;
@@ -173,10 +176,41 @@ void Esercizio::Verifica()
         fuoco_ = Fuoco::Si;
     }
     CalcolaTempo();
+    if (!registra_)
+        return;
+    ConcludiRisposta();
+    Risposta r;
+    r.esercizio = esercizi_;
+    r.quando = QDateTime::currentDateTimeUtc();
+    r.tipo = tipo_;
+    r.figura = FiguraCorrente;
+    r.n = NumElementiS;
+    r.m = NumInizialeD;
+    r.dato = NumElementiD;
+    r.esatta = NumElementiD == NumElementiS + 1;
+    r.secondi = trascorso_;
+    sospesa_ = std::move(r);
+    if (sospesa_->esatta)
+        consegna(Seguito::Nessuno);
 }
+
+void Esercizio::consegna(Seguito seguito)
+{
+    if (!sospesa_)
+        return;
+    sospesa_->seguito = seguito;
+    // Taken out first: whatever the receiver does, this answer is not handed twice.
+    const Risposta r = *std::exchange(sospesa_, std::nullopt);
+    if (registra_)
+        registra_(r);
+}
+
+void Esercizio::ConcludiRisposta() { consegna(Seguito::Nessuno); }
 
 void Esercizio::SiSi()
 {
+    // After the window stepped in, "OK" finds nothing waiting: that answer went with the third "NO".
+    consegna(Seguito::Aiuto);
     Tentativi = 0;
     riempiD(NumElementiS + 1);
     quadro_.esito.clear();
@@ -187,6 +221,7 @@ void Esercizio::SiSi()
 void Esercizio::NoNo()
 {
     piuUno(Tentativi);
+    consegna(Tentativi >= 3 ? Seguito::Intervento : Seguito::Rifiuto);
     if (Tentativi >= 3) {
         Tentativi = 0;
         davanti(Riquadro::Intervento);
@@ -206,6 +241,7 @@ void Esercizio::CalcolaTempo()
     // The clock starts again from zero at midnight.
     if (trascorso < 0)
         trascorso += SecondiGiorno;
+    trascorso_ = trascorso;
     TempoParziale = qint32(std::floor(trascorso));
     const QString TestoTempoParziale = conSegno(TempoParziale);
     TempoTotale = qint32(std::min<qint64>(qint64(TempoTotale) + TempoParziale, std::numeric_limits<qint32>::max()));

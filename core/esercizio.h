@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/estrazione.h"
+#include "core/risposta.h"
 #include "core/testo.h"
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 // The exercise as the exercise window runs it, without the window: drawing an exercise,
@@ -69,6 +71,15 @@ public:
     // The focus a step asked for, once: reading it clears it.
     Fuoco prendiFuoco();
 
+    // Who is handed each answer, once what followed it is known: a right one at once, a wrong
+    // one at the pupil's reply to the help question (or the window's stepping in). Called on the
+    // thread that runs the steps; empty: answers are not kept.
+    using Registrazione = std::function<void(const Risposta&)>;
+    void registraCon(Registrazione registra) { registra_ = std::move(registra); }
+    // Hands over a wrong answer still waiting for the pupil's reply, as nothing followed it: the
+    // window was closed or the program ends.
+    void ConcludiRisposta();
+
     // The instruction line of a kind; none for a value that is not a kind of exercise.
     static std::optional<QString> Istruzione(int tipo);
 
@@ -97,8 +108,13 @@ private:
     int riempiD(int figure);
     void visualizzaDelTipo();
     void davanti(Riquadro r);
+    void consegna(Seguito seguito);
 
     Quadro quadro_;
     Fuoco fuoco_ = Fuoco::Invariato;
     int tipo_ = InsiemeVuoto;
+    Registrazione registra_;
+    std::optional<Risposta> sospesa_;
+    int esercizi_ = 0;       // exercises of the whole run, never started again
+    double trascorso_ = 0;   // the last answer's seconds, before they are cut to whole ones
 };

@@ -203,7 +203,12 @@ void frmOperativo::costruisciIntervento()
 
 void frmOperativo::onLoad() { Avvia(); }
 
-void frmOperativo::onUnload() { Esci(); }
+void frmOperativo::onUnload()
+{
+    // A wrong answer left without a reply to the help question is kept as it stands.
+    esercizio_.ConcludiRisposta();
+    Esci();
+}
 
 void frmOperativo::Avvia()
 {

@@ -1,5 +1,7 @@
 #include "registro/connessione.h"
 
+#include "registro/schema.h"
+
 #include <QAtomicInt>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -7,13 +9,13 @@
 namespace {
 QAtomicInt numero;
 
-bool esegui(QSqlDatabase db, const QString& istruzione, QString* errore)
+bool esegui(QSqlDatabase db, const QString& istruzione, QSqlError* errore)
 {
     QSqlQuery q(db);
     if (q.exec(istruzione))
         return true;
     if (errore)
-        *errore = q.lastError().text();
+        *errore = q.lastError();
     return false;
 }
 } // namespace
@@ -23,17 +25,21 @@ Connessione::Connessione(const QString& file, int attesaMs)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome_);
     if (!db.isValid()) {
-        errore_ = QStringLiteral("SQLite driver missing");
+        errore_ = QSqlError(QStringLiteral("SQLite driver missing"), {}, QSqlError::ConnectionError);
         return;
     }
     db.setDatabaseName(file);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(attesaMs));
     if (!db.open()) {
-        errore_ = db.lastError().text();
+        errore_ = db.lastError();
         return;
     }
-    // Reading the journal mode reads the file: a file that is not a register fails here.
-    aperta_ = esegui(db, QStringLiteral("PRAGMA journal_mode=WAL"), &errore_) &&
+    // Reading the version reads the file: a file that is no database fails here.
+    if (!esegui(db, QStringLiteral("PRAGMA user_version"), &errore_))
+        return;
+    const Schema::Stato stato = Schema::riconosci(db);
+    const bool nostro = stato != Schema::Stato::Futuro && stato != Schema::Stato::Estraneo;
+    aperta_ = (!nostro || esegui(db, QStringLiteral("PRAGMA journal_mode=WAL"), &errore_)) &&
               esegui(db, QStringLiteral("PRAGMA foreign_keys=ON"), &errore_);
 }
 
@@ -49,12 +55,12 @@ Connessione::~Connessione()
 
 QSqlDatabase Connessione::db() const { return QSqlDatabase::database(nome_, false); }
 
-bool iniziaScrittura(QSqlDatabase db, QString* errore)
+bool iniziaScrittura(QSqlDatabase db, QSqlError* errore)
 {
     return esegui(db, QStringLiteral("BEGIN IMMEDIATE"), errore);
 }
 
-bool concludiScrittura(QSqlDatabase db, bool riuscita, QString* errore)
+bool concludiScrittura(QSqlDatabase db, bool riuscita, QSqlError* errore)
 {
     if (riuscita && esegui(db, QStringLiteral("COMMIT"), errore))
         return true;

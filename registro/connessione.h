@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 // One connection to a register file, made and used on one thread only (Qt's rule for its SQL
 // connections) and removed with this object. Open: the SQLite driver with a busy time-out,
 // the WAL journal and foreign keys on. The driver's plug-in is loaded by the first one made.
+// A newer program's register and another program's database are opened as they are: their
+// journal mode is theirs.
 class Connessione
 {
 public:
@@ -15,7 +18,9 @@ public:
     Connessione& operator=(const Connessione&) = delete;
 
     bool aperta() const { return aperta_; }
-    QString errore() const { return errore_; }
+    QString errore() const { return errore_.text(); }
+    // What SQLite said, with its code (SQLITE_NOTADB for a file that is no database).
+    QSqlError erroreSql() const { return errore_; }
     QString file() const { return file_; }
     // The connection itself, valid while this object lives; queries made on it must be gone
     // before this object is.
@@ -24,7 +29,7 @@ public:
 private:
     QString nome_;
     QString file_;
-    QString errore_;
+    QSqlError errore_;
     bool aperta_ = false;
 };
 
@@ -32,16 +37,30 @@ private:
 // deferred one that reads first can fail half-way under WAL when another writer comes in.
 // `passi` returns false to roll everything back. False when the lock, a step or the commit
 // failed; `errore` then says why.
+// With a QSqlError, SQLite's code comes along (the lock, a full disk, a corrupt file); a step
+// that fails sets it itself.
 template <class Passi>
 bool scrivi(QSqlDatabase db, Passi&& passi, QString* errore = nullptr);
+template <class Passi>
+bool scrivi(QSqlDatabase db, Passi&& passi, QSqlError* errore);
 
-bool iniziaScrittura(QSqlDatabase db, QString* errore);
-bool concludiScrittura(QSqlDatabase db, bool riuscita, QString* errore);
+bool iniziaScrittura(QSqlDatabase db, QSqlError* errore);
+bool concludiScrittura(QSqlDatabase db, bool riuscita, QSqlError* errore);
 
 template <class Passi>
-bool scrivi(QSqlDatabase db, Passi&& passi, QString* errore)
+bool scrivi(QSqlDatabase db, Passi&& passi, QSqlError* errore)
 {
     if (!iniziaScrittura(db, errore))
         return false;
     return concludiScrittura(db, passi(), errore);
+}
+
+template <class Passi>
+bool scrivi(QSqlDatabase db, Passi&& passi, QString* errore)
+{
+    QSqlError e;
+    const bool fatto = scrivi(db, std::forward<Passi>(passi), &e);
+    if (!fatto && errore && e.isValid())
+        *errore = e.text();
+    return fatto;
 }

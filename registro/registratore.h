@@ -2,6 +2,7 @@
 
 #include "core/risposta.h"
 
+#include <QSqlDatabase>
 #include <QString>
 #include <QUuid>
 
@@ -37,10 +38,15 @@ public:
     // For tests and benchmarks: waits until everything handed over is written (true), or the
     // time runs out (false).
     bool attendi(int ms);
-    // Answers handed over and not yet in the register.
+    // Answers handed over and not yet in the register (nor, past the bound, in the journal).
     int inAttesa() const;
 
 private:
     struct Lavoro;
     std::unique_ptr<Lavoro> lavoro_;
 };
+
+// What the teacher is told about the register when they open it (a corrupt register set aside
+// and a new one begun), in the language of the run that wrote it; empty: nothing to tell.
+// Kept in the register's settings under `avviso_registro`, until it is set empty.
+QString avvisoRegistro(QSqlDatabase db);

@@ -53,20 +53,25 @@ int Schema::versione(QSqlDatabase db)
     return q.value(0).toInt();
 }
 
+Schema::Stato Schema::riconosci(QSqlDatabase db)
+{
+    const int v = versione(db);
+    if (v < 0)
+        return Stato::Errore;
+    if (v > Versione)
+        return Stato::Futuro;
+    return v == 0 && estraneo(db) ? Stato::Estraneo : Stato::Pronto;
+}
+
 Schema::Esito Schema::prepara(QSqlDatabase db)
 {
     Esito esito;
     esito.versione = versione(db);
-    if (esito.versione < 0) {
-        esito.messaggio = db.lastError().text();
-        return esito;
-    }
-    if (esito.versione > Versione) {
-        esito.stato = Stato::Futuro;
-        return esito;
-    }
-    if (esito.versione == 0 && estraneo(db)) {
-        esito.stato = Stato::Estraneo;
+    const Stato stato = riconosci(db);
+    if (stato != Stato::Pronto) {
+        esito.stato = stato;
+        if (stato == Stato::Errore)
+            esito.messaggio = db.lastError().text();
         return esito;
     }
     for (int v = esito.versione; v < Versione; ++v) {

@@ -35,6 +35,10 @@ struct Esito
 // database becomes a register.
 Esito prepara(QSqlDatabase db);
 
+// What the file is, only reading it: Futuro, Estraneo, Errore when it cannot be read, else
+// Pronto (a register of this version or older, or an empty database).
+Stato riconosci(QSqlDatabase db);
+
 // The version the register carries (PRAGMA user_version); -1 when it cannot be read.
 int versione(QSqlDatabase db);
 

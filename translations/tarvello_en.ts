@@ -49,6 +49,10 @@
         <translation>Unknown language: %1. Languages available: %2.</translation>
     </message>
     <message>
+        <source>Il file del registro in cui sono tenute le risposte.</source>
+        <translation>The register file where the answers are kept.</translation>
+    </message>
+    <message>
         <source>Apre il registro dell&apos;insegnante.</source>
         <translation>Opens the teacher&apos;s register.</translation>
     </message>
@@ -661,6 +665,13 @@
     <message>
         <source>La cartella %1 non esiste.</source>
         <translation>The folder %1 does not exist.</translation>
+    </message>
+</context>
+<context>
+    <name>Registratore</name>
+    <message>
+        <source>Il registro era guasto: è stato messo da parte come %1 e ne è stato iniziato uno nuovo.</source>
+        <translation>The register was damaged: it was set aside as %1 and a new one was begun.</translation>
     </message>
 </context>
 <context>

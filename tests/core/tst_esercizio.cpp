@@ -249,6 +249,62 @@ private slots:
         QCOMPARE(e.quadro().risEsatte, QStringLiteral("32767"));
     }
 
+    // Every answer handed over once, when what followed it is known. Keys: r a right answer, w a
+    // wrong one, s "SI", n "NO", o "OK", a "AVANTI >>>", c the window closed, A it opened again.
+    // Each answer handed is told as its exercise, T or F (right or wrong), and what followed
+    // (0 to 3, as Seguito).
+    void answersHandedOver_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("handed");
+        QTest::newRow("right") << "r" << "1T0";
+        QTest::newRow("wrong, help") << "ws" << "1F1";
+        QTest::newRow("wrong, refused, right") << "wnr" << "1F2 1T0";
+        QTest::newRow("three refused, OK") << "wnwnwno" << "1F2 1F2 1F3";
+        QTest::newRow("wrong, window closed") << "wcc" << "1F0";
+        QTest::newRow("right, next exercise, wrong, help") << "raws" << "1T0 2F1";
+        QTest::newRow("wrong, window closed, opened again") << "wcAr" << "1F0 2T0";
+    }
+
+    void answersHandedOver()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, handed);
+        FakeClock clock(36000.0f);
+        QList<Risposta> consegnate;
+        Esercizio e;
+        e.registraCon([&](const Risposta& r) { consegnate << r; });
+        e.ScegliTipo(InsiemeVuoto);
+        e.Avvia();
+        Risposta prima; // as the exercise stood at its first check
+        for (QChar k : keys) {
+            if (k == 'r' || k == 'w') {
+                const int voluti = e.NumElementiS + (k == 'r' ? 1 : 2);
+                while (e.NumElementiD < voluti)
+                    e.Aggiungi();
+                clock.now += 2.25f;
+                if (prima.esercizio == 0)
+                    prima = {{}, {}, 1, {}, {}, {}, InsiemeVuoto, e.FiguraCorrente, e.NumElementiS, e.NumInizialeD,
+                             voluti, k == 'r', 2.25, {}};
+                e.Verifica();
+            } else {
+                const QHash<QChar, void (Esercizio::*)()> passi{{'s', &Esercizio::SiSi},   {'o', &Esercizio::SiSi},
+                                                               {'n', &Esercizio::NoNo},   {'a', &Esercizio::NuovoEsercizio},
+                                                               {'A', &Esercizio::Avvia}, {'c', &Esercizio::ConcludiRisposta}};
+                (e.*passi.value(k))();
+            }
+        }
+        QStringList detto;
+        for (const Risposta& r : consegnate)
+            detto << QStringLiteral("%1%2%3").arg(r.esercizio).arg(r.esatta ? 'T' : 'F').arg(int(r.seguito));
+        QCOMPARE(detto.join(' '), handed);
+        Risposta r = consegnate.first();
+        QVERIFY(r.quando.toString(Qt::ISODate).endsWith(u'Z'));
+        r.quando = {};
+        r.seguito = {};
+        QCOMPARE(r, prima);
+    }
+
     void timing_data()
     {
         QTest::addColumn<float>("start");
