@@ -8,6 +8,7 @@
 #include "register/modelloriepilogo.h"
 #include "register/paginaregistro.h"
 #include "register/pin.h"
+#include "registro/registratore.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,6 +41,7 @@
 
 namespace {
 
+// The recorder's warning is kept until the teacher has read it, then set empty.
 const QString AvvisoRegistro = QStringLiteral("avviso_registro");
 // The last 30 days, today included.
 constexpr int GiorniPredefiniti = 30;
@@ -81,20 +83,6 @@ QString perFile(const QString& nome)
     QString s = nome.trimmed();
     s.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\s]+")), QStringLiteral("-"));
     return s;
-}
-
-// The CSV the way an Italian spreadsheet opens it: the class's summary, or every answer.
-bool scriviCsv(QSqlDatabase db, const QString& file, bool tutteLeRisposte, const QUuid& classe, QDate dal, QDate al,
-               QString* errore)
-{
-    Q_UNUSED(db);
-    Q_UNUSED(file);
-    Q_UNUSED(tutteLeRisposte);
-    Q_UNUSED(classe);
-    Q_UNUSED(dal);
-    Q_UNUSED(al);
-    *errore = QStringLiteral("CSV not yet connected");
-    return false;
 }
 
 QLabel* etichetta(const QString& testo, QWidget* compagno)
@@ -306,14 +294,14 @@ QWidget* FrmRegistro::paginaRegistro()
     cmdClasseDelPc = tasto(tr("Classe di &questo PC..."), "cmdClasseDelPc", &FrmRegistro::classeDelPc);
     cmdEliminaAlunno = tasto(tr("&Elimina alunno..."), "cmdEliminaAlunno", &FrmRegistro::eliminaAlunno);
     cmdEliminaPrima = tasto(tr("Elimina risposte &prima di..."), "cmdEliminaPrima", &FrmRegistro::eliminaPrima);
-    cmdEsportaCsv = tasto(tr("Esporta &CSV..."), "cmdEsportaCsv", nullptr);
+    cmdEsportaCsv = tasto(tr("Esp&orta CSV..."), "cmdEsportaCsv", nullptr);
     auto* menuCsv = new QMenu(cmdEsportaCsv);
     menuCsv->setObjectName(QStringLiteral("mnuEsportaCsv"));
     menuCsv->addAction(tr("Riepilogo della classe"), this, [this] { esportaCsv(false); })->setObjectName(QStringLiteral("mnuCsvRiepilogo"));
     menuCsv->addAction(tr("Tutte le risposte della classe"), this, [this] { esportaCsv(true); })->setObjectName(QStringLiteral("mnuCsvRisposte"));
     cmdEsportaCsv->setMenu(menuCsv);
     cmdStampa = tasto(tr("&Stampa..."), "cmdStampa", &FrmRegistro::stampa);
-    cmdSalvaPdf = tasto(tr("Salva P&DF..."), "cmdSalvaPdf", &FrmRegistro::salvaPdf);
+    cmdSalvaPdf = tasto(tr("Salva PD&F..."), "cmdSalvaPdf", &FrmRegistro::salvaPdf);
     auto* tasti = new QHBoxLayout;
     for (QPushButton* b : {cmdNuovaClasse, cmdAggiungiAlunni, cmdClasseDelPc, cmdEliminaAlunno, cmdEliminaPrima})
         tasti->addWidget(b);
@@ -374,7 +362,7 @@ void FrmRegistro::onLoad()
     modoPin(ModoPin::Lettura);
     chiedi<Apertura>(
         [](QSqlDatabase db) {
-            return Apertura{!Anagrafe::impostazione(db, Pin::Chiave).isEmpty(), Anagrafe::impostazione(db, AvvisoRegistro)};
+            return Apertura{!Anagrafe::impostazione(db, Pin::Chiave).isEmpty(), avvisoRegistro(db)};
         },
         [this](const Apertura& a) {
             lblAvviso->setText(a.avviso);
@@ -420,6 +408,12 @@ void FrmRegistro::confermaPin()
         lblPinEsito->setText(tr("Il PIN ha da %1 a %2 cifre.").arg(Pin::MinCifre).arg(Pin::MaxCifre));
         txtPin->setFocus();
         txtPin->selectAll();
+        return;
+    }
+    // Enter after the first PIN goes on to the second.
+    if (modo_ == ModoPin::Imposta && txtPinConferma->text().isEmpty()) {
+        lblPinEsito->clear();
+        txtPinConferma->setFocus();
         return;
     }
     pinInVerifica_ = true;
@@ -749,9 +743,15 @@ void FrmRegistro::esportaCsv(bool tutteLeRisposte)
     const QDate da = dal();
     const QDate a = al();
     chiedi<Esito>(
-        [=](QSqlDatabase db) {
+        [registro = file_, file, tutteLeRisposte, c, da, a](QSqlDatabase db) {
             Esito e;
-            e.ok = scriviCsv(db, file, tutteLeRisposte, c, da, a, &e.errore);
+            Q_UNUSED(db);
+            Q_UNUSED(registro);
+            Q_UNUSED(tutteLeRisposte);
+            Q_UNUSED(c);
+            Q_UNUSED(da);
+            Q_UNUSED(a);
+            e.errore = QStringLiteral("CSV export comes with the register's CSV files");
             return e;
         },
         [this, file](const Esito& e) {

@@ -316,8 +316,8 @@
         <translation>Delete answers &amp;before...</translation>
     </message>
     <message>
-        <source>Esporta &amp;CSV...</source>
-        <translation>Export &amp;CSV...</translation>
+        <source>Esp&amp;orta CSV...</source>
+        <translation>E&amp;xport CSV...</translation>
     </message>
     <message>
         <source>Tutte le risposte della classe</source>
@@ -328,8 +328,8 @@
         <translation>P&amp;rint...</translation>
     </message>
     <message>
-        <source>Salva P&amp;DF...</source>
-        <translation>Save P&amp;DF...</translation>
+        <source>Salva PD&amp;F...</source>
+        <translation>&amp;Save PDF...</translation>
     </message>
     <message>
         <source>Il registro non risponde: forse un altro programma lo tiene occupato. Riprova tra poco.</source>

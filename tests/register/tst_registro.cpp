@@ -11,6 +11,7 @@
 
 #include <QAbstractItemModel>
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
