@@ -1,8 +1,9 @@
 #include "app/avvio.h"
 #include "app/finestre.h"
-#include "app/frminizio.h"
+#include "app/primafinestra.h"
 #include "register/frmregistro.h"
 #include "registro/luogo.h"
+#include "registro/registratore.h"
 
 #include <QApplication>
 
@@ -23,7 +24,8 @@ int main(int argc, char* argv[])
         return QApplication::exec();
     }
     avviaRegistratore();
-    loadForm<FrmInizio>().showModeless();
+    suAlunnoScelto([](const QUuid& alunno) { registratore().scegliAlunno(alunno); });
+    apriPrimaFinestra(luogoRegistro());
     const int esito = QApplication::exec();
     concludiRegistratore();
     return esito;

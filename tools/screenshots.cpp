@@ -15,6 +15,7 @@
 #include "forms/pushkey.h"
 #include "core/random.h"
 #include "printing/savedialog.h"
+#include "register/frmchisei.h"
 #include "register/frmregistro.h"
 #include "register/pin.h"
 #include "registro/anagrafe.h"
@@ -243,6 +244,19 @@ int main(int argc, char* argv[])
     QDir().mkpath(cartella);
     Random::seed(2026);
     Clock::setSource([] { return orologio; });
+
+    // "Chi sei?" for a class of 24, as it comes before the start window.
+    QList<Alunno> classe;
+    for (const char* nome : {"Alessia", "Andrea", "Beatrice", "Carlo", "Chiara", "Davide", "Elena", "Emma",
+                             "Federico", "Francesco", "Gabriele", "Giorgia", "Giulia", "Leonardo", "Lorenzo",
+                             "Maria Vittoria", "Martina", "Matteo", "Nicolò", "Rebecca", "Riccardo", "Sofia",
+                             "Tommaso", "Viola"})
+        classe.append({QUuid::createUuid(), QString::fromUtf8(nome)});
+    auto* chiSei = new FrmChiSei(classe);
+    chiSei->load();
+    chiSei->showModeless();
+    foto(*chiSei, "chisei");
+    chiSei->unload();
 
     FrmInizio& inizio = loadForm<FrmInizio>();
     inizio.showModeless();

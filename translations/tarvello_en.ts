@@ -151,6 +151,17 @@
     </message>
 </context>
 <context>
+    <name>FrmChiSei</name>
+    <message>
+        <source>Chi sei?</source>
+        <translation>Who are you?</translation>
+    </message>
+    <message>
+        <source>Non sono nell&apos;elenco</source>
+        <translation>I am not on the list</translation>
+    </message>
+</context>
+<context>
     <name>FrmInizio</name>
     <message>
         <source>INSIEME VUOTO (  )</source>

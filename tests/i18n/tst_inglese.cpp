@@ -4,6 +4,7 @@
 #include "core/esercizio.h"
 #include "exercise/frmoperativo.h"
 #include "forms/accessibilita.h"
+#include "register/frmchisei.h"
 #include "support/esercizio.h"
 #include "support/printservice.h"
 #include "support/recordingprinter.h"
@@ -208,6 +209,16 @@ private slots:
         for (const char* finestra : {"frmAutore", "frmStampaSchede", "frmStampaSchede2", "frmStampaSchede3",
                                      "frmStampante"})
             QVERIFY2(percorse.contains(QLatin1String(finestra)), finestra);
+    }
+
+    // "Chi sei?" with no pupil: the names a teacher writes are nobody's translation.
+    void whoAreYou()
+    {
+        auto* w = new FrmChiSei({});
+        w->load();
+        w->showModeless();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Who are you?"));
+        percorri(w);
     }
 
     void exerciseInEveryState_data()
