@@ -31,8 +31,9 @@ PACKAGES_DEBIAN13 := debootstrap debian-archive-keyring git
 run: deps-run build
 	./$(BUILD)/tarvello
 
+# The tests keep whatever they record in the build folder, never in the user's own register.
 test: deps-run deps-test build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && XDG_DATA_HOME=$(CURDIR)/$(BUILD)/dati-dei-test ctest --output-on-failure -j $(JOBS)
 
 # The whole suite again, built with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer: any error or leak of the program's own code fails it. Strings are checked as
@@ -45,7 +46,7 @@ sanitize: deps-run deps-test
 	ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp \
-	ctest --output-on-failure -j $(JOBS)
+	XDG_DATA_HOME=$(CURDIR)/$(BUILD)-asan/dati-dei-test ctest --output-on-failure -j $(JOBS)
 
 # `make test` again, as root on a minimal Debian 13 made with debootstrap (kept in
 # $(BUILD)/debian13, made again when the package lists change), on a clean checkout of HEAD:
@@ -77,6 +78,7 @@ deps-test:
 # answers needs no screen.
 bench: deps-run deps-x build
 	$(BUILD)/bench/tarvello-bench-registro
+	$(BUILD)/bench/tarvello-bench-consultazione
 	tools/xrun.sh $(BUILD)/bench/tarvello-bench
 
 deps-x:

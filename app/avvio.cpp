@@ -3,6 +3,7 @@
 #include "forms/form.h"
 #include "forms/picture.h"
 #include "forms/stile.h"
+#include "registro/esporta.h"
 #include "registro/luogo.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstdlib>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -116,6 +118,18 @@ void preparaApplicazione(QApplication& app, const QString& lingua)
     Form::setOnLastUnloaded([] { QCoreApplication::quit(); });
 }
 
+namespace {
+// For a technician's script: the exit code says whether the file was written.
+int esportaCsv(const QString& registro, const QString& csv)
+{
+    QString errore;
+    if (esportaRisposte(registro, csv, &errore))
+        return 0;
+    std::fprintf(stderr, "%s\n", errore.toLocal8Bit().constData());
+    return 1;
+}
+} // namespace
+
 bool registroInsegnante() { return apriRegistro(); }
 
 bool preparaDaRigaDiComando(QApplication& app)
@@ -144,10 +158,13 @@ bool preparaDaRigaDiComando(QApplication& app)
         QStringLiteral("registro"),
         QCoreApplication::translate("Avvio", "Il file del registro in cui sono tenute le risposte."),
         QStringLiteral("file"));
-    riga.addOption(registro);
+    const QCommandLineOption esporta(
+        QStringLiteral("esporta-csv"),
+        QCoreApplication::translate("Avvio", "Scrive ogni risposta del registro nel file CSV indicato ed esce."),
+        QStringLiteral("file"));
     const QCommandLineOption insegnante(QStringLiteral("registro-insegnante"),
                                         QCoreApplication::translate("Avvio", "Apre il registro dell'insegnante."));
-    riga.addOption(insegnante);
+    riga.addOptions({registro, esporta, insegnante});
     riga.process(app);
     Luogo::scegli(riga.value(registro));
     apriRegistro() = riga.isSet(insegnante);
@@ -157,5 +174,7 @@ bool preparaDaRigaDiComando(QApplication& app)
                                     .arg(lingua, lingue.join(QStringLiteral(", ")))));
         return false;
     }
+    if (riga.isSet(esporta))
+        std::exit(esportaCsv(luogoRegistro(), riga.value(esporta)));
     return true;
 }

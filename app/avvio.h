@@ -18,8 +18,9 @@ QString linguaPreferita(const QStringList& preferite);
 // is unloaded, and large buffers that go back to the system when freed.
 void preparaApplicazione(QApplication& app, const QString& lingua = QString());
 
-// Sets the program up as its command line asks: `--lingua it|en`, `--help`, `--version`.
-// Help, the version and a wrong command line are told and end the program at once; a language
+// Sets the program up as its command line asks: `--lingua it|en`, `--help`, `--version`,
+// `--esporta-csv FILE` (every answer of the register `--registro FILE`).
+// Help, the version, an export and a wrong command line are told and end the program at once; a language
 // the program does not speak is told and returns false.
 bool preparaDaRigaDiComando(QApplication& app);
 

@@ -53,6 +53,10 @@
         <translation>The register file where the answers are kept.</translation>
     </message>
     <message>
+        <source>Scrive ogni risposta del registro nel file CSV indicato ed esce.</source>
+        <translation>Writes every answer of the register into the CSV file given, and exits.</translation>
+    </message>
+    <message>
         <source>Apre il registro dell&apos;insegnante.</source>
         <translation>Opens the teacher&apos;s register.</translation>
     </message>
@@ -89,6 +93,33 @@
     <message>
         <source>Secondo insieme prevalente - Togli elementi</source>
         <translation>Second set too big - Remove elements</translation>
+    </message>
+</context>
+<context>
+    <name>Esporta</name>
+    <message>
+        <source>Il file %1 non si può scrivere: %2</source>
+        <translation>The file %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Il registro %1 non c&apos;è.</source>
+        <translation>The register %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Il registro %1 non si può aprire: %2</source>
+        <translation>The register %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Il registro %1 è di una versione di Tarvello più recente.</source>
+        <translation>The register %1 is from a newer version of Tarvello.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è un registro di Tarvello.</source>
+        <translation>The file %1 is not a Tarvello register.</translation>
+    </message>
+    <message>
+        <source>Il registro %1 non si può leggere.</source>
+        <translation>The register %1 cannot be read.</translation>
     </message>
 </context>
 <context>

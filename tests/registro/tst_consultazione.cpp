@@ -1,43 +1,47 @@
 #include "registro/anagrafe.h"
 #include "registro/connessione.h"
 #include "registro/consultazione.h"
+#include "registro/esporta.h"
 #include "registro/schema.h"
+#include "support/risposte.h"
 
+#include <QFile>
 #include <QHash>
-#include <QSqlQuery>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 using namespace Consultazione;
 
-// Times below are the teacher's, in Rome (the test runs with TZ set so): in December a local day
-// begins at 23:00 UTC of the day before.
 namespace {
-
-const QUuid S1{QStringLiteral("{00000000-0000-0000-0000-000000000001}")};
-const QUuid S2{QStringLiteral("{00000000-0000-0000-0000-000000000002}")};
-const QUuid S3{QStringLiteral("{00000000-0000-0000-0000-000000000003}")};
-
-QDateTime ora(const char* locale) { return QDateTime::fromString(QLatin1String(locale), Qt::ISODate).toUTC(); }
-
-bool inserisci(QSqlDatabase db, const Risposta& r)
+// A CSV file as a script reads it: Python's csv module, told only of the ';' and the BOM.
+QList<QStringList> letto(const QString& file)
 {
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO risposte (id, sessione, esercizio, quando, pc, alunno, tipo, figura, n,"
-                             " m, dato, esatta, secondi, seguito) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& v : QVariantList{
-             r.id.toString(), r.sessione.toString(), r.esercizio,
-             r.quando.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz'Z'")), r.pc,
-             r.alunno.isNull() ? QVariant() : QVariant(r.alunno.toString()), r.tipo, r.figura, r.n, r.m, r.dato,
-             int(r.esatta), r.secondi, int(r.seguito)})
-        q.addBindValue(v);
-    return q.exec();
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import csv, json, sys\n"
+                                 "with open(sys.argv[1], encoding='utf-8-sig', newline='') as f:\n"
+                                 "    print(json.dumps(list(csv.reader(f, delimiter=';'))))\n"),
+                  file});
+    python.waitForFinished(30000);
+    QList<QStringList> righe;
+    for (const QJsonValue& riga : QJsonDocument::fromJson(python.readAllStandardOutput()).array())
+        righe.append(riga.toVariant().toStringList());
+    return righe;
 }
 
+QByteArray contenuto(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 } // namespace
 
+// Times below are the teacher's, in Rome (the test runs with TZ set so): in December a local
+// day begins at 23:00 UTC of the day before.
 class TestConsultazione : public QObject
 {
     Q_OBJECT
@@ -46,80 +50,63 @@ private slots:
     void initTestCase();
     void riepilogo_data();
     void riepilogo();
-    void giorniDiUnAlunno();
-    void ogniRisposta_data();
-    void ogniRisposta();
-    void eliminaPrimaDiUnGiorno();
+    void esportaCsv_data();
+    void esportaCsv();
+    void giorniEdEliminazione();
 
 private:
     QTemporaryDir cartella_;
-    std::unique_ptr<Connessione> c_;
-    QUuid classe3A_, classe3B_;
+    QString file_;
+    QUuid classe_;
     QHash<QString, QUuid> alunni_;
     QList<Risposta> risposte_; // in order of time
 };
 
+const QString Anna = QStringLiteral("Anna; \"Nanà\"");
+
 void TestConsultazione::initTestCase()
 {
-    c_ = std::make_unique<Connessione>(cartella_.filePath(QStringLiteral("r.sqlite")));
-    QVERIFY2(c_->aperta(), qPrintable(c_->errore()));
-    QCOMPARE(Schema::prepara(c_->db()).stato, Schema::Stato::Pronto);
-    classe3A_ = *Anagrafe::aggiungiClasse(c_->db(), QStringLiteral("3A"));
-    classe3B_ = *Anagrafe::aggiungiClasse(c_->db(), QStringLiteral("3B"));
-    Anagrafe::aggiungiAlunni(c_->db(), classe3A_, QStringLiteral("Anna\nBruno\nCarla"));
-    Anagrafe::aggiungiAlunni(c_->db(), classe3B_, QStringLiteral("Dario"));
-    for (const QUuid& classe : {classe3A_, classe3B_})
-        for (const Alunno& a : Anagrafe::alunni(c_->db(), classe))
+    file_ = cartella_.filePath(QStringLiteral("registro.sqlite"));
+    Connessione c(file_);
+    QCOMPARE(Schema::prepara(c.db()).stato, Schema::Stato::Pronto);
+    classe_ = *Anagrafe::aggiungiClasse(c.db(), QStringLiteral("3A"));
+    const QUuid altra = *Anagrafe::aggiungiClasse(c.db(), QStringLiteral("3B"));
+    Anagrafe::aggiungiAlunni(c.db(), classe_, Anna + QStringLiteral("\nBruno\nCarla"));
+    Anagrafe::aggiungiAlunni(c.db(), altra, QStringLiteral("Dario"));
+    for (const QUuid& classe : {classe_, altra})
+        for (const Alunno& a : Anagrafe::alunni(c.db(), classe))
             alunni_.insert(a.nome, a.id);
 
-    struct Riga
-    {
-        const char* chi;
-        QUuid sessione;
-        int esercizio;
-        const char* quando;
-        bool esatta;
-        double secondi;
-        Seguito seguito;
-    };
-    // Listed out of order of time: the first answer of an exercise is the earliest, not the
-    // first written.
-    const Riga righe[] = {
-        {"Anna", S1, 1, "2026-12-07T09:01:00", true, 7, Seguito::Nessuno},
-        {"Anna", S1, 1, "2026-12-07T09:00:00", false, 5, Seguito::Aiuto},
-        {"Anna", S1, 2, "2026-12-07T09:02:00", true, 3, Seguito::Nessuno},
-        {"Anna", S1, 3, "2026-12-08T00:30:00", true, 10, Seguito::Nessuno},
-        {"Anna", S1, 4, "2026-12-09T10:00:00", false, 20, Seguito::Intervento},
+    const QUuid s1 = QUuid::createUuid(), s2 = QUuid::createUuid(), s3 = QUuid::createUuid();
+    // Who, run, exercise, when, right, seconds, what followed.
+    const struct { QString chi; QUuid sessione; int esercizio; const char* quando; bool esatta; double secondi;
+                   Seguito seguito; } righe[] = {
+        // Out of order of time: an exercise's first answer is its earliest, not the first written.
+        {Anna, s1, 1, "2026-12-07T09:01:00", true, 7, Seguito::Nessuno},
+        {Anna, s1, 1, "2026-12-07T09:00:00", false, 5, Seguito::Aiuto},
+        {Anna, s1, 2, "2026-12-07T09:02:00", true, 3, Seguito::Nessuno},
+        {Anna, s1, 3, "2026-12-08T00:30:00", true, 10, Seguito::Nessuno},
+        {Anna, s1, 4, "2026-12-09T10:00:00", false, 20, Seguito::Intervento},
         // The same exercise number in another run is another exercise.
-        {"Bruno", S2, 1, "2026-12-09T08:00:00", true, 4, Seguito::Nessuno},
-        {"Bruno", S3, 1, "2026-12-09T08:11:00", true, 2, Seguito::Nessuno},
-        {"Bruno", S3, 1, "2026-12-09T08:10:00", false, 6, Seguito::Rifiuto},
-        {"Dario", S3, 2, "2026-12-08T11:00:00", false, 9, Seguito::Aiuto},
-        {"", S2, 2, "2026-12-08T12:00:00", true, 1, Seguito::Nessuno},
-        {"", S2, 3, "2026-12-08T12:05:00", false, 1.25, Seguito::Aiuto},
+        {"Bruno", s2, 1, "2026-12-09T08:00:00", true, 4, Seguito::Nessuno},
+        {"Bruno", s3, 1, "2026-12-09T08:11:00", true, 2, Seguito::Nessuno},
+        {"Bruno", s3, 1, "2026-12-09T08:10:00", false, 6, Seguito::Rifiuto},
+        {"Dario", s3, 2, "2026-12-08T11:00:00", false, 9, Seguito::Aiuto},
+        {"", s2, 2, "2026-12-08T12:00:00", true, 1, Seguito::Nessuno},
+        {"", s2, 3, "2026-12-08T12:05:00.250", false, 1.25, Seguito::Aiuto},
     };
-    int numero = 0;
-    for (const Riga& riga : righe) {
-        Risposta r;
-        r.id = QUuid::createUuid();
-        r.sessione = riga.sessione;
-        r.esercizio = riga.esercizio;
-        r.quando = ora(riga.quando);
-        r.pc = QStringLiteral("lab-%1").arg(++numero % 3);
-        r.alunno = alunni_.value(QLatin1String(riga.chi));
-        r.tipo = numero % 4;
-        r.figura = numero % 12 + 1;
-        r.n = numero;
-        r.m = numero + 1;
-        r.dato = numero + 2;
-        r.esatta = riga.esatta;
-        r.secondi = riga.secondi;
-        r.seguito = riga.seguito;
-        QVERIFY(inserisci(c_->db(), r));
+    const QStringList pc{"lab;1", "lab\n2", "lab \"3\""};
+    int i = 0;
+    for (const auto& riga : righe) {
+        const Risposta r{QUuid::createUuid(), riga.sessione, riga.esercizio,
+                         QDateTime::fromString(QLatin1String(riga.quando), Qt::ISODateWithMs).toUTC(), pc[i % 3],
+                         alunni_.value(riga.chi), i % 4, i % 12 + 1, i, i + 1, i + 2, riga.esatta, riga.secondi,
+                         riga.seguito};
+        QVERIFY(inserisciRisposta(c.db(), r));
         risposte_.append(r);
+        ++i;
     }
-    std::sort(risposte_.begin(), risposte_.end(),
-              [](const Risposta& a, const Risposta& b) { return a.quando < b.quando; });
+    std::sort(risposte_.begin(), risposte_.end(), [](const auto& a, const auto& b) { return a.quando < b.quando; });
 }
 
 void TestConsultazione::riepilogo_data()
@@ -127,22 +114,17 @@ void TestConsultazione::riepilogo_data()
     QTest::addColumn<QDate>("dal");
     QTest::addColumn<QDate>("al");
     QTest::addColumn<QString>("nome");
-    QTest::addColumn<QList<int>>("conti"); // exercises, right, wrong, help, interventions
-    QTest::addColumn<double>("primaProva");
-    QTest::addColumn<double>("mediana");
-    QTest::addColumn<QDate>("ultimo");
+    QTest::addColumn<QList<double>>("figure"); // exercises, right, wrong, first try, help, interventions, median
 
-    const QDate d7(2026, 12, 7), d8(2026, 12, 8), d9(2026, 12, 9);
-    const QString anna = QStringLiteral("Anna"), bruno = QStringLiteral("Bruno"), carla = QStringLiteral("Carla");
-    QTest::newRow("all days, odd count") << QDate() << QDate() << anna << QList<int>{4, 3, 2, 1, 1} << 0.5 << 7.0 << d9;
-    QTest::newRow("closed at the start, open end, even count")
-        << d8 << QDate() << anna << QList<int>{2, 1, 1, 0, 1} << 0.5 << 15.0 << d9;
-    QTest::newRow("open start, closed end") << QDate() << d7 << anna << QList<int>{2, 2, 1, 1, 0} << 0.5 << 5.0 << d7;
+    const QDate d7(2026, 12, 7), d8(2026, 12, 8);
+    QTest::newRow("all days, odd count") << QDate() << QDate() << Anna << QList<double>{4, 3, 2, 0.5, 1, 1, 7};
+    QTest::newRow("open end, even count") << d8 << QDate() << Anna << QList<double>{2, 1, 1, 0.5, 0, 1, 15};
+    QTest::newRow("open start") << QDate() << d7 << Anna << QList<double>{2, 2, 1, 0.5, 1, 0, 5};
     // 00:30 in Rome is still the 7th in UTC.
-    QTest::newRow("one local day past midnight") << d8 << d8 << anna << QList<int>{1, 1, 0, 0, 0} << 1.0 << 10.0 << d8;
-    QTest::newRow("first try counted per run") << QDate() << QDate() << bruno << QList<int>{2, 2, 1, 0, 0} << 0.5 << 4.0 << d9;
-    QTest::newRow("nothing in the range") << d7 << d8 << bruno << QList<int>{0, 0, 0, 0, 0} << 0.0 << 0.0 << QDate();
-    QTest::newRow("never answered") << QDate() << QDate() << carla << QList<int>{0, 0, 0, 0, 0} << 0.0 << 0.0 << QDate();
+    QTest::newRow("one local day past midnight") << d8 << d8 << Anna << QList<double>{1, 1, 0, 1, 0, 0, 10};
+    QTest::newRow("first try counted per run") << QDate() << QDate() << "Bruno" << QList<double>{2, 2, 1, 0.5, 0, 0, 4};
+    QTest::newRow("nothing in the range") << d7 << d8 << "Bruno" << QList<double>{0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("never answered") << QDate() << QDate() << "Carla" << QList<double>{0, 0, 0, 0, 0, 0, 0};
 }
 
 void TestConsultazione::riepilogo()
@@ -150,77 +132,92 @@ void TestConsultazione::riepilogo()
     QFETCH(QDate, dal);
     QFETCH(QDate, al);
     QFETCH(QString, nome);
-    QFETCH(QList<int>, conti);
-    QFETCH(double, primaProva);
-    QFETCH(double, mediana);
-    QFETCH(QDate, ultimo);
-
-    const QList<Riepilogo> righe = Consultazione::riepilogo(c_->db(), classe3A_, dal, al);
-    // The class's pupils by name, the other class's and the answers of nobody left out.
+    QFETCH(QList<double>, figure);
+    Connessione c(file_);
+    const QList<Riepilogo> righe = Consultazione::riepilogo(c.db(), classe_, dal, al);
+    // The class's pupils by name; the other class's and nobody's answers left out.
     QStringList nomi;
     for (const Riepilogo& r : righe)
         nomi << r.nome;
-    QCOMPARE(nomi, (QStringList{QStringLiteral("Anna"), QStringLiteral("Bruno"), QStringLiteral("Carla")}));
-
+    QCOMPARE(nomi, (QStringList{Anna, "Bruno", "Carla"}));
     const Riepilogo r = righe.at(nomi.indexOf(nome));
     QCOMPARE(r.alunno, alunni_.value(nome));
-    QCOMPARE((QList<int>{r.esercizi, r.esatte, r.errate, r.aiuti, r.interventi}), conti);
-    QCOMPARE(r.primaProva, primaProva);
-    QCOMPARE(r.medianaSecondi, mediana);
-    QCOMPARE(r.ultimoGiorno, ultimo);
+    QCOMPARE((QList<double>{double(r.esercizi), double(r.esatte), double(r.errate), r.primaProva, double(r.aiuti),
+                            double(r.interventi), r.medianaSecondi}),
+             figure);
+    const QList<Giorno> giorni = Consultazione::giorni(c.db(), r.alunno, dal, al);
+    QCOMPARE(r.ultimoGiorno, giorni.isEmpty() ? QDate() : giorni.last().giorno);
 }
 
-void TestConsultazione::giorniDiUnAlunno()
+void TestConsultazione::esportaCsv_data()
 {
-    const QList<Giorno> giorni = Consultazione::giorni(c_->db(), alunni_.value(QStringLiteral("Anna")), {}, {});
-    QCOMPARE(giorni.size(), 3);
-    const QList<Giorno> attesi{{QDate(2026, 12, 7), 2, 1, 5}, {QDate(2026, 12, 8), 1, 0, 10}, {QDate(2026, 12, 9), 0, 1, 20}};
-    for (qsizetype i = 0; i < giorni.size(); ++i) {
-        QCOMPARE(giorni[i].giorno, attesi[i].giorno);
-        QCOMPARE(giorni[i].esatte, attesi[i].esatte);
-        QCOMPARE(giorni[i].errate, attesi[i].errate);
-        QCOMPARE(giorni[i].medianaSecondi, attesi[i].medianaSecondi);
+    QTest::addColumn<QString>("registro");
+    QTest::addColumn<QString>("csv");
+    QTest::newRow("every answer") << "registro.sqlite" << "r.csv";
+    QTest::newRow("no such register") << "altro.sqlite" << "r.csv";
+    QTest::newRow("another program's file") << "r.csv" << "s.csv";
+}
+
+// As a technician's script runs it: the answers read back equal those recorded; when it fails,
+// nothing is made or replaced.
+void TestConsultazione::esportaCsv()
+{
+    QFETCH(QString, registro);
+    QFETCH(QString, csv);
+    for (const char* vecchio : {"r.csv", "s.csv"}) {
+        QFile f(cartella_.filePath(QLatin1String(vecchio)));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("vecchio\n"));
     }
-    QCOMPARE(Consultazione::giorni(c_->db(), alunni_.value(QStringLiteral("Anna")), QDate(2026, 12, 9), {}).size(), 1);
+    const QString file = cartella_.filePath(csv);
+    QProcess tarvello;
+    tarvello.start(QStringLiteral(TARVELLO_ESEGUIBILE),
+                   {QStringLiteral("--registro"), cartella_.filePath(registro), QStringLiteral("--esporta-csv"), file});
+    QVERIFY(tarvello.waitForFinished(30000));
+    QVERIFY(!QFile::exists(cartella_.filePath(QStringLiteral("altro.sqlite"))));
+    if (QTest::currentDataTag() != QLatin1String("every answer")) {
+        QCOMPARE(tarvello.exitCode(), 1);
+        QVERIFY(!tarvello.readAllStandardError().isEmpty());
+        QVERIFY(!QFile::exists(file) || contenuto(file) == "vecchio\n");
+        return;
+    }
+    QCOMPARE(tarvello.exitCode(), 0);
+    const QByteArray byte = contenuto(file);
+    QVERIFY(byte.startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(byte.count("\r\n"), risposte_.size() + 1);
+    const QList<QStringList> righe = letto(file);
+    QCOMPARE(righe.size(), risposte_.size() + 1);
+    const QStringList seguiti{"", "aiuto", "rifiuto", "intervento"};
+    for (int i = 0; i < risposte_.size(); ++i) {
+        const QStringList& c = righe[i + 1];
+        QCOMPARE(c.size(), 18);
+        const Risposta letta{QUuid(c[17]), QUuid(c[13]), c[12].toInt(), QDateTime::fromString(c[16], Qt::ISODateWithMs),
+                             c[14], QUuid(c[15]), c[7].toInt(), c[8].toInt(), c[9].toInt(), c[10].toInt(), c[11].toInt(),
+                             c[4] == QLatin1String("1"), QString(c[5]).replace(',', '.').toDouble(),
+                             Seguito(seguiti.indexOf(c[6]))};
+        QCOMPARE(letta, risposte_[i]);
+        QCOMPARE(c[0] + QLatin1Char('T') + c[1], risposte_[i].quando.toLocalTime().toString(Qt::ISODate));
+        QCOMPARE(c[2], alunni_.key(risposte_[i].alunno));
+    }
+    QCOMPARE(righe[7][5], QStringLiteral("1,25"));
+
+    Connessione c(file_);
+    QVERIFY(esportaRiepilogo(Consultazione::riepilogo(c.db(), classe_, {}, {}), file));
+    QCOMPARE(letto(file).at(1), (QStringList{Anna, "4", "3", "2", "50", "1", "1", "7", "2026-12-09",
+                                             alunni_.value(Anna).toString()}));
 }
 
-void TestConsultazione::ogniRisposta_data()
+void TestConsultazione::giorniEdEliminazione()
 {
-    QTest::addColumn<QString>("classe");
-    QTest::addColumn<QDate>("dal");
-    QTest::addColumn<QDate>("al");
-    QTest::addColumn<QList<int>>("quali"); // indexes into the answers in order of time
+    Connessione c(file_);
+    QList<QList<double>> giorno; // day of the month, right, wrong, median
+    for (const Giorno& g : giorni(c.db(), alunni_.value(Anna), {}, {}))
+        giorno.append({double(g.giorno.day()), double(g.esatte), double(g.errate), g.medianaSecondi});
+    QCOMPARE(giorno, (QList<QList<double>>{{7, 2, 1, 5}, {8, 1, 0, 10}, {9, 0, 1, 20}}));
 
-    const QDate d8(2026, 12, 8);
-    QTest::newRow("whole register, nobody's too") << QString() << QDate() << QDate() << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    QTest::newRow("one class") << QStringLiteral("3A") << QDate() << QDate() << QList<int>{0, 1, 2, 3, 7, 8, 9, 10};
-    QTest::newRow("one day, whole register") << QString() << d8 << d8 << QList<int>{3, 4, 5, 6};
-    QTest::newRow("one day, other class") << QStringLiteral("3B") << d8 << d8 << QList<int>{4};
-}
-
-void TestConsultazione::ogniRisposta()
-{
-    QFETCH(QString, classe);
-    QFETCH(QDate, dal);
-    QFETCH(QDate, al);
-    QFETCH(QList<int>, quali);
-
-    const QUuid id = classe.isEmpty() ? QUuid() : classe == QLatin1String("3A") ? classe3A_ : classe3B_;
-    QList<Risposta> lette;
-    QVERIFY(perOgniRisposta(c_->db(), id, dal, al, [&](const Risposta& r) { lette.append(r); }));
-    QList<Risposta> attese;
-    for (int i : quali)
-        attese.append(risposte_.at(i));
-    QCOMPARE(lette, attese);
-}
-
-void TestConsultazione::eliminaPrimaDiUnGiorno()
-{
-    // Last, as it changes the register the others read.
     // Anna's three answers of the 7th go, the one past midnight of the 8th stays.
-    QCOMPARE(eliminaPrimaDi(c_->db(), QDate(2026, 12, 8)), 3);
+    QCOMPARE(eliminaPrimaDi(c.db(), QDate(2026, 12, 8)), 3);
     QList<Risposta> rimaste;
-    QVERIFY(perOgniRisposta(c_->db(), {}, {}, {}, [&](const Risposta& r) { rimaste.append(r); }));
+    QVERIFY(perOgniRisposta(c.db(), {}, {}, {}, [&](const Risposta& r) { rimaste.append(r); }));
     QCOMPARE(rimaste, risposte_.mid(3));
 }
 
