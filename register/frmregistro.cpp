@@ -8,6 +8,7 @@
 #include "register/modelloriepilogo.h"
 #include "register/paginaregistro.h"
 #include "register/pin.h"
+#include "registro/esporta.h"
 #include "registro/registratore.h"
 
 #include <QApplication>
@@ -745,13 +746,8 @@ void FrmRegistro::esportaCsv(bool tutteLeRisposte)
     chiedi<Esito>(
         [registro = file_, file, tutteLeRisposte, c, da, a](QSqlDatabase db) {
             Esito e;
-            Q_UNUSED(db);
-            Q_UNUSED(registro);
-            Q_UNUSED(tutteLeRisposte);
-            Q_UNUSED(c);
-            Q_UNUSED(da);
-            Q_UNUSED(a);
-            e.errore = QStringLiteral("CSV export comes with the register's CSV files");
+            e.ok = tutteLeRisposte ? esportaRisposte(registro, file, &e.errore, c, da, a)
+                                   : esportaRiepilogo(Consultazione::riepilogo(db, c, da, a), file, &e.errore);
             return e;
         },
         [this, file](const Esito& e) {

@@ -323,6 +323,16 @@ void TestRegistro::tabellaEGrafico()
     QVERIFY2(letto.contains(QLatin1String("Registro di Tarvello - classe 3A")), qPrintable(letto));
     QVERIFY2(letto.contains(QRegularExpression(QStringLiteral("Anna +2 +2 +1 +50 %"))), qPrintable(letto));
     QVERIFY2(letto.contains(QLatin1String("Pagina 2 di 2")), qPrintable(letto));
+
+    // Every answer of the class in the days chosen, through the export menu: a header and four lines.
+    const QString csv = cartella_->filePath(QStringLiteral("risposte.csv"));
+    SaveDialog::setSink([csv](const QString&) { return csv; });
+    kid<QAction>(w, "mnuCsvRisposte")->trigger();
+    SaveDialog::setSink({});
+    QVERIFY(waitFor([&] { return w->inAttesa() == 0 && QFile::exists(csv); }, 20000));
+    QFile righe(csv);
+    QVERIFY(righe.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(righe.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 5);
 }
 
 // A pupil is deleted, with every answer, only once the teacher has said yes.
