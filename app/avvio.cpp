@@ -34,6 +34,13 @@ QIcon iconaProgramma()
 }
 
 const QString Italiano = QStringLiteral("it");
+
+bool& apriRegistro()
+{
+    static bool apri = false;
+    return apri;
+}
+
 // The translations CMake builds from translations/tarvello_*.ts and puts among the resources.
 const QString Traduzioni = QStringLiteral(":/i18n");
 
@@ -123,6 +130,8 @@ int esportaCsv(const QString& registro, const QString& csv)
 }
 } // namespace
 
+bool registroInsegnante() { return apriRegistro(); }
+
 bool preparaDaRigaDiComando(QApplication& app)
 {
     const QStringList lingue = lingueDisponibili();
@@ -153,9 +162,12 @@ bool preparaDaRigaDiComando(QApplication& app)
         QStringLiteral("esporta-csv"),
         QCoreApplication::translate("Avvio", "Scrive ogni risposta del registro nel file CSV indicato ed esce."),
         QStringLiteral("file"));
-    riga.addOptions({registro, esporta});
+    const QCommandLineOption insegnante(QStringLiteral("registro-insegnante"),
+                                        QCoreApplication::translate("Avvio", "Apre il registro dell'insegnante."));
+    riga.addOptions({registro, esporta, insegnante});
     riga.process(app);
     Luogo::scegli(riga.value(registro));
+    apriRegistro() = riga.isSet(insegnante);
     if (!lingua.isEmpty() && !lingue.contains(lingua)) {
         std::fprintf(stderr, "%s\n",
                      qPrintable(QCoreApplication::translate("Avvio", "Lingua sconosciuta: %1. Lingue disponibili: %2.")

@@ -23,3 +23,7 @@ void preparaApplicazione(QApplication& app, const QString& lingua = QString());
 // Help, the version, an export and a wrong command line are told and end the program at once; a language
 // the program does not speak is told and returns false.
 bool preparaDaRigaDiComando(QApplication& app);
+
+// Whether the command line asked for the teacher's register (`--registro-insegnante`) instead
+// of the pupil's program.
+bool registroInsegnante();

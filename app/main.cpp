@@ -1,6 +1,7 @@
 #include "app/avvio.h"
 #include "app/finestre.h"
 #include "app/primafinestra.h"
+#include "register/frmregistro.h"
 #include "registro/luogo.h"
 #include "registro/registratore.h"
 
@@ -19,6 +20,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (!preparaDaRigaDiComando(app))
         return 1;
+    // The teacher's register records nothing: it only reads and tidies the register.
+    if (registroInsegnante()) {
+        FrmRegistro::apri(luogoRegistro());
+        return QApplication::exec();
+    }
     avviaRegistratore();
     suAlunnoScelto([](const QUuid& alunno) { registratore().scegliAlunno(alunno); });
     apriPrimaFinestra(luogoRegistro());

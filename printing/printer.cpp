@@ -135,6 +135,14 @@ public:
         picture.paint(painter_, QRectF(at, QSizeF(picture.size()) * Twips::PerPixel));
     }
 
+    void paint(const QRectF& area, const std::function<void(QPainter&, const QRectF&)>& draw) override
+    {
+        check();
+        painter_.save();
+        draw(painter_, area);
+        painter_.restore();
+    }
+
     void newPage() override
     {
         check();

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QPageLayout>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,7 @@
 #include <stdexcept>
 
 class QObject;
+class QPainter;
 
 // A surface that refuses a page: it ends the document, whose outcome then says why.
 class PrinterError : public std::runtime_error
@@ -39,6 +41,13 @@ public:
     virtual void line(QPointF from, QPointF to, const QColor& colour) = 0;
     // Draws a picture with its top-left corner at a point, at its own size.
     virtual void paintPicture(const Picture& picture, QPointF at) = 0;
+    // Paints a drawing made with QPainter (a chart drawn for the screen too) into `area`, in
+    // twips; the painter works in twips. A surface that keeps no painter leaves it out.
+    virtual void paint(const QRectF& area, const std::function<void(QPainter&, const QRectF&)>& draw)
+    {
+        Q_UNUSED(area);
+        Q_UNUSED(draw);
+    }
     // Ends the page and starts the next one of the same document.
     virtual void newPage() = 0;
     // The height of the printable area in the page's own twips (taller than the paper's where

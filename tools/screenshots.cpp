@@ -16,6 +16,11 @@
 #include "core/random.h"
 #include "printing/savedialog.h"
 #include "register/frmchisei.h"
+#include "register/frmregistro.h"
+#include "register/pin.h"
+#include "registro/anagrafe.h"
+#include "registro/connessione.h"
+#include "registro/schema.h"
 #include "tests/support/kid.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
@@ -24,6 +29,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QSqlQuery>
+#include <QTableView>
 #include <QDir>
 #include <QEventLoop>
 #include <QProcess>
@@ -150,6 +159,79 @@ void scheda(QAction* voce, const QString& nome)
     foto(*w, nome);
 }
 
+// The teacher's register over a made-up class of eight pupils and four weeks of answers, the
+// same every run: the table, then a pupil's chart.
+void registro()
+{
+    QTemporaryDir tmp;
+    const QString file = tmp.filePath("registro.sqlite");
+    const QDate primo(2026, 11, 9);
+    {
+        Connessione c(file);
+        Schema::prepara(c.db());
+        const QUuid classe = Anagrafe::aggiungiClasse(c.db(), QStringLiteral("3A")).value_or(QUuid());
+        Anagrafe::aggiungiAlunni(c.db(), classe, "Anna\nBruno\nCarla\nDario\nElisa\nFilippo\nGiulia\nMarco");
+        Anagrafe::scegliClasseDelPc(c.db(), classe);
+        Anagrafe::imposta(c.db(), Pin::Chiave, Pin::impronta("2468"));
+        quint32 seme = 7;
+        const auto caso = [&seme](int n) { return int((seme = seme * 1103515245u + 12345u) >> 16) % n; };
+        iniziaScrittura(c.db(), nullptr);
+        QSqlQuery q(c.db());
+        q.prepare("INSERT INTO risposte VALUES (?, ?, ?, ?, 'aula-3', ?, 1, 4, ?, 2, ?, ?, ?, ?)");
+        const QList<Alunno> alunni = Anagrafe::alunni(c.db(), classe);
+        for (int a = 0; a < alunni.size(); ++a)
+            for (int g = 0; g < 28; ++g) {
+                const QDate giorno = primo.addDays(g);
+                if (giorno.dayOfWeek() > 5 || caso(4) == 0)
+                    continue;
+                // A lesson a day; each pupil a little surer and quicker as the weeks go by.
+                const QString sessione = QUuid::createUuid().toString();
+                QTime ora(9, a * 3);
+                const int esercizi = 3 + caso(5);
+                for (int e = 1; e <= esercizi; ++e) {
+                    const int n = 2 + caso(6);
+                    for (int prova = 0;; ++prova) {
+                        const bool esatta = caso(100) < 40 + a * 4 + g + prova * 15;
+                        // After a wrong answer: help asked, refused, or at the third refusal the window steps in.
+                        const int seguito = esatta ? 0 : prova == 2 ? 3 : caso(3) == 0 ? 1 : 2;
+                        const double secondi = 6.0 + caso(30) * (1.0 - g / 40.0);
+                        ora = ora.addSecs(int(secondi) + 5);
+                        for (const QVariant& v : {QVariant(QUuid::createUuid().toString()), QVariant(sessione), QVariant(e),
+                                                  QVariant(QDateTime(giorno, ora, Qt::UTC).toString("yyyy-MM-ddTHH:mm:ss.zzzZ")),
+                                                  QVariant(alunni[a].id.toString()), QVariant(n),
+                                                  QVariant(esatta ? n + 1 : n), QVariant(int(esatta)), QVariant(secondi),
+                                                  QVariant(seguito)})
+                            q.addBindValue(v);
+                        q.exec();
+                        if (esatta || seguito == 1 || seguito == 3)
+                            break;
+                    }
+                }
+            }
+        concludiScrittura(c.db(), true, nullptr);
+    }
+    FrmRegistro& w = FrmRegistro::apri(file);
+    w.resize(1000, 600);
+    for (int i = 0; i < 500 && w.inAttesa() > 0; ++i)
+        attendi(20);
+    kid<QLineEdit>(&w, "txtPin")->setText("2468");
+    emit kid<QLineEdit>(&w, "txtPin")->returnPressed();
+    for (int i = 0; i < 500 && (w.inAttesa() > 0 || kid<QTableView>(&w, "tblRiepilogo")->model()->rowCount() == 0); ++i)
+        attendi(20);
+    kid<QDateEdit>(&w, "datAl")->setDate(primo.addDays(27));
+    kid<QDateEdit>(&w, "datDal")->setDate(primo);
+    for (int i = 0; i < 500 && w.inAttesa() > 0; ++i)
+        attendi(20);
+    foto(w, "register");
+    auto* tabella = kid<QTableView>(&w, "tblRiepilogo");
+    tabella->setCurrentIndex(tabella->model()->index(2, 0));
+    emit tabella->activated(tabella->currentIndex());
+    for (int i = 0; i < 500 && w.inAttesa() > 0; ++i)
+        attendi(20);
+    foto(w, "grafico");
+    w.unload();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -221,5 +303,6 @@ int main(int argc, char* argv[])
             qInfo("%s.png", qPrintable(png));
         }
     }
+    registro();
     return riuscito ? 0 : 1;
 }

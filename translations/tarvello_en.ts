@@ -20,6 +20,21 @@
     </message>
 </context>
 <context>
+    <name>AccessoRegistro</name>
+    <message>
+        <source>Il registro %1 è di una versione più nuova del programma: aggiorna Tarvello.</source>
+        <translation>The register %1 belongs to a newer version of the program: update Tarvello.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è un registro di Tarvello.</source>
+        <translation>The file %1 is not a Tarvello register.</translation>
+    </message>
+    <message>
+        <source>Il registro %1 non si può aprire: %2</source>
+        <translation>The register %1 cannot be opened: %2</translation>
+    </message>
+</context>
+<context>
     <name>Avvio</name>
     <message>
         <source>La lingua del programma: %1.</source>
@@ -40,6 +55,10 @@
     <message>
         <source>Scrive ogni risposta del registro nel file CSV indicato ed esce.</source>
         <translation>Writes every answer of the register into the CSV file given, and exits.</translation>
+    </message>
+    <message>
+        <source>Apre il registro dell&apos;insegnante.</source>
+        <translation>Opens the teacher&apos;s register.</translation>
     </message>
 </context>
 <context>
@@ -250,6 +269,402 @@
     <message>
         <source>About</source>
         <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>FrmRegistro</name>
+    <message>
+        <source>Registro di Tarvello</source>
+        <translation>Tarvello Register</translation>
+    </message>
+    <message>
+        <source>PIN, di nuovo</source>
+        <translation>PIN, again</translation>
+    </message>
+    <message>
+        <source>Scrivi di nuovo il PIN:</source>
+        <translation>Type the PIN again:</translation>
+    </message>
+    <message>
+        <source>PIN errato. Riprova.</source>
+        <translation>Wrong PIN. Try again.</translation>
+    </message>
+    <message>
+        <source>PIN:</source>
+        <translation>PIN:</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Ho letto</source>
+        <translation>I have read it</translation>
+    </message>
+    <message>
+        <source>Classe</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Dal giorno</source>
+        <translation>From the day</translation>
+    </message>
+    <message>
+        <source>Al giorno</source>
+        <translation>To the day</translation>
+    </message>
+    <message>
+        <source>&amp;Tutto il registro</source>
+        <translation>&amp;Whole register</translation>
+    </message>
+    <message>
+        <source>&amp;Classe:</source>
+        <translation>&amp;Class:</translation>
+    </message>
+    <message>
+        <source>&amp;dal</source>
+        <translation>&amp;from</translation>
+    </message>
+    <message>
+        <source>&amp;al</source>
+        <translation>&amp;to</translation>
+    </message>
+    <message>
+        <source>Riepilogo della classe</source>
+        <translation>Class summary</translation>
+    </message>
+    <message>
+        <source>Un alunno per riga; Invio o doppio clic mostra il suo grafico.</source>
+        <translation>One pupil a row; Enter or a double click shows their chart.</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova classe...</source>
+        <translation>&amp;New class...</translation>
+    </message>
+    <message>
+        <source>Aggiungi a&amp;lunni...</source>
+        <translation>Add &amp;pupils...</translation>
+    </message>
+    <message>
+        <source>Classe di &amp;questo PC...</source>
+        <translation>Class of t&amp;his PC...</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina alunno...</source>
+        <translation>&amp;Delete pupil...</translation>
+    </message>
+    <message>
+        <source>Elimina risposte &amp;prima di...</source>
+        <translation>Delete answers &amp;before...</translation>
+    </message>
+    <message>
+        <source>Esp&amp;orta CSV...</source>
+        <translation>E&amp;xport CSV...</translation>
+    </message>
+    <message>
+        <source>Tutte le risposte della classe</source>
+        <translation>Every answer of the class</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa...</source>
+        <translation>P&amp;rint...</translation>
+    </message>
+    <message>
+        <source>Salva PD&amp;F...</source>
+        <translation>&amp;Save PDF...</translation>
+    </message>
+    <message>
+        <source>Il registro non risponde: forse un altro programma lo tiene occupato. Riprova tra poco.</source>
+        <translation>The register does not answer: perhaps another program keeps it busy. Try again shortly.</translation>
+    </message>
+    <message>
+        <source>Lettura del registro...</source>
+        <translation>Reading the register...</translation>
+    </message>
+    <message>
+        <source>È la prima apertura del registro: scegli un PIN da %1 a %2 cifre. Senza il PIN il registro non si apre, e il programma non lo può recuperare.</source>
+        <translation>The register is opened for the first time: choose a PIN of %1 to %2 digits. Without the PIN the register does not open, and the program cannot recover it.</translation>
+    </message>
+    <message>
+        <source>Scrivi il PIN del registro.</source>
+        <translation>Type the register&apos;s PIN.</translation>
+    </message>
+    <message>
+        <source>&amp;Imposta il PIN</source>
+        <translation>&amp;Set the PIN</translation>
+    </message>
+    <message>
+        <source>&amp;Entra</source>
+        <translation>&amp;Enter</translation>
+    </message>
+    <message>
+        <source>Il PIN ha da %1 a %2 cifre.</source>
+        <translation>The PIN has %1 to %2 digits.</translation>
+    </message>
+    <message>
+        <source>I due PIN non sono uguali: scrivili di nuovo.</source>
+        <translation>The two PINs differ: type them again.</translation>
+    </message>
+    <message>
+        <source>Il PIN non si può salvare: %1</source>
+        <translation>The PIN cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>Verifica del PIN...</source>
+        <translation>Checking the PIN...</translation>
+    </message>
+    <message>
+        <source>PIN errato. Potrai riprovare tra %1 secondi.</source>
+        <translation>Wrong PIN. You can try again in %1 seconds.</translation>
+    </message>
+    <message>
+        <source>Classe di questo PC: nessuna («Chi sei?» spento)</source>
+        <translation>Class of this PC: none (“Who are you?” off)</translation>
+    </message>
+    <message>
+        <source>Classe di questo PC: %1</source>
+        <translation>Class of this PC: %1</translation>
+    </message>
+    <message>
+        <source>Il registro non ha classi: comincia con «Nuova classe...».</source>
+        <translation>The register has no classes: begin with “New class...”.</translation>
+    </message>
+    <message>
+        <source>La classe %1 non ha alunni: aggiungili con «Aggiungi alunni...».</source>
+        <translation>Class %1 has no pupils: add them with “Add pupils...”.</translation>
+    </message>
+    <message>
+        <source>Nuova classe</source>
+        <translation>New class</translation>
+    </message>
+    <message>
+        <source>Nome della classe (per esempio 3A):</source>
+        <translation>Name of the class (for example 3A):</translation>
+    </message>
+    <message>
+        <source>La classe %1 non si può creare: forse c&apos;è già.</source>
+        <translation>Class %1 cannot be created: perhaps it exists already.</translation>
+    </message>
+    <message>
+        <source>Aggiungi alunni</source>
+        <translation>Add pupils</translation>
+    </message>
+    <message>
+        <source>Alunni della classe %1, un nome per riga (nome o soprannome, niente altro); si può incollare un elenco:</source>
+        <translation>Pupils of class %1, one name a line (first name or nickname, nothing else); a list can be pasted:</translation>
+    </message>
+    <message>
+        <source>Gli alunni non si possono aggiungere: %1</source>
+        <translation>The pupils cannot be added: %1</translation>
+    </message>
+    <message>
+        <source>Alunni aggiunti: %1.</source>
+        <translation>Pupils added: %1.</translation>
+    </message>
+    <message>
+        <source>Nessuna («Chi sei?» spento)</source>
+        <translation>None (“Who are you?” off)</translation>
+    </message>
+    <message>
+        <source>Classe di questo PC</source>
+        <translation>Class of this PC</translation>
+    </message>
+    <message>
+        <source>La classe che usa questo PC: all&apos;avvio «Chi sei?» mostra i suoi alunni. Con nessuna, il programma degli alunni non cambia.</source>
+        <translation>The class that uses this PC: at start “Who are you?” shows its pupils. With none, the pupils&apos; program does not change.</translation>
+    </message>
+    <message>
+        <source>La scelta non si può salvare: %1</source>
+        <translation>The choice cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>Scegli prima nella tabella l&apos;alunno da eliminare.</source>
+        <translation>First choose in the table the pupil to delete.</translation>
+    </message>
+    <message>
+        <source>Eliminare %1 e tutte le sue risposte? Non si potranno recuperare.</source>
+        <translation>Delete %1 and all their answers? They cannot be recovered.</translation>
+    </message>
+    <message>
+        <source>%1 non si può eliminare: %2</source>
+        <translation>%1 cannot be deleted: %2</translation>
+    </message>
+    <message>
+        <source>%1 è stato eliminato.</source>
+        <translation>%1 has been deleted.</translation>
+    </message>
+    <message>
+        <source>Elimina risposte</source>
+        <translation>Delete answers</translation>
+    </message>
+    <message>
+        <source>Elimina le risposte date prima del giorno</source>
+        <translation>Delete the answers given before the day</translation>
+    </message>
+    <message>
+        <source>Le risposte di tutte le classi date prima del giorno scelto saranno eliminate.</source>
+        <translation>The answers of every class given before the chosen day will be deleted.</translation>
+    </message>
+    <message>
+        <source>Prima del giorno:</source>
+        <translation>Before the day:</translation>
+    </message>
+    <message>
+        <source>Eliminare tutte le risposte date prima del %1, di tutte le classi? Non si potranno recuperare.</source>
+        <translation>Delete every answer given before %1, of every class? They cannot be recovered.</translation>
+    </message>
+    <message>
+        <source>Le risposte non si possono eliminare: %1</source>
+        <translation>The answers cannot be deleted: %1</translation>
+    </message>
+    <message>
+        <source>Risposte eliminate: %1.</source>
+        <translation>Answers deleted: %1.</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Salvato %1.</source>
+        <translation>Saved %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1.</source>
+        <translation>Could not save the file %1.</translation>
+    </message>
+    <message>
+        <source>Stampa in corso: attendi.</source>
+        <translation>Printing in progress: please wait.</translation>
+    </message>
+    <message>
+        <source>Riepilogo mandato alla stampante %1.</source>
+        <translation>Summary sent to the printer %1.</translation>
+    </message>
+    <message>
+        <source>Problema di stampa nella stampante utilizzata.</source>
+        <translation>Printing problem on the printer in use.</translation>
+    </message>
+    <message>
+        <source>Salva PDF</source>
+        <translation>Save PDF</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>Grafico</name>
+    <message>
+        <source>Grafico</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Grafico di %1</source>
+        <translation>Chart of %1</translation>
+    </message>
+    <message>
+        <source>Apri un alunno della tabella (doppio clic o Invio) per vedere i suoi giorni.</source>
+        <translation>Open a pupil of the table (double click or Enter) to see their days.</translation>
+    </message>
+    <message>
+        <source>%1 non ha risposte nei giorni scelti.</source>
+        <translation>%1 has no answers on the chosen days.</translation>
+    </message>
+    <message>
+        <source>%1. Giorni con risposte: %2; risposte esatte: %3, errate: %4.</source>
+        <translation>%1. Days with answers: %2; right answers: %3, wrong: %4.</translation>
+    </message>
+    <message>
+        <source>secondi (mediana)</source>
+        <translation>seconds (median)</translation>
+    </message>
+    <message>
+        <source>errate</source>
+        <translation>wrong</translation>
+    </message>
+    <message>
+        <source>esatte</source>
+        <translation>right</translation>
+    </message>
+</context>
+<context>
+    <name>ModelloRiepilogo</name>
+    <message>
+        <source>Alunno</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Esercizi</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Esatte</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Errate</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>Esatte al primo colpo</source>
+        <translation>Right at the first try</translation>
+    </message>
+    <message>
+        <source>Aiuti</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Interventi</source>
+        <translation>Interventions</translation>
+    </message>
+    <message>
+        <source>Secondi (mediana)</source>
+        <translation>Seconds (median)</translation>
+    </message>
+    <message>
+        <source>Ultimo giorno</source>
+        <translation>Last day</translation>
+    </message>
+</context>
+<context>
+    <name>PaginaRegistro</name>
+    <message>
+        <source>Tutto il registro</source>
+        <translation>Whole register</translation>
+    </message>
+    <message>
+        <source>Fino al %1</source>
+        <translation>Up to %1</translation>
+    </message>
+    <message>
+        <source>Dal %1</source>
+        <translation>From %1</translation>
+    </message>
+    <message>
+        <source>Dal %1 al %2</source>
+        <translation>From %1 to %2</translation>
+    </message>
+    <message>
+        <source>Registro di Tarvello - classe %1</source>
+        <translation>Tarvello Register - class %1</translation>
+    </message>
+    <message>
+        <source>Stampato il %1</source>
+        <translation>Printed on %1</translation>
+    </message>
+    <message>
+        <source>La classe non ha alunni.</source>
+        <translation>The class has no pupils.</translation>
+    </message>
+    <message>
+        <source>Pagina %1 di %2</source>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>

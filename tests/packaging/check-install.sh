@@ -12,6 +12,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 expected="usr/bin/tarvello
 usr/share/applications/org.example.Tarvello.desktop
+usr/share/applications/org.example.Tarvello.Registro.desktop
 usr/share/icons/hicolor/scalable/apps/org.example.Tarvello.svg
 usr/share/metainfo/org.example.Tarvello.metainfo.xml"
 
@@ -26,6 +27,10 @@ appstreamcli validate --no-net --pedantic "$scratch/root/usr/share/metainfo/org.
     fail "the installed AppStream description is not valid"
 grep -q '^Categories=.*Education' "$scratch/root/usr/share/applications/org.example.Tarvello.desktop" ||
     fail "the desktop entry is not in Education"
+desktop-file-validate "$scratch/root/usr/share/applications/org.example.Tarvello.Registro.desktop" ||
+    fail "the installed register's desktop entry is not valid"
+grep -qx 'Exec=tarvello --registro-insegnante' "$scratch/root/usr/share/applications/org.example.Tarvello.Registro.desktop" ||
+    fail "the register's desktop entry does not open the register"
 grep -q '^Name\[it\]=' "$scratch/root/usr/share/applications/org.example.Tarvello.desktop" ||
     fail "the desktop entry has no Italian name"
 grep -q '^Comment\[it\]=' "$scratch/root/usr/share/applications/org.example.Tarvello.desktop" ||
