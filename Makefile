@@ -79,6 +79,7 @@ deps-test:
 bench: deps-run deps-x build
 	$(BUILD)/bench/tarvello-bench-registro
 	$(BUILD)/bench/tarvello-bench-consultazione
+	$(BUILD)/bench/tarvello-bench-finestra-registro
 	tools/xrun.sh $(BUILD)/bench/tarvello-bench
 
 deps-x:
