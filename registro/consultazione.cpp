@@ -61,22 +61,27 @@ bool esegui(QSqlQuery& q, const QString& istruzione, const QVariantList& valori,
     return false;
 }
 
-// The middle value, or the mean of the two middle ones.
+// The middle value, or the mean of the two middle ones; found without sorting the rest.
 double mediana(QList<double> valori)
 {
     if (valori.isEmpty())
         return 0;
-    std::sort(valori.begin(), valori.end());
     const qsizetype m = valori.size() / 2;
-    return valori.size() % 2 ? valori[m] : (valori[m - 1] + valori[m]) / 2;
+    std::nth_element(valori.begin(), valori.begin() + m, valori.end());
+    return valori.size() % 2 ? valori[m] : (*std::max_element(valori.begin(), valori.begin() + m) + valori[m]) / 2;
 }
+
+// An answer as the class's summary reads it, in one number: its exercise's number above three
+// bits that say right, help asked, the window stepped in.
+constexpr int Esatta = 1, Aiuto = 2, Intervento = 4, BitPerEsercizio = 3;
 
 } // namespace
 
 // One reading of each pupil's answers along the index of their answers by time, which needs no
 // sort, and everything counted here as the answers go by. Only what the figures need is read:
-// each column read costs a conversion a row, and the time, a column of text, is asked only for
-// its largest value.
+// each column costs a conversion a row, so the time, a column of text, is asked only for its
+// largest value. The first tries in SQL cost a look-up a row, the median a sort, both more than
+// the reading itself (measured on a year of a class, 100,000 answers).
 QList<Consultazione::Riepilogo> Consultazione::riepilogo(QSqlDatabase db, const QUuid& classe, QDate dal, QDate al)
 {
     const Intervallo giorni = intervallo(QStringLiteral("quando"), dal, al);
@@ -100,11 +105,21 @@ QList<Consultazione::Riepilogo> Consultazione::riepilogo(QSqlDatabase db, const 
         risultato.append(r);
     }
 
+    // One number for the exercise, rightness and what followed: two columns fewer to convert on
+    // every row.
     const QString risposte =
-        QStringLiteral("SELECT sessione, esercizio, esatta, seguito, secondi FROM risposte WHERE alunno = ?%1"
-                       " ORDER BY quando")
+        QStringLiteral("SELECT sessione, secondi, esercizio * %1"
+                       " + CASE WHEN esatta <> 0 THEN %2 ELSE 0 END"
+                       " + CASE seguito WHEN %3 THEN %4 WHEN %5 THEN %6 ELSE 0 END"
+                       " FROM risposte WHERE alunno = ?%7 ORDER BY quando")
+            .arg(1 << BitPerEsercizio)
+            .arg(Esatta)
+            .arg(int(Seguito::Aiuto))
+            .arg(Aiuto)
+            .arg(int(Seguito::Intervento))
+            .arg(Intervento)
             .arg(giorni.condizione);
-    QHash<QString, QSet<int>> visti; // each run's exercises met
+    QHash<QString, QSet<qlonglong>> visti; // each run's exercises met
     QList<double> secondi;
     for (qsizetype i = 0; i < risultato.size(); ++i) {
         if (!esegui(q, risposte, QVariantList{id[i]} + giorni.valori))
@@ -114,7 +129,7 @@ QList<Consultazione::Riepilogo> Consultazione::riepilogo(QSqlDatabase db, const 
         // An exercise's first answer is the first of its answers met in order of time. The
         // run is looked up only when it changes, which a pupil's answers seldom do.
         QString sessione;
-        QSet<int>* esercizi = nullptr;
+        QSet<qlonglong>* esercizi = nullptr;
         visti.clear();
         secondi.clear();
         while (q.next()) {
@@ -123,18 +138,19 @@ QList<Consultazione::Riepilogo> Consultazione::riepilogo(QSqlDatabase db, const 
                 sessione = s;
                 esercizi = &visti[s];
             }
-            const bool esatta = q.value(2).toLongLong() != 0;
+            secondi.append(q.value(1).toDouble());
+            // The driver gives whole numbers as 64 bits: asking for an int would convert each.
+            const qlonglong codice = q.value(2).toLongLong();
+            const bool esatta = codice & Esatta;
             const qsizetype prima = esercizi->size();
-            esercizi->insert(int(q.value(1).toLongLong()));
+            esercizi->insert(codice >> BitPerEsercizio);
             if (esercizi->size() != prima) {
                 ++r.esercizi;
                 alPrimo += esatta;
             }
             (esatta ? r.esatte : r.errate)++;
-            const qlonglong seguito = q.value(3).toLongLong();
-            r.aiuti += seguito == qlonglong(Seguito::Aiuto);
-            r.interventi += seguito == qlonglong(Seguito::Intervento);
-            secondi.append(q.value(4).toDouble());
+            r.aiuti += (codice & Aiuto) != 0;
+            r.interventi += (codice & Intervento) != 0;
         }
         if (q.lastError().type() != QSqlError::NoError)
             return {};
