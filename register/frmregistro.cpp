@@ -222,7 +222,7 @@ QWidget* FrmRegistro::paginaRegistro()
     datAl->setAccessibleName(tr("Al giorno"));
     for (QDateEdit* d : {datDal, datAl}) {
         d->setCalendarPopup(true);
-        d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        d->setDisplayFormat(FormatoGiorno);
     }
     datAl->setDate(QDate::currentDate());
     datDal->setDate(QDate::currentDate().addDays(1 - GiorniPredefiniti));
@@ -697,7 +697,7 @@ void FrmRegistro::eliminaPrima()
     auto* giorno = new QDateEdit(QDate::currentDate().addYears(-1));
     giorno->setObjectName(QStringLiteral("datEliminaPrima"));
     giorno->setCalendarPopup(true);
-    giorno->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    giorno->setDisplayFormat(FormatoGiorno);
     giorno->setAccessibleName(tr("Elimina le risposte date prima del giorno"));
     auto* tasti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(tasti, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
@@ -711,7 +711,7 @@ void FrmRegistro::eliminaPrima()
     const QDate prima = giorno->date();
     if (!MessageBox::ask(tr("Eliminare tutte le risposte date prima del %1, di tutte le classi? Non si potranno "
                             "recuperare.")
-                             .arg(QLocale().toString(prima, QLocale::ShortFormat))))
+                             .arg(giornoScritto(prima))))
         return;
     chiedi<Esito>(
         [prima](QSqlDatabase db) {

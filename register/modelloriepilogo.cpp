@@ -42,7 +42,7 @@ QString ModelloRiepilogo::testo(const Consultazione::Riepilogo& r, int colonna)
     case Aiuti: return locale.toString(r.aiuti);
     case Interventi: return locale.toString(r.interventi);
     case Secondi: return r.esatte + r.errate > 0 ? locale.toString(r.medianaSecondi, 'f', 1) : QString();
-    case UltimoGiorno: return r.ultimoGiorno.isValid() ? locale.toString(r.ultimoGiorno, QLocale::ShortFormat) : QString();
+    case UltimoGiorno: return r.ultimoGiorno.isValid() ? giornoScritto(r.ultimoGiorno) : QString();
     }
     return QString();
 }
@@ -71,3 +71,5 @@ QVariant ModelloRiepilogo::headerData(int section, Qt::Orientation orientation, 
     // A row is read by its pupil's name.
     return section < righe_.size() ? righe_[section].nome : QVariant();
 }
+
+QString giornoScritto(QDate giorno) { return giorno.toString(FormatoGiorno); }

@@ -6,6 +6,11 @@
 
 // A class's figures as the register's table shows them and a screen reader reads them: a row a
 // pupil, a column a figure, each column with its heading.
+// A day as the register writes it, on screen and on paper, in every language: as its date boxes
+// show it, so that the teacher reads one form of date throughout.
+QString giornoScritto(QDate giorno);
+inline const QString FormatoGiorno = QStringLiteral("dd/MM/yyyy");
+
 class ModelloRiepilogo : public QAbstractTableModel
 {
     Q_OBJECT

@@ -47,15 +47,14 @@ QString aCapo(const QString& titolo)
 
 QString periodoDi(QDate dal, QDate al)
 {
-    const QLocale l;
     if (!dal.isValid() && !al.isValid())
         return QCoreApplication::translate("PaginaRegistro", "Tutto il registro");
     if (!dal.isValid())
-        return QCoreApplication::translate("PaginaRegistro", "Fino al %1").arg(l.toString(al, QLocale::ShortFormat));
+        return QCoreApplication::translate("PaginaRegistro", "Fino al %1").arg(giornoScritto(al));
     if (!al.isValid())
-        return QCoreApplication::translate("PaginaRegistro", "Dal %1").arg(l.toString(dal, QLocale::ShortFormat));
+        return QCoreApplication::translate("PaginaRegistro", "Dal %1").arg(giornoScritto(dal));
     return QCoreApplication::translate("PaginaRegistro", "Dal %1 al %2")
-        .arg(l.toString(dal, QLocale::ShortFormat), l.toString(al, QLocale::ShortFormat));
+        .arg(giornoScritto(dal), giornoScritto(al));
 }
 
 void testo(PrinterSurface& s, double x, double y, double punti, const QString& t)
@@ -94,7 +93,7 @@ PrintDocument PaginaRegistro::documento(const QString& classe, QDate dal, QDate 
         testo(s, 0, 520, 11, periodo);
         testo(s, 0, 860, 9,
               QCoreApplication::translate("PaginaRegistro", "Stampato il %1")
-                  .arg(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
+                  .arg(giornoScritto(QDate::currentDate())));
         if (pagine > 1)
             testo(s, 0, Altezza - Piede + 200, 8,
                   QCoreApplication::translate("PaginaRegistro", "Pagina %1 di %2").arg(pagina + 1).arg(pagine));
