@@ -39,6 +39,7 @@
 #include <QTemporaryDir>
 #include <QScreen>
 #include <QTimer>
+#include <QTimeZone>
 #include <QWindow>
 #include <functional>
 
@@ -197,7 +198,7 @@ void registro()
                         const double secondi = 6.0 + caso(30) * (1.0 - g / 40.0);
                         ora = ora.addSecs(int(secondi) + 5);
                         for (const QVariant& v : {QVariant(QUuid::createUuid().toString()), QVariant(sessione), QVariant(e),
-                                                  QVariant(QDateTime(giorno, ora, Qt::UTC).toString("yyyy-MM-ddTHH:mm:ss.zzzZ")),
+                                                  QVariant(QDateTime(giorno, ora, QTimeZone::utc()).toString("yyyy-MM-ddTHH:mm:ss.zzzZ")),
                                                   QVariant(alunni[a].id.toString()), QVariant(n),
                                                   QVariant(esatta ? n + 1 : n), QVariant(int(esatta)), QVariant(secondi),
                                                   QVariant(seguito)})

@@ -6,6 +6,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 #include <QUrl>
 
 // Against the private server that pg-sandbox.sh starts for these tests: its database, the
@@ -40,7 +41,7 @@ namespace {
 QList<Risposta> risposte(int quante, int da = 0)
 {
     const QUuid sessione = QUuid::createUuid(), alunno = QUuid::createUuid();
-    const QDateTime inizio(QDate(2026, 12, 9), QTime(8, 30), Qt::UTC);
+    const QDateTime inizio(QDate(2026, 12, 9), QTime(8, 30), QTimeZone::utc());
     QList<Risposta> lotto;
     for (int i = da; i < da + quante; ++i)
         lotto << Risposta{QUuid::createUuid(), sessione, i + 1, inizio.addMSecs(i * 1500),
