@@ -42,9 +42,10 @@ void suAlunnoScelto(std::function<void(const QUuid&)> ascolta) { alunnoScelto() 
 
 void apriPrimaFinestra(const QString& registro, int limiteMs)
 {
-    // Where no register has been begun there is no class to read, and nothing to wait for.
-    // A look at the folder costs what the program's own settings and fonts already cost.
-    if (!QFileInfo(registro).isFile()) {
+    // Where no class was chosen for this PC there is nothing to read, and nothing to wait for:
+    // the mark beside the register says so. A look at the folder costs what the program's own
+    // settings and fonts already cost.
+    if (!QFileInfo(segnoClasse(registro)).isFile()) {
         loadForm<FrmInizio>().showModeless();
         return;
     }

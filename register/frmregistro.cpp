@@ -8,6 +8,7 @@
 #include "register/modelloriepilogo.h"
 #include "register/paginaregistro.h"
 #include "register/pin.h"
+#include "registro/elencodelpc.h"
 #include "registro/esporta.h"
 #include "registro/registratore.h"
 
@@ -650,6 +651,10 @@ void FrmRegistro::classeDelPc()
         [scelta](QSqlDatabase db) {
             Esito e;
             e.ok = Anagrafe::scegliClasseDelPc(db, scelta, &e.errore);
+            // The pupils' program looks at the mark first; the recorder sets it right at its
+            // next start if it cannot be written now.
+            if (e.ok)
+                segnaClasse(db.databaseName(), scelta);
             return e;
         },
         [this](const Esito& e) {

@@ -119,6 +119,8 @@ bool Anagrafe::eliminaClasse(QSqlDatabase db, const QUuid& classe, QString* erro
                           errore) &&
                    esegui(q, QStringLiteral("DELETE FROM sessioni WHERE alunno IN ") + diClasse, {testo(classe)},
                           errore) &&
+                   esegui(q, QStringLiteral("DELETE FROM impostazioni WHERE chiave = ? AND valore = ?"),
+                          {ClasseDelPc, testo(classe)}, errore) &&
                    esegui(q, QStringLiteral("DELETE FROM classi WHERE id = ?"), {testo(classe)}, errore);
         },
         errore);

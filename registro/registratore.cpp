@@ -2,6 +2,7 @@
 
 #include "registro/anagrafe.h"
 #include "registro/connessione.h"
+#include "registro/elencodelpc.h"
 #include "registro/giornale.h"
 #include "registro/schema.h"
 
@@ -35,6 +36,10 @@ constexpr qsizetype InMemoria = 10000;
 constexpr qsizetype Lotto = 500;
 constexpr auto PrimaPausa = std::chrono::milliseconds(1s);
 constexpr auto UltimaPausa = std::chrono::milliseconds(30s);
+// The register is opened this long after the program starts, or at once when asked: loading
+// the SQL driver and taking the journals in stays off the start, which the first window alone
+// should have. The answers given meanwhile wait in memory.
+constexpr auto Ritardo = std::chrono::milliseconds(3s);
 // At the end: how long the worker may still try, and how often.
 constexpr auto TempoFinale = 2s;
 constexpr auto PausaFinale = 250ms;
@@ -143,7 +148,7 @@ private:
     std::unique_ptr<Connessione> conn;
     std::optional<QSqlQuery> inserisci;
     std::optional<QSqlQuery> registraSessione;
-    Orologio::time_point prossimo = Orologio::now();
+    Orologio::time_point prossimo = Orologio::now() + Ritardo;
     std::chrono::milliseconds pausa = PrimaPausa;
     QString ultimoMotivo;
 };
@@ -215,6 +220,9 @@ bool Registratore::Lavoro::apri(bool guasto)
         chiudi();
         return false;
     }
+    // The mark that lets a PC without "Chi sei?" start without the register, set right by
+    // the register itself: a class chosen elsewhere shows from the next start on.
+    segnaClasse(file, Anagrafe::classeDelPc(db));
     pausa = PrimaPausa;
     ultimoMotivo.clear();
     return true;

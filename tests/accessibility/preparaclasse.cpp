@@ -3,6 +3,7 @@
 //   prepara-classe FILE CLASS NAME...
 #include "registro/anagrafe.h"
 #include "registro/connessione.h"
+#include "registro/elencodelpc.h"
 #include "registro/schema.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,6 @@ int main(int argc, char* argv[])
         return 1;
     const auto classe = Anagrafe::aggiungiClasse(c.db(), a[2]);
     const bool fatto = classe && Anagrafe::aggiungiAlunni(c.db(), *classe, a.mid(3).join(QLatin1Char('\n'))) == a.size() - 3 &&
-                       Anagrafe::scegliClasseDelPc(c.db(), *classe);
+                       Anagrafe::scegliClasseDelPc(c.db(), *classe) && segnaClasse(a[1], *classe);
     return fatto ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include "register/frmchisei.h"
 #include "registro/anagrafe.h"
 #include "registro/connessione.h"
+#include "registro/elencodelpc.h"
 #include "registro/schema.h"
 #include "support/kid.h"
 #include "support/waitfor.h"
@@ -24,6 +25,7 @@ QUuid prepara(const QString& file, const QString& come)
         QFile f(file);
         f.open(QIODevice::WriteOnly);
         f.write("Tarvello? no: a spreadsheet\n");
+        segnaClasse(file, QUuid::createUuid());
         return {};
     }
     if (come == QLatin1String("nessuno"))
@@ -35,6 +37,8 @@ QUuid prepara(const QString& file, const QString& come)
         Anagrafe::aggiungiAlunni(c.db(), classe, QStringLiteral("Luca\nAnna"));
     if (come != QLatin1String("senza classe"))
         Anagrafe::scegliClasseDelPc(c.db(), classe);
+    // Without a class, a mark left behind: the register has the last word.
+    segnaClasse(file, classe);
     return Anagrafe::alunni(c.db(), classe).value(0).id;
 }
 } // namespace

@@ -1,4 +1,6 @@
+#include "registro/anagrafe.h"
 #include "registro/connessione.h"
+#include "registro/elencodelpc.h"
 #include "registro/giornale.h"
 #include "registro/luogo.h"
 #include "registro/registratore.h"
@@ -147,12 +149,22 @@ void TestRegistratore::unaPartitaGiocata()
              "1");
 
     QVERIFY(Giornale::aggiungi(Registratore::giornaleDi(file) + ".preso-x", scritte));
+    // A class chosen for the PC in the register, its mark not yet beside it.
+    QUuid classe;
+    {
+        Connessione c(file);
+        classe = Anagrafe::aggiungiClasse(c.db(), QStringLiteral("3A")).value_or(QUuid());
+        QVERIFY(Anagrafe::scegliClasseDelPc(c.db(), classe));
+    }
     {
         Registratore r(file);
         QVERIFY(r.attendi(10000));
     }
     QCOMPARE(lette(file).size(), date.size());
     QCOMPARE(Giornale::daPrendere(file), QStringList());
+    QFile segno(segnoClasse(file));
+    QVERIFY(segno.open(QIODevice::ReadOnly));
+    QCOMPARE(QUuid(segno.readAll().trimmed()), classe);
 }
 
 void TestRegistratore::guasti_data()
