@@ -6,31 +6,9 @@
 #include "app/primafinestra.h"
 #include "registro/luogo.h"
 
+#include "primofotogramma.h"
+
 #include <QApplication>
-#include <QTimer>
-#include <QWidget>
-#include <unistd.h>
-
-namespace {
-class FirstFrame : public QObject
-{
-public:
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint && !seen_ && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow()) {
-            seen_ = true;
-            QTimer::singleShot(0, [] {
-                QApplication::sync();
-                _exit(0);
-            });
-        }
-        return false;
-    }
-
-private:
-    bool seen_ = false;
-};
-} // namespace
 
 int main(int argc, char* argv[])
 {
