@@ -10,25 +10,6 @@ namespace {
 
 const QString ClasseDelPc = QStringLiteral("classe_del_pc");
 
-QString testo(const QUuid& id) { return id.toString(QUuid::WithBraces); }
-
-bool fallito(const QSqlQuery& q, QString* errore)
-{
-    if (errore)
-        *errore = q.lastError().text();
-    return false;
-}
-
-// Runs one statement with its values bound in order.
-bool esegui(QSqlQuery& q, const QString& istruzione, const QVariantList& valori, QString* errore)
-{
-    if (!q.prepare(istruzione))
-        return fallito(q, errore);
-    for (const QVariant& v : valori)
-        q.addBindValue(v);
-    return q.exec() || fallito(q, errore);
-}
-
 template <class T>
 QList<T> elenco(QSqlDatabase db, const QString& istruzione, const QVariantList& valori)
 {
@@ -54,7 +35,7 @@ QList<Classe> Anagrafe::classi(QSqlDatabase db)
 QList<Alunno> Anagrafe::alunni(QSqlDatabase db, const QUuid& classe)
 {
     QList<Alunno> risultato =
-        elenco<Alunno>(db, QStringLiteral("SELECT id, nome FROM alunni WHERE classe = ?"), {testo(classe)});
+        elenco<Alunno>(db, QStringLiteral("SELECT id, nome FROM alunni WHERE classe = ?"), {testoId(classe)});
     ordinaPerNome(risultato);
     return risultato;
 }
@@ -66,7 +47,7 @@ std::optional<QUuid> Anagrafe::aggiungiClasse(QSqlDatabase db, const QString& no
         return std::nullopt;
     const QUuid id = QUuid::createUuid();
     QSqlQuery q(db);
-    if (!esegui(q, QStringLiteral("INSERT INTO classi (id, nome) VALUES (?, ?)"), {testo(id), pulito}, errore))
+    if (!esegui(q, QStringLiteral("INSERT INTO classi (id, nome) VALUES (?, ?)"), {testoId(id), pulito}, errore))
         return std::nullopt;
     return id;
 }
@@ -85,7 +66,7 @@ int Anagrafe::aggiungiAlunni(QSqlDatabase db, const QUuid& classe, const QString
                 if (!esegui(q,
                             QStringLiteral("INSERT INTO alunni (id, classe, nome) VALUES (?, ?, ?)"
                                            " ON CONFLICT (classe, nome) DO NOTHING"),
-                            {testo(QUuid::createUuid()), testo(classe), nome}, errore))
+                            {testoId(QUuid::createUuid()), testoId(classe), nome}, errore))
                     return false;
                 aggiunti += q.numRowsAffected() > 0 ? 1 : 0;
             }
@@ -101,9 +82,9 @@ bool Anagrafe::eliminaAlunno(QSqlDatabase db, const QUuid& alunno, QString* erro
         db,
         [&] {
             QSqlQuery q(db);
-            return esegui(q, QStringLiteral("DELETE FROM risposte WHERE alunno = ?"), {testo(alunno)}, errore) &&
-                   esegui(q, QStringLiteral("DELETE FROM sessioni WHERE alunno = ?"), {testo(alunno)}, errore) &&
-                   esegui(q, QStringLiteral("DELETE FROM alunni WHERE id = ?"), {testo(alunno)}, errore);
+            return esegui(q, QStringLiteral("DELETE FROM risposte WHERE alunno = ?"), {testoId(alunno)}, errore) &&
+                   esegui(q, QStringLiteral("DELETE FROM sessioni WHERE alunno = ?"), {testoId(alunno)}, errore) &&
+                   esegui(q, QStringLiteral("DELETE FROM alunni WHERE id = ?"), {testoId(alunno)}, errore);
         },
         errore);
 }
@@ -115,13 +96,13 @@ bool Anagrafe::eliminaClasse(QSqlDatabase db, const QUuid& classe, QString* erro
         [&] {
             QSqlQuery q(db);
             const QString diClasse = QStringLiteral("(SELECT id FROM alunni WHERE classe = ?)");
-            return esegui(q, QStringLiteral("DELETE FROM risposte WHERE alunno IN ") + diClasse, {testo(classe)},
+            return esegui(q, QStringLiteral("DELETE FROM risposte WHERE alunno IN ") + diClasse, {testoId(classe)},
                           errore) &&
-                   esegui(q, QStringLiteral("DELETE FROM sessioni WHERE alunno IN ") + diClasse, {testo(classe)},
+                   esegui(q, QStringLiteral("DELETE FROM sessioni WHERE alunno IN ") + diClasse, {testoId(classe)},
                           errore) &&
                    esegui(q, QStringLiteral("DELETE FROM impostazioni WHERE chiave = ? AND valore = ?"),
-                          {ClasseDelPc, testo(classe)}, errore) &&
-                   esegui(q, QStringLiteral("DELETE FROM classi WHERE id = ?"), {testo(classe)}, errore);
+                          {ClasseDelPc, testoId(classe)}, errore) &&
+                   esegui(q, QStringLiteral("DELETE FROM classi WHERE id = ?"), {testoId(classe)}, errore);
         },
         errore);
 }
@@ -130,7 +111,7 @@ QUuid Anagrafe::classeDelPc(QSqlDatabase db) { return QUuid(impostazione(db, Cla
 
 bool Anagrafe::scegliClasseDelPc(QSqlDatabase db, const QUuid& classe, QString* errore)
 {
-    return imposta(db, ClasseDelPc, classe.isNull() ? QString() : testo(classe), errore);
+    return imposta(db, ClasseDelPc, classe.isNull() ? QString() : testoId(classe), errore);
 }
 
 QString Anagrafe::impostazione(QSqlDatabase db, const QString& chiave)

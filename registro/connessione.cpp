@@ -67,3 +67,21 @@ bool concludiScrittura(QSqlDatabase db, bool riuscita, QSqlError* errore)
     esegui(db, QStringLiteral("ROLLBACK"), nullptr);
     return false;
 }
+
+QString testoId(const QUuid& id) { return id.toString(QUuid::WithBraces); }
+
+QString testoIstante(const QDateTime& t) { return t.toUTC().toString(Qt::ISODateWithMs); }
+
+bool esegui(QSqlQuery& q, const QString& istruzione, const QVariantList& valori, QString* errore)
+{
+    q.setForwardOnly(true);
+    if (q.prepare(istruzione)) {
+        for (const QVariant& v : valori)
+            q.addBindValue(v);
+        if (q.exec())
+            return true;
+    }
+    if (errore)
+        *errore = q.lastError().text();
+    return false;
+}

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
+#include <QUuid>
+#include <QVariantList>
 
 // One connection to a register file, made and used on one thread only (Qt's rule for its SQL
 // connections) and removed with this object. Open: the SQLite driver with a busy time-out,
@@ -32,6 +36,15 @@ private:
     QSqlError errore_;
     bool aperta_ = false;
 };
+
+// How the register writes an identifier (a UUID in braces) and a time (UTC, ISO 8601 with
+// milliseconds and a Z, so that times sort as text).
+QString testoId(const QUuid& id);
+QString testoIstante(const QDateTime& t);
+
+// Prepares a statement, binds `valori` in order and runs it, reading forward only; false with
+// the reason in `errore`.
+bool esegui(QSqlQuery& q, const QString& istruzione, const QVariantList& valori, QString* errore = nullptr);
 
 // A write in one transaction that takes the write lock at its start (BEGIN IMMEDIATE): a
 // deferred one that reads first can fail half-way under WAL when another writer comes in.

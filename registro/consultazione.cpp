@@ -14,11 +14,6 @@
 
 namespace {
 
-QString testo(const QUuid& id) { return id.toString(QUuid::WithBraces); }
-
-// Times are kept as ISO text in UTC, so a day of the teacher's becomes a range of text.
-QString istante(const QDateTime& t) { return t.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz'Z'")); }
-
 QDateTime letto(const QVariant& v) { return QDateTime::fromString(v.toString(), Qt::ISODateWithMs).toUTC(); }
 
 // The system's zone as an object: converting through it reads the zone's rules once, where
@@ -38,27 +33,13 @@ Intervallo intervallo(const QString& colonna, QDate dal, QDate al)
     Intervallo i;
     if (dal.isValid()) {
         i.condizione += QStringLiteral(" AND %1 >= ?").arg(colonna);
-        i.valori << istante(dal.startOfDay(QTimeZone::systemTimeZone()));
+        i.valori << testoIstante(dal.startOfDay(QTimeZone::systemTimeZone()));
     }
     if (al.isValid()) {
         i.condizione += QStringLiteral(" AND %1 < ?").arg(colonna);
-        i.valori << istante(al.addDays(1).startOfDay(QTimeZone::systemTimeZone()));
+        i.valori << testoIstante(al.addDays(1).startOfDay(QTimeZone::systemTimeZone()));
     }
     return i;
-}
-
-bool esegui(QSqlQuery& q, const QString& istruzione, const QVariantList& valori, QString* errore = nullptr)
-{
-    q.setForwardOnly(true);
-    if (q.prepare(istruzione)) {
-        for (const QVariant& v : valori)
-            q.addBindValue(v);
-        if (q.exec())
-            return true;
-    }
-    if (errore)
-        *errore = q.lastError().text();
-    return false;
 }
 
 // The middle value, or the mean of the two middle ones; found without sorting the rest.
@@ -91,7 +72,7 @@ QList<Consultazione::Riepilogo> Consultazione::riepilogo(QSqlDatabase db, const 
                 QStringLiteral("SELECT a.id, a.nome, (SELECT MAX(quando) FROM risposte WHERE alunno = a.id%1)"
                                " FROM alunni a WHERE a.classe = ? ORDER BY a.nome")
                     .arg(giorni.condizione),
-                giorni.valori + QVariantList{testo(classe)}))
+                giorni.valori + QVariantList{testoId(classe)}))
         return risultato;
     QStringList id;
     const QTimeZone zona = QTimeZone::systemTimeZone();
@@ -169,7 +150,7 @@ QList<Consultazione::Giorno> Consultazione::giorni(QSqlDatabase db, const QUuid&
     if (!esegui(q,
                 QStringLiteral("SELECT quando, esatta, secondi FROM risposte WHERE alunno = ?%1 ORDER BY quando")
                     .arg(giorni.condizione),
-                QVariantList{testo(alunno)} + giorni.valori))
+                QVariantList{testoId(alunno)} + giorni.valori))
         return risultato;
     QList<double> secondi;
     const QTimeZone zona = QTimeZone::systemTimeZone();
@@ -200,7 +181,7 @@ bool Consultazione::perOgniRisposta(QSqlDatabase db, const QUuid& classe, QDate 
     QVariantList valori;
     if (!classe.isNull()) {
         istruzione += QStringLiteral(" AND alunno IN (SELECT id FROM alunni WHERE classe = ?)");
-        valori << testo(classe);
+        valori << testoId(classe);
     }
     istruzione += giorni.condizione + QStringLiteral(" ORDER BY quando, id");
     QSqlQuery q(db);
@@ -231,7 +212,7 @@ int Consultazione::eliminaPrimaDi(QSqlDatabase db, QDate giorno, QString* errore
 {
     if (!giorno.isValid())
         return 0;
-    const QString limite = istante(giorno.startOfDay(QTimeZone::systemTimeZone()));
+    const QString limite = testoIstante(giorno.startOfDay(QTimeZone::systemTimeZone()));
     int eliminate = 0;
     const bool fatto = scrivi(
         db,

@@ -119,7 +119,7 @@ bool esportaRisposte(const QString& registro, const QString& csv, QString* error
                                 ScrittoreCsv::numero(r.secondi, 3), seguito(r.seguito), QString::number(r.tipo),
                                 QString::number(r.figura), QString::number(r.n), QString::number(r.m),
                                 QString::number(r.dato), QString::number(r.esercizio), testo(r.sessione), r.pc, alunno,
-                                r.quando.toUTC().toString(Qt::ISODateWithMs), testo(r.id)});
+                                testoIstante(r.quando), testo(r.id)});
             });
             return letto ||
                    fallito(perche,

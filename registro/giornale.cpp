@@ -1,5 +1,7 @@
 #include "registro/giornale.h"
 
+#include "registro/connessione.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -17,7 +19,7 @@ namespace {
 const QString Estensione = QStringLiteral(".giornale");
 const QString Preso = QStringLiteral(".preso-");
 
-QString ora(const QDateTime& t) { return t.isValid() ? t.toUTC().toString(Qt::ISODateWithMs) : QString(); }
+QString ora(const QDateTime& t) { return t.isValid() ? testoIstante(t) : QString(); }
 QDateTime daOra(const QJsonValue& v) { return QDateTime::fromString(v.toString(), Qt::ISODateWithMs); }
 QString uuid(const QUuid& u) { return u.isNull() ? QString() : u.toString(); }
 

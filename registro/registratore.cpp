@@ -59,12 +59,12 @@ const QString ScriviSessione = QStringLiteral(
 
 QVariant testo(const QUuid& id)
 {
-    return id.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(id.toString(QUuid::WithBraces));
+    return id.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(testoId(id));
 }
 
 QVariant ora(const QDateTime& t)
 {
-    return t.isValid() ? QVariant(t.toUTC().toString(Qt::ISODateWithMs)) : QVariant(QMetaType::fromType<QString>());
+    return t.isValid() ? QVariant(testoIstante(t)) : QVariant(QMetaType::fromType<QString>());
 }
 
 bool corrotto(const QSqlError& e)
