@@ -156,8 +156,9 @@ bool preparaDaRigaDiComando(QApplication& app)
     riga.addOption(opzioneLingua());
     const QCommandLineOption registro(
         QStringLiteral("registro"),
-        QCoreApplication::translate("Avvio", "Il file del registro in cui sono tenute le risposte."),
-        QStringLiteral("file"));
+        QCoreApplication::translate("Avvio", "Il registro in cui sono tenute le risposte: un file, o il server "
+                                             "della scuola (postgresql://utente@host/database)."),
+        QStringLiteral("registro"));
     const QCommandLineOption esporta(
         QStringLiteral("esporta-csv"),
         QCoreApplication::translate("Avvio", "Scrive ogni risposta del registro nel file CSV indicato ed esce."),
@@ -166,7 +167,13 @@ bool preparaDaRigaDiComando(QApplication& app)
                                         QCoreApplication::translate("Avvio", "Apre il registro dell'insegnante."));
     riga.addOptions({registro, esporta, insegnante});
     riga.process(app);
-    Luogo::scegli(riga.value(registro));
+    QString indirizzoErrato;
+    if (!Luogo::scegli(riga.value(registro), &indirizzoErrato)) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("Avvio", "Indirizzo del registro non valido: %1")
+                                    .arg(indirizzoErrato)));
+        return false;
+    }
     apriRegistro() = riga.isSet(insegnante);
     if (!lingua.isEmpty() && !lingue.contains(lingua)) {
         std::fprintf(stderr, "%s\n",

@@ -1,6 +1,7 @@
 #include "registro/luogo.h"
 
 #include <QDir>
+#include <QLoggingCategory>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -12,12 +13,29 @@ QString& daRiga()
     return file;
 }
 
+std::optional<IndirizzoServer>& serverDaRiga()
+{
+    static std::optional<IndirizzoServer> server;
+    return server;
+}
+
 QString assoluto(const QString& file) { return QDir::cleanPath(QFileInfo(file).absoluteFilePath()); }
+
+Q_LOGGING_CATEGORY(logLuogo, "tarvello.registro.luogo")
 } // namespace
 
-void Luogo::scegli(const QString& daRigaDiComando)
+bool Luogo::scegli(const QString& daRigaDiComando, QString* errore)
 {
-    daRiga() = daRigaDiComando.isEmpty() ? QString() : assoluto(daRigaDiComando);
+    daRiga().clear();
+    serverDaRiga().reset();
+    if (daRigaDiComando.isEmpty())
+        return true;
+    if (!Server::eIndirizzo(daRigaDiComando)) {
+        daRiga() = assoluto(daRigaDiComando);
+        return true;
+    }
+    serverDaRiga() = Server::leggi(daRigaDiComando, errore);
+    return serverDaRiga().has_value();
 }
 
 QString Luogo::predefinito()
@@ -31,13 +49,29 @@ QString Luogo::daImpostazioni()
     // the folder is the first of XDG_CONFIG_DIRS, /etc/xdg by default.
     const QSettings sistema(QSettings::SystemScope, QStringLiteral("Tarvello"), QStringLiteral("Tarvello"));
     const QString file = sistema.value(QStringLiteral("registro/file")).toString().trimmed();
-    return file.isEmpty() ? QString() : assoluto(file);
+    return file.isEmpty() || Server::eIndirizzo(file) ? file : assoluto(file);
 }
 
 QString luogoRegistro()
 {
     if (!daRiga().isEmpty())
         return daRiga();
+    if (serverDaRiga())
+        return Luogo::predefinito();
     const QString impostato = Luogo::daImpostazioni();
-    return impostato.isEmpty() ? Luogo::predefinito() : impostato;
+    return impostato.isEmpty() || Server::eIndirizzo(impostato) ? Luogo::predefinito() : impostato;
+}
+
+std::optional<IndirizzoServer> serverRegistro()
+{
+    if (!daRiga().isEmpty() || serverDaRiga())
+        return serverDaRiga();
+    const QString impostato = Luogo::daImpostazioni();
+    if (!Server::eIndirizzo(impostato))
+        return std::nullopt;
+    QString errore;
+    std::optional<IndirizzoServer> server = Server::leggi(impostato, &errore);
+    if (!server)
+        qCWarning(logLuogo, "registro/file in the system settings: %s", qPrintable(errore));
+    return server;
 }

@@ -49,16 +49,20 @@
         <translation>Unknown language: %1. Languages available: %2.</translation>
     </message>
     <message>
-        <source>Il file del registro in cui sono tenute le risposte.</source>
-        <translation>The register file where the answers are kept.</translation>
-    </message>
-    <message>
         <source>Scrive ogni risposta del registro nel file CSV indicato ed esce.</source>
         <translation>Writes every answer of the register into the CSV file given, and exits.</translation>
     </message>
     <message>
         <source>Apre il registro dell&apos;insegnante.</source>
         <translation>Opens the teacher&apos;s register.</translation>
+    </message>
+    <message>
+        <source>Il registro in cui sono tenute le risposte: un file, o il server della scuola (postgresql://utente@host/database).</source>
+        <translation>The register where the answers are kept: a file, or the school&apos;s server (postgresql://user@host/database).</translation>
+    </message>
+    <message>
+        <source>Indirizzo del registro non valido: %1</source>
+        <translation>The register&apos;s address is not valid: %1</translation>
     </message>
 </context>
 <context>
