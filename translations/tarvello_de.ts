@@ -5,719 +5,719 @@
     <name>Accessibilita</name>
     <message>
         <source>%1: vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: leer</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n figure</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Figur</numerusform>
+            <numerusform>%1: %n Figuren</numerusform>
         </translation>
     </message>
     <message>
         <source>figura</source>
-        <translation type="unfinished"></translation>
+        <translation>Figur</translation>
     </message>
 </context>
 <context>
     <name>AccessoRegistro</name>
     <message>
         <source>Il registro %1 è di una versione più nuova del programma: aggiorna Tarvello.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register %1 stammt aus einer neueren Version des Programms: Aktualisiere Tarvello.</translation>
     </message>
     <message>
         <source>Il file %1 non è un registro di Tarvello.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist kein Tarvello-Register.</translation>
     </message>
     <message>
         <source>Il registro %1 non si può aprire: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register %1 lässt sich nicht öffnen: %2</translation>
     </message>
 </context>
 <context>
     <name>Avvio</name>
     <message>
         <source>La lingua del programma: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache des Programms: %1.</translation>
     </message>
     <message>
         <source>Esercizi sull&apos;insieme che viene dopo un insieme dato</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungen zur Nachfolgermenge einer gegebenen Menge</translation>
     </message>
     <message>
         <source>Il registro in cui sono tenute le risposte: un file, o il server della scuola (postgresql://utente@host/database).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register, in dem die Antworten gespeichert werden: eine Datei oder der Server der Schule (postgresql://benutzer@host/datenbank).</translation>
     </message>
     <message>
         <source>Scrive ogni risposta del registro nel file CSV indicato ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt alle Antworten des Registers in die angegebene CSV-Datei und beendet sich.</translation>
     </message>
     <message>
         <source>Apre il registro dell&apos;insegnante.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Register der Lehrperson.</translation>
     </message>
     <message>
         <source>Indirizzo del registro non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse des Registers ist ungültig: %1</translation>
     </message>
     <message>
         <source>Lingua sconosciuta: %1. Lingue disponibili: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Sprache: %1. Verfügbare Sprachen: %2.</translation>
     </message>
 </context>
 <context>
     <name>Desktop</name>
     <message>
         <source>Esercizi sugli insiemi</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungen zu Mengen</translation>
     </message>
     <message>
         <source>Costruisci l&apos;insieme che viene dopo: esercizi e schede per la scuola primaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilde die Nachfolgermenge: Übungen und Arbeitsblätter für die Grundschule</translation>
     </message>
 </context>
 <context>
     <name>Esercizio</name>
     <message>
         <source>E s a t t o</source>
-        <translation type="unfinished"></translation>
+        <translation>R i c h t i g</translation>
     </message>
     <message>
         <source>E r r a t o</source>
-        <translation type="unfinished"></translation>
+        <translation>F a l s c h</translation>
     </message>
     <message>
         <source>Secondo insieme vuoto - Inserisci elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Menge leer - Lege Elemente hinein</translation>
     </message>
     <message>
         <source>Secondo insieme suvvalente - Aggiungi elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Menge zu klein - Füge Elemente hinzu</translation>
     </message>
     <message>
         <source>Secondo insieme prevalente - Togli elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Menge zu groß - Nimm Elemente weg</translation>
     </message>
 </context>
 <context>
     <name>Esporta</name>
     <message>
         <source>Il file %1 non si può scrivere: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 lässt sich nicht schreiben: %2</translation>
     </message>
     <message>
         <source>Il registro %1 non c&apos;è.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register %1 gibt es nicht.</translation>
     </message>
     <message>
         <source>Il registro %1 non si può aprire: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register %1 lässt sich nicht öffnen: %2</translation>
     </message>
     <message>
         <source>Il registro %1 è di una versione di Tarvello più recente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register %1 stammt aus einer neueren Version von Tarvello.</translation>
     </message>
     <message>
         <source>Il file %1 non è un registro di Tarvello.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist kein Tarvello-Register.</translation>
     </message>
     <message>
         <source>Il registro %1 non si può leggere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register %1 lässt sich nicht lesen.</translation>
     </message>
 </context>
 <context>
     <name>FinestraScheda</name>
     <message>
         <source>Prima parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Teil</translation>
     </message>
     <message>
         <source>Seconda parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Teil</translation>
     </message>
     <message>
         <source>STAMPA</source>
-        <translation type="unfinished"></translation>
+        <translation>DRUCKEN</translation>
     </message>
     <message>
         <source>ESCI</source>
-        <translation type="unfinished"></translation>
+        <translation>ENDE</translation>
     </message>
     <message>
         <source>Stampa per la classe...</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Klasse drucken...</translation>
     </message>
     <message>
         <source>Salva PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF speichern...</translation>
     </message>
     <message>
         <source>Scheda %1 di %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt %1 von %2</translation>
     </message>
     <message>
         <source>Stampa in corso: attendi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird gedruckt: bitte warten.</translation>
     </message>
     <message>
         <source>Salvataggio in corso: attendi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird gespeichert: bitte warten.</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF speichern</translation>
     </message>
     <message>
         <source>Documenti PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Visualizza la prima parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersten Teil zeigen</translation>
     </message>
     <message>
         <source>Visualizza la seconda parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiten Teil zeigen</translation>
     </message>
 </context>
 <context>
     <name>FrmChiSei</name>
     <message>
         <source>Chi sei?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer bist du?</translation>
     </message>
     <message>
         <source>Non sono nell&apos;elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich bin nicht auf der Liste</translation>
     </message>
 </context>
 <context>
     <name>FrmInizio</name>
     <message>
         <source>INSIEME VUOTO (  )</source>
-        <translation type="unfinished"></translation>
+        <translation>LEERE MENGE (  )</translation>
     </message>
     <message>
         <source>AGGIUNGI ELEMENTI (+)</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEMENTE HINZUFÜGEN (+)</translation>
     </message>
     <message>
         <source>TOGLI ELEMENTI (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEMENTE WEGNEHMEN (-)</translation>
     </message>
     <message>
         <source>E S C I </source>
-        <translation type="unfinished"></translation>
+        <translation>E N D E </translation>
     </message>
     <message>
         <source>GLI INSIEMI</source>
-        <translation type="unfinished"></translation>
+        <translation>MENGEN</translation>
     </message>
     <message>
         <source>TARVELLO</source>
-        <translation type="unfinished"></translation>
+        <translation>TARVELLO</translation>
     </message>
     <message>
         <source>Segno bianco: insieme vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Weißes Zeichen: leere Menge</translation>
     </message>
     <message>
         <source>Segno rosso: aggiungi elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotes Zeichen: Elemente hinzufügen</translation>
     </message>
     <message>
         <source>Segno verde: togli elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Grünes Zeichen: Elemente wegnehmen</translation>
     </message>
     <message>
         <source>Realizzato dagli sviluppatori di Tarvello</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemacht von den Entwicklern von Tarvello</translation>
     </message>
     <message>
         <source>Un insieme di dieci alberi</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Menge aus zehn Bäumen</translation>
     </message>
     <message>
         <source>Stampa schede</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblätter drucken</translation>
     </message>
     <message>
         <source>insieme vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>leere Menge</translation>
     </message>
     <message>
         <source>aggiungi elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente hinzufügen</translation>
     </message>
     <message>
         <source>togli elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente wegnehmen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tarvello</translation>
     </message>
     <message>
         <source>Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Anfang: zweite  Menge leer - Du musst Elemente hineinlegen</translation>
     </message>
     <message>
         <source>Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Anfang: zweite  Menge zu klein - Du musst Elemente hinzufügen</translation>
     </message>
     <message>
         <source>Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Anfang: zweite  Menge zu groß - Du musst Elemente wegnehmen</translation>
     </message>
 </context>
 <context>
     <name>FrmRegistro</name>
     <message>
         <source>Registro di Tarvello</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvello-Register</translation>
     </message>
     <message>
         <source>PIN, di nuovo</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN, noch einmal</translation>
     </message>
     <message>
         <source>Scrivi di nuovo il PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibe die PIN noch einmal:</translation>
     </message>
     <message>
         <source>PIN errato. Riprova.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche PIN. Versuche es noch einmal.</translation>
     </message>
     <message>
         <source>PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN:</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>Ho letto</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelesen</translation>
     </message>
     <message>
         <source>Classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse</translation>
     </message>
     <message>
         <source>Dal giorno</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Tag</translation>
     </message>
     <message>
         <source>Al giorno</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis zum Tag</translation>
     </message>
     <message>
         <source>&amp;Tutto il registro</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ganzes Register</translation>
     </message>
     <message>
         <source>&amp;Classe:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klasse:</translation>
     </message>
     <message>
         <source>&amp;dal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;vom</translation>
     </message>
     <message>
         <source>&amp;al</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;bis</translation>
     </message>
     <message>
         <source>Riepilogo della classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht der Klasse</translation>
     </message>
     <message>
         <source>Un alunno per riga; Invio o doppio clic mostra il suo grafico.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Schüler pro Zeile; Eingabetaste oder Doppelklick zeigt sein Diagramm.</translation>
     </message>
     <message>
         <source>&amp;Nuova classe...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Klasse...</translation>
     </message>
     <message>
         <source>Aggiungi a&amp;lunni...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue &amp;Schüler...</translation>
     </message>
     <message>
         <source>Classe di &amp;questo PC...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse des &amp;PCs...</translation>
     </message>
     <message>
         <source>&amp;Elimina alunno...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler &amp;löschen...</translation>
     </message>
     <message>
         <source>Elimina risposte &amp;prima di...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Antworten löschen...</translation>
     </message>
     <message>
         <source>Esp&amp;orta CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-E&amp;xport...</translation>
     </message>
     <message>
         <source>Tutte le risposte della classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Antworten der Klasse</translation>
     </message>
     <message>
         <source>&amp;Stampa...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;rucken...</translation>
     </message>
     <message>
         <source>Salva PD&amp;F...</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF spei&amp;chern...</translation>
     </message>
     <message>
         <source>Il registro non risponde: forse un altro programma lo tiene occupato. Riprova tra poco.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register antwortet nicht: vielleicht hält ein anderes Programm es besetzt. Versuche es gleich noch einmal.</translation>
     </message>
     <message>
         <source>Lettura del registro...</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register wird gelesen...</translation>
     </message>
     <message>
         <source>È la prima apertura del registro: scegli un PIN da %1 a %2 cifre. Senza il PIN il registro non si apre, e il programma non lo può recuperare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register wird zum ersten Mal geöffnet: Wähle eine PIN mit %1 bis %2 Ziffern. Ohne die PIN öffnet sich das Register nicht, und das Programm kann sie nicht wiederherstellen.</translation>
     </message>
     <message>
         <source>Scrivi il PIN del registro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib die PIN ein.</translation>
     </message>
     <message>
         <source>&amp;Imposta il PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN &amp;festlegen</translation>
     </message>
     <message>
         <source>&amp;Entra</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen</translation>
     </message>
     <message>
         <source>Il PIN ha da %1 a %2 cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PIN hat %1 bis %2 Ziffern.</translation>
     </message>
     <message>
         <source>I due PIN non sono uguali: scrivili di nuovo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden PINs sind verschieden: Schreibe sie noch einmal.</translation>
     </message>
     <message>
         <source>Il PIN non si può salvare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PIN lässt sich nicht speichern: %1</translation>
     </message>
     <message>
         <source>Verifica del PIN...</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN wird geprüft...</translation>
     </message>
     <message>
         <source>PIN errato. Potrai riprovare tra %1 secondi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche PIN. Du kannst es in %1 Sekunden wieder versuchen.</translation>
     </message>
     <message>
         <source>Classe di questo PC: nessuna («Chi sei?» spento)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse dieses PCs: keine („Wer bist du?“ aus)</translation>
     </message>
     <message>
         <source>Classe di questo PC: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse dieses PCs: %1</translation>
     </message>
     <message>
         <source>Il registro non ha classi: comincia con «Nuova classe...».</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register hat keine Klassen: Beginne mit „Neue Klasse...“.</translation>
     </message>
     <message>
         <source>La classe %1 non ha alunni: aggiungili con «Aggiungi alunni...».</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klasse %1 hat keine Schüler: Füge sie mit „Neue Schüler...“ hinzu.</translation>
     </message>
     <message>
         <source>Nuova classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Klasse</translation>
     </message>
     <message>
         <source>Nome della classe (per esempio 3A):</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Klasse (zum Beispiel 3A):</translation>
     </message>
     <message>
         <source>La classe %1 non si può creare: forse c&apos;è già.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klasse %1 lässt sich nicht anlegen: Vielleicht gibt es sie schon.</translation>
     </message>
     <message>
         <source>Aggiungi alunni</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler hinzufügen</translation>
     </message>
     <message>
         <source>Alunni della classe %1, un nome per riga (nome o soprannome, niente altro); si può incollare un elenco:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler der Klasse %1, ein Name pro Zeile (Vorname oder Spitzname, sonst nichts); eine Liste kann eingefügt werden:</translation>
     </message>
     <message>
         <source>Gli alunni non si possono aggiungere: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schüler lassen sich nicht hinzufügen: %1</translation>
     </message>
     <message>
         <source>Alunni aggiunti: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler hinzugefügt: %1.</translation>
     </message>
     <message>
         <source>Nessuna («Chi sei?» spento)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine („Wer bist du?“ aus)</translation>
     </message>
     <message>
         <source>Classe di questo PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse dieses PCs</translation>
     </message>
     <message>
         <source>La classe che usa questo PC: all&apos;avvio «Chi sei?» mostra i suoi alunni. Con nessuna, il programma degli alunni non cambia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klasse, die diesen PC benutzt: Beim Start zeigt „Wer bist du?“ ihre Schüler. Mit keiner ändert sich das Programm der Schüler nicht.</translation>
     </message>
     <message>
         <source>La scelta non si può salvare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wahl lässt sich nicht speichern: %1</translation>
     </message>
     <message>
         <source>Scegli prima nella tabella l&apos;alunno da eliminare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle zuerst in der Tabelle den Schüler, der gelöscht werden soll.</translation>
     </message>
     <message>
         <source>Eliminare %1 e tutte le sue risposte? Non si potranno recuperare.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und alle Antworten löschen? Sie lassen sich nicht wiederherstellen.</translation>
     </message>
     <message>
         <source>%1 non si può eliminare: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht löschen: %2</translation>
     </message>
     <message>
         <source>%1 è stato eliminato.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde gelöscht.</translation>
     </message>
     <message>
         <source>Elimina risposte</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten löschen</translation>
     </message>
     <message>
         <source>Elimina le risposte date prima del giorno</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antworten vor dem Tag löschen</translation>
     </message>
     <message>
         <source>Le risposte di tutte le classi date prima del giorno scelto saranno eliminate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antworten aller Klassen vor dem gewählten Tag werden gelöscht.</translation>
     </message>
     <message>
         <source>Prima del giorno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Tag:</translation>
     </message>
     <message>
         <source>Eliminare tutte le risposte date prima del %1, di tutte le classi? Non si potranno recuperare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Antworten vor dem %1 löschen, aus allen Klassen? Sie lassen sich nicht wiederherstellen.</translation>
     </message>
     <message>
         <source>Le risposte non si possono eliminare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antworten lassen sich nicht löschen: %1</translation>
     </message>
     <message>
         <source>Risposte eliminate: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten gelöscht: %1.</translation>
     </message>
     <message>
         <source>Esporta CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>File CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Salvato %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert.</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Stampa in corso: attendi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird gedruckt: bitte warten.</translation>
     </message>
     <message>
         <source>Riepilogo mandato alla stampante %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht an den Drucker %1 geschickt.</translation>
     </message>
     <message>
         <source>Problema di stampa nella stampante utilizzata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckproblem beim verwendeten Drucker.</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF speichern</translation>
     </message>
     <message>
         <source>Documenti PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>Grafico</name>
     <message>
         <source>Grafico</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm</translation>
     </message>
     <message>
         <source>Grafico di %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm von %1</translation>
     </message>
     <message>
         <source>Apri un alunno della tabella (doppio clic o Invio) per vedere i suoi giorni.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffne einen Schüler der Tabelle (Doppelklick oder Eingabetaste), um seine Tage zu sehen.</translation>
     </message>
     <message>
         <source>%1 non ha risposte nei giorni scelti.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat an den gewählten Tagen keine Antworten.</translation>
     </message>
     <message>
         <source>%1. Giorni con risposte: %2; risposte esatte: %3, errate: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Tage mit Antworten: %2; richtige Antworten: %3, falsche: %4.</translation>
     </message>
     <message>
         <source>secondi (mediana)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden (Median)</translation>
     </message>
     <message>
         <source>errate</source>
-        <translation type="unfinished"></translation>
+        <translation>falsch</translation>
     </message>
     <message>
         <source>esatte</source>
-        <translation type="unfinished"></translation>
+        <translation>richtig</translation>
     </message>
 </context>
 <context>
     <name>ModelloRiepilogo</name>
     <message>
         <source>Alunno</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <source>Esercizi</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungen</translation>
     </message>
     <message>
         <source>Esatte</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>Errate</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsch</translation>
     </message>
     <message>
         <source>Esatte al primo colpo</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleich richtig</translation>
     </message>
     <message>
         <source>Aiuti</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfen</translation>
     </message>
     <message>
         <source>Interventi</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingriffe</translation>
     </message>
     <message>
         <source>Secondi (mediana)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden (Median)</translation>
     </message>
     <message>
         <source>Ultimo giorno</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag</translation>
     </message>
 </context>
 <context>
     <name>PaginaRegistro</name>
     <message>
         <source>Tutto il registro</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzes Register</translation>
     </message>
     <message>
         <source>Fino al %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis %1</translation>
     </message>
     <message>
         <source>Dal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab %1</translation>
     </message>
     <message>
         <source>Dal %1 al %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom %1 bis %2</translation>
     </message>
     <message>
         <source>Registro di Tarvello - classe %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvello-Register - Klasse %1</translation>
     </message>
     <message>
         <source>Stampato il %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt am %1</translation>
     </message>
     <message>
         <source>Pagina %1 di %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>La classe non ha alunni.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klasse hat keine Schüler.</translation>
     </message>
 </context>
 <context>
     <name>PaginaScheda</name>
     <message>
         <source>Nome e Cognome   </source>
-        <translation type="unfinished"></translation>
+        <translation>Vor- und Nachname   </translation>
     </message>
     <message>
         <source>Tarvello - schede per la classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvello - Arbeitsblätter für die Klasse</translation>
     </message>
     <message>
         <source>Tarvello - scheda</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvello - Arbeitsblatt</translation>
     </message>
     <message>
         <source>Problema di stampa nella stampante utilizzata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckproblem beim verwendeten Drucker.</translation>
     </message>
 </context>
 <context>
     <name>PdfFile</name>
     <message>
         <source>Il nome scelto è quello di una cartella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählte Name ist der eines Ordners.</translation>
     </message>
     <message>
         <source>La cartella %1 non esiste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ordner %1 gibt es nicht.</translation>
     </message>
     <message>
         <source>Nella cartella scelta non si può scrivere.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den gewählten Ordner kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Il disco è pieno o non accetta la scrittura.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Festplatte ist voll oder nimmt nichts an.</translation>
     </message>
     <message>
         <source>Il file esistente non si può sostituire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vorhandene Datei lässt sich nicht ersetzen.</translation>
     </message>
 </context>
 <context>
     <name>Registratore</name>
     <message>
         <source>Il registro era guasto: è stato messo da parte come %1 e ne è stato iniziato uno nuovo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register war beschädigt: Es wurde als %1 beiseitegelegt, und ein neues wurde begonnen.</translation>
     </message>
 </context>
 <context>
@@ -725,343 +725,346 @@
     <message>
         <source>%1 esiste già.
 Vuoi sostituirlo?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gibt es schon.
+Möchtest du es ersetzen?</translation>
     </message>
 </context>
 <context>
     <name>SchedaAggiungiTogli</name>
     <message>
         <source>VISUALIZZA %1° ESERCIZIO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUFGABE %1 ZEIGEN</translation>
     </message>
     <message>
         <source>Esercizio %1, %2 insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe %1, %2 Menge</translation>
     </message>
     <message>
         <source>Nel riquadro accanto aggiungi elementi per rendere l&apos;insieme consecutivo maggiore</source>
-        <translation type="unfinished"></translation>
+        <translation>Füge im Kästchen daneben Elemente hinzu, sodass die Nachfolgermenge entsteht</translation>
     </message>
     <message>
         <source>Nel riquadro accanto togli elementi per rendere l&apos;insieme consecutivo maggiore</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimm im Kästchen daneben Elemente weg, sodass die Nachfolgermenge entsteht</translation>
     </message>
     <message>
         <source>VISUALIZZAZIONE SCHEDA         </source>
-        <translation type="unfinished"></translation>
+        <translation>ARBEITSBLATT-VORSCHAU         </translation>
     </message>
     <message>
         <source>VISUALIZZAZIONE SCHEDA          </source>
-        <translation type="unfinished"></translation>
+        <translation>ARBEITSBLATT-VORSCHAU          </translation>
     </message>
     <message>
         <source>Seleziona  stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker  wählen</translation>
     </message>
     <message>
         <source>Selezione stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckerwahl</translation>
     </message>
     <message>
         <source> SCHEDA: COSTRUIRE L&apos;INSIEME CHE VIENE DOPO</source>
-        <translation type="unfinished"></translation>
+        <translation> ARBEITSBLATT: BILDE DIE NACHFOLGERMENGE</translation>
     </message>
     <message>
         <source> SCHEDA: costruire l&apos;insieme  consecutivo maggiore - </source>
-        <translation type="unfinished"></translation>
+        <translation> ARBEITSBLATT: bilde die  Nachfolgermenge - </translation>
     </message>
     <message>
         <source> situazione iniziale: secondo  insieme suvvalente</source>
-        <translation type="unfinished"></translation>
+        <translation> am Anfang: zweite  Menge zu klein</translation>
     </message>
     <message>
         <source> situazione iniziale: secondo insieme prevalente</source>
-        <translation type="unfinished"></translation>
+        <translation> am Anfang: zweite Menge zu groß</translation>
     </message>
     <message>
         <source>Completa la scheda</source>
-        <translation type="unfinished"></translation>
+        <translation>Löse das Arbeitsblatt</translation>
     </message>
     <message>
         <source> Completa la scheda</source>
-        <translation type="unfinished"></translation>
+        <translation> Löse das Arbeitsblatt</translation>
     </message>
     <message>
         <source>primo</source>
-        <translation type="unfinished"></translation>
+        <translation>erste</translation>
     </message>
     <message>
         <source>secondo</source>
-        <translation type="unfinished"></translation>
+        <translation>zweite</translation>
     </message>
 </context>
 <context>
     <name>frmAutore</name>
     <message>
         <source>Autore</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor</translation>
     </message>
     <message>
         <source>Sito dell&apos;autore:</source>
-        <translation type="unfinished"></translation>
+        <translation>Website des Autors:</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail:</translation>
     </message>
     <message>
         <source>C h i u d i</source>
-        <translation type="unfinished"></translation>
+        <translation>S c h l i e ß e n</translation>
     </message>
 </context>
 <context>
     <name>frmOperativo</name>
     <message>
         <source>AGGIUNGI (+)</source>
-        <translation type="unfinished"></translation>
+        <translation>DAZU (+)</translation>
     </message>
     <message>
         <source>TOGLI (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>WEG (-)</translation>
     </message>
     <message>
         <source>VERIFICA</source>
-        <translation type="unfinished"></translation>
+        <translation>PRÜFEN</translation>
     </message>
     <message>
         <source>AVANTI &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>WEITER &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>ESCI</source>
-        <translation type="unfinished"></translation>
+        <translation>ENDE</translation>
     </message>
     <message>
         <source>Oper</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source> Risposte esatte</source>
-        <translation type="unfinished"></translation>
+        <translation> Richtige Antworten</translation>
     </message>
     <message>
         <source> Risposte errate</source>
-        <translation type="unfinished"></translation>
+        <translation> Falsche Antworten</translation>
     </message>
     <message>
         <source>Tempo parziale</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit der Antwort</translation>
     </message>
     <message>
         <source>Tempo totale</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtzeit</translation>
     </message>
     <message>
         <source>Costruisci l&apos;insieme consecutivo maggiore       </source>
-        <translation type="unfinished"></translation>
+        <translation>Bilde die Nachfolgermenge       </translation>
     </message>
     <message>
         <source>COSTRUISCI L&apos;INSIEME CHE VIENE DOPO</source>
-        <translation type="unfinished"></translation>
+        <translation>BILDE DIE NACHFOLGERMENGE</translation>
     </message>
     <message>
         <source>Esito della verifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis der Prüfung</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden für jede Antwort</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden für jede Übung</translation>
     </message>
     <message>
         <source>Numero dell&apos;esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer der Übung</translation>
     </message>
     <message>
         <source>Risposte esatte</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antworten</translation>
     </message>
     <message>
         <source>Risposte errate</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Antworten</translation>
     </message>
     <message>
         <source>Tempo parziale: secondi impiegati per ogni risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit der Antwort: Sekunden für jede Antwort</translation>
     </message>
     <message>
         <source>Tempo totale: secondi impiegati per ogni esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtzeit: Sekunden für jede Übung</translation>
     </message>
     <message>
         <source>Ti aiuto ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll ich helfen ?</translation>
     </message>
     <message>
         <source>SI</source>
-        <translation type="unfinished"></translation>
+        <translation>JA</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NEIN</translation>
     </message>
     <message>
         <source>Intervengo io</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich helfe dir</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Primo insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Menge</translation>
     </message>
     <message>
         <source>Secondo insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Menge</translation>
     </message>
 </context>
 <context>
     <name>frmSchedeClasse</name>
     <message>
         <source>Schede per la classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblätter für die Klasse</translation>
     </message>
     <message>
         <source>Quante schede diverse?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Arbeitsblätter?</translation>
     </message>
     <message>
         <source>Quante schede diverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele verschiedene Arbeitsblätter</translation>
     </message>
     <message>
         <source>da %1 a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>von %1 bis %2</translation>
     </message>
     <message>
         <source>La prima è la scheda sullo schermo, le altre sono nuove; in fondo a ogni pagina c&apos;è il suo numero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das erste ist das Arbeitsblatt auf dem Bildschirm, die anderen sind neu; unten auf jeder Seite steht ihre Nummer.</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Salva PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF speichern...</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Scrivi un numero da %1 a %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibe eine Zahl von %1 bis %2.</translation>
     </message>
 </context>
 <context>
     <name>frmStampaSchede</name>
     <message>
         <source>VISUALIZZAZIONE SCHEDA          </source>
-        <translation type="unfinished"></translation>
+        <translation>ARBEITSBLATT-VORSCHAU          </translation>
     </message>
     <message>
         <source>Seleziona stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker wählen</translation>
     </message>
     <message>
         <source> SCHEDA: COSTRUIRE L&apos;INSIEME CHE VIENE DOPO</source>
-        <translation type="unfinished"></translation>
+        <translation> ARBEITSBLATT: BILDE DIE NACHFOLGERMENGE</translation>
     </message>
     <message>
         <source> situazione iniziale: secondo insieme vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation> am Anfang: zweite Menge leer</translation>
     </message>
     <message>
         <source>VISUALIZZA %1° INSIEME</source>
-        <translation type="unfinished"></translation>
+        <translation>MENGE %1 ZEIGEN</translation>
     </message>
     <message>
         <source>Completa la scheda </source>
-        <translation type="unfinished"></translation>
+        <translation>Löse das Arbeitsblatt </translation>
     </message>
     <message>
         <source>Nel riquadro accanto disegna l&apos;insieme consecutivo maggiore</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichne im Kästchen daneben die Nachfolgermenge</translation>
     </message>
     <message>
         <source>Primo Insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Menge</translation>
     </message>
     <message>
         <source>Secondo insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Menge</translation>
     </message>
     <message>
         <source>Terzo insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Dritte Menge</translation>
     </message>
     <message>
         <source>Quarto insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierte Menge</translation>
     </message>
     <message>
         <source>Riquadro accanto al %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Kästchen daneben</translation>
     </message>
 </context>
 <context>
     <name>frmStampante</name>
     <message>
         <source>Form1</source>
-        <translation type="unfinished"></translation>
+        <translation>Form1</translation>
     </message>
     <message>
         <source>Stampante predefinita</source>
-        <translation type="unfinished"></translation>
+        <translation>Standarddrucker</translation>
     </message>
     <message>
         <source>Stampante scelta</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählter Drucker</translation>
     </message>
     <message>
         <source>Stampanti installate</source>
-        <translation type="unfinished"></translation>
+        <translation>Installierte Drucker</translation>
     </message>
     <message>
         <source>Scelta della stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahl des Druckers</translation>
     </message>
     <message>
         <source>C H I U D I</source>
-        <translation type="unfinished"></translation>
+        <translation>S C H L I E S S E N</translation>
     </message>
     <message>
         <source>Il servizio di stampa non risponde</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Druckdienst antwortet nicht</translation>
     </message>
     <message>
         <source>Nessuna stampante installata</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Drucker installiert</translation>
     </message>
     <message>
         <source>Nessuna stampante predefinita</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Standarddrucker</translation>
     </message>
     <message>
         <source>La stampante predefinita è <byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Standard-Drucker ist <byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>La stampante scelta è <byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählte Drucker ist <byte value="xd"/>
+%1</translation>
     </message>
 </context>
 </TS>
