@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>Esatte al primo colpo</source>
-        <translation>Gleich richtig</translation>
+        <translation>Sofort richtig</translation>
     </message>
     <message>
         <source>Aiuti</source>

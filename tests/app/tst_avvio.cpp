@@ -21,6 +21,7 @@ private slots:
         QTest::addColumn<QString>("annulla");
         QTest::newRow("Italian") << "it" << "E S C I " << "Annulla";
         QTest::newRow("English") << "en" << "E X I T " << "Cancel";
+        QTest::newRow("German") << "de" << "E N D E " << "Abbrechen";
         QTest::newRow("the system's (C)") << "" << "E S C I " << "Annulla";
     }
     void oneLanguageForProgramAndQt()
