@@ -82,11 +82,11 @@
     <name>Esercizio</name>
     <message>
         <source>E s a t t o</source>
-        <translation>P r a v i l n o</translation>
+        <translation>T o č n o</translation>
     </message>
     <message>
         <source>E r r a t o</source>
-        <translation>N a p a č n o</translation>
+        <translation>N a r o b e</translation>
     </message>
     <message>
         <source>Secondo insieme vuoto - Inserisci elementi</source>
@@ -913,7 +913,7 @@ Ga želiš zamenjati?</translation>
     </message>
     <message>
         <source>Intervengo io</source>
-        <translation>Naj ti pomagam</translation>
+        <translation>Pomagam ti</translation>
     </message>
     <message>
         <source>OK</source>
