@@ -489,11 +489,11 @@
     </message>
     <message>
         <source>Eliminare %1 e tutte le sue risposte? Non si potranno recuperare.</source>
-        <translation>Želiš izbrisati %1 in vse odgovore? Ne bo jih mogoče obnoviti.</translation>
+        <translation>Želiš izbrisati učenca %1 in vse njegove odgovore? Ne bo jih mogoče obnoviti.</translation>
     </message>
     <message>
         <source>%1 non si può eliminare: %2</source>
-        <translation>%1 ni mogoče izbrisati: %2</translation>
+        <translation>Učenca %1 ni mogoče izbrisati: %2</translation>
     </message>
     <message>
         <source>%1 è stato eliminato.</source>
