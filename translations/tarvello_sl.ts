@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Il registro %1 non c&apos;è.</source>
-        <translation>Dnevnika %1 ni.</translation>
+        <translation>Dnevnik %1 ne obstaja.</translation>
     </message>
     <message>
         <source>Il registro %1 non si può aprire: %2</source>
