@@ -5,721 +5,721 @@
     <name>Accessibilita</name>
     <message>
         <source>%1: vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: prazna</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n figure</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n sličica</numerusform>
+            <numerusform>%1: %n sličici</numerusform>
+            <numerusform>%1: %n sličice</numerusform>
+            <numerusform>%1: %n sličic</numerusform>
         </translation>
     </message>
     <message>
         <source>figura</source>
-        <translation type="unfinished"></translation>
+        <translation>sličica</translation>
     </message>
 </context>
 <context>
     <name>AccessoRegistro</name>
     <message>
         <source>Il registro %1 è di una versione più nuova del programma: aggiorna Tarvello.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnik %1 je iz novejše različice programa: posodobi Tarvello.</translation>
     </message>
     <message>
         <source>Il file %1 non è un registro di Tarvello.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datoteka %1 ni dnevnik programa Tarvello.</translation>
     </message>
     <message>
         <source>Il registro %1 non si può aprire: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnika %1 ni mogoče odpreti: %2</translation>
     </message>
 </context>
 <context>
     <name>Avvio</name>
     <message>
         <source>La lingua del programma: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jezik programa: %1.</translation>
     </message>
     <message>
         <source>Esercizi sull&apos;insieme che viene dopo un insieme dato</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaje o naslednji množici dane množice</translation>
     </message>
     <message>
         <source>Il registro in cui sono tenute le risposte: un file, o il server della scuola (postgresql://utente@host/database).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnik, v katerem so shranjeni odgovori: datoteka ali šolski strežnik (postgresql://uporabnik@gostitelj/baza).</translation>
     </message>
     <message>
         <source>Scrive ogni risposta del registro nel file CSV indicato ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapiše vse odgovore iz dnevnika v navedeno datoteko CSV in konča.</translation>
     </message>
     <message>
         <source>Apre il registro dell&apos;insegnante.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpre učiteljev dnevnik.</translation>
     </message>
     <message>
         <source>Indirizzo del registro non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Naslov dnevnika ni veljaven: %1</translation>
     </message>
     <message>
         <source>Lingua sconosciuta: %1. Lingue disponibili: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neznan jezik: %1. Razpoložljivi jeziki: %2.</translation>
     </message>
 </context>
 <context>
     <name>Desktop</name>
     <message>
         <source>Esercizi sugli insiemi</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaje z množicami</translation>
     </message>
     <message>
         <source>Costruisci l&apos;insieme che viene dopo: esercizi e schede per la scuola primaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Sestavi naslednjo množico: vaje in delovni listi za osnovno šolo</translation>
     </message>
 </context>
 <context>
     <name>Esercizio</name>
     <message>
         <source>E s a t t o</source>
-        <translation type="unfinished"></translation>
+        <translation>T o č n o</translation>
     </message>
     <message>
         <source>E r r a t o</source>
-        <translation type="unfinished"></translation>
+        <translation>N a r o b e</translation>
     </message>
     <message>
         <source>Secondo insieme vuoto - Inserisci elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga množica prazna - Vstavi elemente</translation>
     </message>
     <message>
         <source>Secondo insieme suvvalente - Aggiungi elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga množica premajhna - Dodaj elemente</translation>
     </message>
     <message>
         <source>Secondo insieme prevalente - Togli elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga množica prevelika - Odvzemi elemente</translation>
     </message>
 </context>
 <context>
     <name>Esporta</name>
     <message>
         <source>Il file %1 non si può scrivere: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datoteke %1 ni mogoče zapisati: %2</translation>
     </message>
     <message>
         <source>Il registro %1 non c&apos;è.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnik %1 ne obstaja.</translation>
     </message>
     <message>
         <source>Il registro %1 non si può aprire: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnika %1 ni mogoče odpreti: %2</translation>
     </message>
     <message>
         <source>Il registro %1 è di una versione di Tarvello più recente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnik %1 je iz novejše različice programa Tarvello.</translation>
     </message>
     <message>
         <source>Il file %1 non è un registro di Tarvello.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datoteka %1 ni dnevnik programa Tarvello.</translation>
     </message>
     <message>
         <source>Il registro %1 non si può leggere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnika %1 ni mogoče prebrati.</translation>
     </message>
 </context>
 <context>
     <name>FinestraScheda</name>
     <message>
         <source>Prima parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Prvi del</translation>
     </message>
     <message>
         <source>Seconda parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Drugi del</translation>
     </message>
     <message>
         <source>STAMPA</source>
-        <translation type="unfinished"></translation>
+        <translation>NATISNI</translation>
     </message>
     <message>
         <source>ESCI</source>
-        <translation type="unfinished"></translation>
+        <translation>IZHOD</translation>
     </message>
     <message>
         <source>Stampa per la classe...</source>
-        <translation type="unfinished"></translation>
+        <translation>Natisni za razred...</translation>
     </message>
     <message>
         <source>Salva PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Shrani PDF...</translation>
     </message>
     <message>
         <source>Scheda %1 di %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Delovni list %1 od %2</translation>
     </message>
     <message>
         <source>Stampa in corso: attendi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiskanje poteka: počakaj.</translation>
     </message>
     <message>
         <source>Salvataggio in corso: attendi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shranjevanje poteka: počakaj.</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Shrani PDF</translation>
     </message>
     <message>
         <source>Documenti PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumenti PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datoteke %1 ni bilo mogoče shraniti.</translation>
     </message>
     <message>
         <source>Visualizza la prima parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Prikaži prvi del</translation>
     </message>
     <message>
         <source>Visualizza la seconda parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Prikaži drugi del</translation>
     </message>
 </context>
 <context>
     <name>FrmChiSei</name>
     <message>
         <source>Chi sei?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kdo si?</translation>
     </message>
     <message>
         <source>Non sono nell&apos;elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>Nisem na seznamu</translation>
     </message>
 </context>
 <context>
     <name>FrmInizio</name>
     <message>
         <source>INSIEME VUOTO (  )</source>
-        <translation type="unfinished"></translation>
+        <translation>PRAZNA MNOŽICA (  )</translation>
     </message>
     <message>
         <source>AGGIUNGI ELEMENTI (+)</source>
-        <translation type="unfinished"></translation>
+        <translation>DODAJ ELEMENTE (+)</translation>
     </message>
     <message>
         <source>TOGLI ELEMENTI (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>ODVZEMI ELEMENTE (-)</translation>
     </message>
     <message>
         <source>E S C I </source>
-        <translation type="unfinished"></translation>
+        <translation>I Z H O D </translation>
     </message>
     <message>
         <source>GLI INSIEMI</source>
-        <translation type="unfinished"></translation>
+        <translation>MNOŽICE</translation>
     </message>
     <message>
         <source>TARVELLO</source>
-        <translation type="unfinished"></translation>
+        <translation>TARVELLO</translation>
     </message>
     <message>
         <source>Segno bianco: insieme vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Bela oznaka: prazna množica</translation>
     </message>
     <message>
         <source>Segno rosso: aggiungi elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Rdeča oznaka: dodaj elemente</translation>
     </message>
     <message>
         <source>Segno verde: togli elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelena oznaka: odvzemi elemente</translation>
     </message>
     <message>
         <source>Realizzato dagli sviluppatori di Tarvello</source>
-        <translation type="unfinished"></translation>
+        <translation>Izdelali razvijalci programa Tarvello</translation>
     </message>
     <message>
         <source>Un insieme di dieci alberi</source>
-        <translation type="unfinished"></translation>
+        <translation>Množica desetih dreves</translation>
     </message>
     <message>
         <source>Stampa schede</source>
-        <translation type="unfinished"></translation>
+        <translation>Natisni delovne liste</translation>
     </message>
     <message>
         <source>insieme vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>prazna množica</translation>
     </message>
     <message>
         <source>aggiungi elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>dodaj elemente</translation>
     </message>
     <message>
         <source>togli elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>odvzemi elemente</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programu</translation>
     </message>
     <message>
         <source>Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Na začetku: druga  množica je prazna - Vstaviti moraš elemente</translation>
     </message>
     <message>
         <source>Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Na začetku: druga  množica je premajhna - Dodati moraš elemente</translation>
     </message>
     <message>
         <source>Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Na začetku: druga  množica je prevelika - Odvzeti moraš elemente</translation>
     </message>
 </context>
 <context>
     <name>FrmRegistro</name>
     <message>
         <source>Registro di Tarvello</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnik Tarvello</translation>
     </message>
     <message>
         <source>PIN, di nuovo</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN, še enkrat</translation>
     </message>
     <message>
         <source>Scrivi di nuovo il PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Še enkrat vpiši PIN:</translation>
     </message>
     <message>
         <source>PIN errato. Riprova.</source>
-        <translation type="unfinished"></translation>
+        <translation>Napačen PIN. Poskusi znova.</translation>
     </message>
     <message>
         <source>PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN:</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>Ho letto</source>
-        <translation type="unfinished"></translation>
+        <translation>Prebrano</translation>
     </message>
     <message>
         <source>Classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Razred</translation>
     </message>
     <message>
         <source>Dal giorno</source>
-        <translation type="unfinished"></translation>
+        <translation>Od dne</translation>
     </message>
     <message>
         <source>Al giorno</source>
-        <translation type="unfinished"></translation>
+        <translation>Do dne</translation>
     </message>
     <message>
         <source>&amp;Tutto il registro</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ves dnevnik</translation>
     </message>
     <message>
         <source>&amp;Classe:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Razred:</translation>
     </message>
     <message>
         <source>&amp;dal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;od</translation>
     </message>
     <message>
         <source>&amp;al</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;do</translation>
     </message>
     <message>
         <source>Riepilogo della classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Povzetek razreda</translation>
     </message>
     <message>
         <source>Un alunno per riga; Invio o doppio clic mostra il suo grafico.</source>
-        <translation type="unfinished"></translation>
+        <translation>En učenec v vrstici; Enter ali dvojni klik pokaže njegov graf.</translation>
     </message>
     <message>
         <source>&amp;Nuova classe...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nov razred...</translation>
     </message>
     <message>
         <source>Aggiungi a&amp;lunni...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj &amp;učence...</translation>
     </message>
     <message>
         <source>Classe di &amp;questo PC...</source>
-        <translation type="unfinished"></translation>
+        <translation>Razred &amp;tega računalnika...</translation>
     </message>
     <message>
         <source>&amp;Elimina alunno...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Izbriši učenca...</translation>
     </message>
     <message>
         <source>Elimina risposte &amp;prima di...</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbriši odgovore &amp;pred...</translation>
     </message>
     <message>
         <source>Esp&amp;orta CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;zvozi CSV...</translation>
     </message>
     <message>
         <source>Tutte le risposte della classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Vsi odgovori razreda</translation>
     </message>
     <message>
         <source>&amp;Stampa...</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;atisni...</translation>
     </message>
     <message>
         <source>Salva PD&amp;F...</source>
-        <translation type="unfinished"></translation>
+        <translation>Shrani PD&amp;F...</translation>
     </message>
     <message>
         <source>Il registro non risponde: forse un altro programma lo tiene occupato. Riprova tra poco.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnik se ne odziva: morda ga zaseda drug program. Kmalu poskusi znova.</translation>
     </message>
     <message>
         <source>Lettura del registro...</source>
-        <translation type="unfinished"></translation>
+        <translation>Berem dnevnik...</translation>
     </message>
     <message>
         <source>È la prima apertura del registro: scegli un PIN da %1 a %2 cifre. Senza il PIN il registro non si apre, e il programma non lo può recuperare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnik se odpira prvič: izberi PIN, ki ima od %1 do %2 števk. Brez PIN-a se dnevnik ne odpre, program pa PIN-a ne more obnoviti.</translation>
     </message>
     <message>
         <source>Scrivi il PIN del registro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vpiši PIN dnevnika.</translation>
     </message>
     <message>
         <source>&amp;Imposta il PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nastavi PIN</translation>
     </message>
     <message>
         <source>&amp;Entra</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vstopi</translation>
     </message>
     <message>
         <source>Il PIN ha da %1 a %2 cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN ima od %1 do %2 števk.</translation>
     </message>
     <message>
         <source>I due PIN non sono uguali: scrivili di nuovo.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN-a se ne ujemata: vpiši ju znova.</translation>
     </message>
     <message>
         <source>Il PIN non si può salvare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN-a ni mogoče shraniti: %1</translation>
     </message>
     <message>
         <source>Verifica del PIN...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preverjam PIN...</translation>
     </message>
     <message>
         <source>PIN errato. Potrai riprovare tra %1 secondi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Napačen PIN. Znova lahko poskusiš čez %1 s.</translation>
     </message>
     <message>
         <source>Classe di questo PC: nessuna («Chi sei?» spento)</source>
-        <translation type="unfinished"></translation>
+        <translation>Razred tega računalnika: noben (»Kdo si?« izklopljen)</translation>
     </message>
     <message>
         <source>Classe di questo PC: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Razred tega računalnika: %1</translation>
     </message>
     <message>
         <source>Il registro non ha classi: comincia con «Nuova classe...».</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnik nima razredov: začni z »Nov razred...«.</translation>
     </message>
     <message>
         <source>La classe %1 non ha alunni: aggiungili con «Aggiungi alunni...».</source>
-        <translation type="unfinished"></translation>
+        <translation>Razred %1 nima učencev: dodaj jih z »Dodaj učence...«.</translation>
     </message>
     <message>
         <source>Nuova classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Nov razred</translation>
     </message>
     <message>
         <source>Nome della classe (per esempio 3A):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ime razreda (na primer 3.A):</translation>
     </message>
     <message>
         <source>La classe %1 non si può creare: forse c&apos;è già.</source>
-        <translation type="unfinished"></translation>
+        <translation>Razreda %1 ni mogoče ustvariti: morda že obstaja.</translation>
     </message>
     <message>
         <source>Aggiungi alunni</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj učence</translation>
     </message>
     <message>
         <source>Alunni della classe %1, un nome per riga (nome o soprannome, niente altro); si può incollare un elenco:</source>
-        <translation type="unfinished"></translation>
+        <translation>Učenci razreda %1, eno ime v vrstici (ime ali vzdevek, nič drugega); seznam lahko prilepiš:</translation>
     </message>
     <message>
         <source>Gli alunni non si possono aggiungere: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Učencev ni mogoče dodati: %1</translation>
     </message>
     <message>
         <source>Alunni aggiunti: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodani učenci: %1.</translation>
     </message>
     <message>
         <source>Nessuna («Chi sei?» spento)</source>
-        <translation type="unfinished"></translation>
+        <translation>Noben (»Kdo si?« izklopljen)</translation>
     </message>
     <message>
         <source>Classe di questo PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Razred tega računalnika</translation>
     </message>
     <message>
         <source>La classe che usa questo PC: all&apos;avvio «Chi sei?» mostra i suoi alunni. Con nessuna, il programma degli alunni non cambia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Razred, ki uporablja ta računalnik: ob zagonu »Kdo si?« pokaže njegove učence. Če razreda ni, se program za učence ne spremeni.</translation>
     </message>
     <message>
         <source>La scelta non si può salvare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbire ni mogoče shraniti: %1</translation>
     </message>
     <message>
         <source>Scegli prima nella tabella l&apos;alunno da eliminare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najprej v tabeli izberi učenca, ki ga želiš izbrisati.</translation>
     </message>
     <message>
         <source>Eliminare %1 e tutte le sue risposte? Non si potranno recuperare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Želiš izbrisati učenca %1 in vse njegove odgovore? Ne bo jih mogoče obnoviti.</translation>
     </message>
     <message>
         <source>%1 non si può eliminare: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Učenca %1 ni mogoče izbrisati: %2</translation>
     </message>
     <message>
         <source>%1 è stato eliminato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbrisano: %1.</translation>
     </message>
     <message>
         <source>Elimina risposte</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbriši odgovore</translation>
     </message>
     <message>
         <source>Elimina le risposte date prima del giorno</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbriši odgovore, dane pred dnem</translation>
     </message>
     <message>
         <source>Le risposte di tutte le classi date prima del giorno scelto saranno eliminate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odgovori vseh razredov, dani pred izbranim dnem, bodo izbrisani.</translation>
     </message>
     <message>
         <source>Prima del giorno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pred dnem:</translation>
     </message>
     <message>
         <source>Eliminare tutte le risposte date prima del %1, di tutte le classi? Non si potranno recuperare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Želiš izbrisati vse odgovore vseh razredov, dane pred %1? Ne bo jih mogoče obnoviti.</translation>
     </message>
     <message>
         <source>Le risposte non si possono eliminare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odgovorov ni mogoče izbrisati: %1</translation>
     </message>
     <message>
         <source>Risposte eliminate: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbrisani odgovori: %1.</translation>
     </message>
     <message>
         <source>Esporta CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Izvozi CSV</translation>
     </message>
     <message>
         <source>File CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datoteke CSV (*.csv)</translation>
     </message>
     <message>
         <source>Salvato %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shranjeno: %1.</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datoteke %1 ni bilo mogoče shraniti.</translation>
     </message>
     <message>
         <source>Stampa in corso: attendi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiskanje poteka: počakaj.</translation>
     </message>
     <message>
         <source>Riepilogo mandato alla stampante %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Povzetek je poslan tiskalniku %1.</translation>
     </message>
     <message>
         <source>Problema di stampa nella stampante utilizzata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Težava pri tiskanju na uporabljenem tiskalniku.</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Shrani PDF</translation>
     </message>
     <message>
         <source>Documenti PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumenti PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>Grafico</name>
     <message>
         <source>Grafico</source>
-        <translation type="unfinished"></translation>
+        <translation>Graf</translation>
     </message>
     <message>
         <source>Grafico di %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Graf: %1</translation>
     </message>
     <message>
         <source>Apri un alunno della tabella (doppio clic o Invio) per vedere i suoi giorni.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpri učenca v tabeli (dvojni klik ali Enter), da vidiš njegove dneve.</translation>
     </message>
     <message>
         <source>%1 non ha risposte nei giorni scelti.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nima odgovorov v izbranih dneh.</translation>
     </message>
     <message>
         <source>%1. Giorni con risposte: %2; risposte esatte: %3, errate: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Dnevi z odgovori: %2; pravilni odgovori: %3, napačni: %4.</translation>
     </message>
     <message>
         <source>secondi (mediana)</source>
-        <translation type="unfinished"></translation>
+        <translation>sekunde (mediana)</translation>
     </message>
     <message>
         <source>errate</source>
-        <translation type="unfinished"></translation>
+        <translation>napačni</translation>
     </message>
     <message>
         <source>esatte</source>
-        <translation type="unfinished"></translation>
+        <translation>pravilni</translation>
     </message>
 </context>
 <context>
     <name>ModelloRiepilogo</name>
     <message>
         <source>Alunno</source>
-        <translation type="unfinished"></translation>
+        <translation>Učenec</translation>
     </message>
     <message>
         <source>Esercizi</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaje</translation>
     </message>
     <message>
         <source>Esatte</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravilni</translation>
     </message>
     <message>
         <source>Errate</source>
-        <translation type="unfinished"></translation>
+        <translation>Napačni</translation>
     </message>
     <message>
         <source>Esatte al primo colpo</source>
-        <translation type="unfinished"></translation>
+        <translation>Takoj pravilni</translation>
     </message>
     <message>
         <source>Aiuti</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoč</translation>
     </message>
     <message>
         <source>Interventi</source>
-        <translation type="unfinished"></translation>
+        <translation>Posegi</translation>
     </message>
     <message>
         <source>Secondi (mediana)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunde (mediana)</translation>
     </message>
     <message>
         <source>Ultimo giorno</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadnji dan</translation>
     </message>
 </context>
 <context>
     <name>PaginaRegistro</name>
     <message>
         <source>Tutto il registro</source>
-        <translation type="unfinished"></translation>
+        <translation>Ves dnevnik</translation>
     </message>
     <message>
         <source>Fino al %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Do %1</translation>
     </message>
     <message>
         <source>Dal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Od %1</translation>
     </message>
     <message>
         <source>Dal %1 al %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Od %1 do %2</translation>
     </message>
     <message>
         <source>Registro di Tarvello - classe %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnik Tarvello - razred %1</translation>
     </message>
     <message>
         <source>Stampato il %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Natisnjeno %1</translation>
     </message>
     <message>
         <source>Pagina %1 di %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stran %1 od %2</translation>
     </message>
     <message>
         <source>La classe non ha alunni.</source>
-        <translation type="unfinished"></translation>
+        <translation>Razred nima učencev.</translation>
     </message>
 </context>
 <context>
     <name>PaginaScheda</name>
     <message>
         <source>Nome e Cognome   </source>
-        <translation type="unfinished"></translation>
+        <translation>Ime in priimek   </translation>
     </message>
     <message>
         <source>Tarvello - schede per la classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvello - delovni listi za razred</translation>
     </message>
     <message>
         <source>Tarvello - scheda</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvello - delovni list</translation>
     </message>
     <message>
         <source>Problema di stampa nella stampante utilizzata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Težava pri tiskanju na uporabljenem tiskalniku.</translation>
     </message>
 </context>
 <context>
     <name>PdfFile</name>
     <message>
         <source>Il nome scelto è quello di una cartella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbrano ime je ime mape.</translation>
     </message>
     <message>
         <source>La cartella %1 non esiste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa %1 ne obstaja.</translation>
     </message>
     <message>
         <source>Nella cartella scelta non si può scrivere.</source>
-        <translation type="unfinished"></translation>
+        <translation>V izbrano mapo ni mogoče pisati.</translation>
     </message>
     <message>
         <source>Il disco è pieno o non accetta la scrittura.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk je poln ali ne dovoli pisanja.</translation>
     </message>
     <message>
         <source>Il file esistente non si può sostituire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstoječe datoteke ni mogoče zamenjati.</translation>
     </message>
 </context>
 <context>
     <name>Registratore</name>
     <message>
         <source>Il registro era guasto: è stato messo da parte come %1 e ne è stato iniziato uno nuovo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnik je bil poškodovan: shranjen je bil kot %1, začet pa je bil nov.</translation>
     </message>
 </context>
 <context>
@@ -727,343 +727,346 @@
     <message>
         <source>%1 esiste già.
 Vuoi sostituirlo?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 že obstaja.
+Ga želiš zamenjati?</translation>
     </message>
 </context>
 <context>
     <name>SchedaAggiungiTogli</name>
     <message>
         <source>VISUALIZZA %1° ESERCIZIO</source>
-        <translation type="unfinished"></translation>
+        <translation>PRIKAŽI %1. VAJO</translation>
     </message>
     <message>
         <source>Esercizio %1, %2 insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaja %1, %2 množica</translation>
     </message>
     <message>
         <source>Nel riquadro accanto aggiungi elementi per rendere l&apos;insieme consecutivo maggiore</source>
-        <translation type="unfinished"></translation>
+        <translation>V okvirček zraven dodaj elemente, da nastane naslednja množica</translation>
     </message>
     <message>
         <source>Nel riquadro accanto togli elementi per rendere l&apos;insieme consecutivo maggiore</source>
-        <translation type="unfinished"></translation>
+        <translation>V okvirček zraven odvzemi elemente, da nastane naslednja množica</translation>
     </message>
     <message>
         <source>VISUALIZZAZIONE SCHEDA         </source>
-        <translation type="unfinished"></translation>
+        <translation>PREDOGLED DELOVNEGA LISTA         </translation>
     </message>
     <message>
         <source>VISUALIZZAZIONE SCHEDA          </source>
-        <translation type="unfinished"></translation>
+        <translation>PREDOGLED DELOVNEGA LISTA          </translation>
     </message>
     <message>
         <source>Seleziona  stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Izberi  tiskalnik</translation>
     </message>
     <message>
         <source>Selezione stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbira tiskalnika</translation>
     </message>
     <message>
         <source> SCHEDA: COSTRUIRE L&apos;INSIEME CHE VIENE DOPO</source>
-        <translation type="unfinished"></translation>
+        <translation> DELOVNI LIST: SESTAVI NASLEDNJO MNOŽICO</translation>
     </message>
     <message>
         <source> SCHEDA: costruire l&apos;insieme  consecutivo maggiore - </source>
-        <translation type="unfinished"></translation>
+        <translation> DELOVNI LIST: sestavi  naslednjo množico - </translation>
     </message>
     <message>
         <source> situazione iniziale: secondo  insieme suvvalente</source>
-        <translation type="unfinished"></translation>
+        <translation> na začetku: druga  množica premajhna</translation>
     </message>
     <message>
         <source> situazione iniziale: secondo insieme prevalente</source>
-        <translation type="unfinished"></translation>
+        <translation> na začetku: druga množica prevelika</translation>
     </message>
     <message>
         <source>Completa la scheda</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopolni delovni list</translation>
     </message>
     <message>
         <source> Completa la scheda</source>
-        <translation type="unfinished"></translation>
+        <translation> Dopolni delovni list</translation>
     </message>
     <message>
         <source>primo</source>
-        <translation type="unfinished"></translation>
+        <translation>prva</translation>
     </message>
     <message>
         <source>secondo</source>
-        <translation type="unfinished"></translation>
+        <translation>druga</translation>
     </message>
 </context>
 <context>
     <name>frmAutore</name>
     <message>
         <source>Autore</source>
-        <translation type="unfinished"></translation>
+        <translation>Avtor</translation>
     </message>
     <message>
         <source>Sito dell&apos;autore:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spletna stran avtorja:</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-pošta:</translation>
     </message>
     <message>
         <source>C h i u d i</source>
-        <translation type="unfinished"></translation>
+        <translation>Z a p r i</translation>
     </message>
 </context>
 <context>
     <name>frmOperativo</name>
     <message>
         <source>AGGIUNGI (+)</source>
-        <translation type="unfinished"></translation>
+        <translation>DODAJ (+)</translation>
     </message>
     <message>
         <source>TOGLI (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>ODVZEMI (-)</translation>
     </message>
     <message>
         <source>VERIFICA</source>
-        <translation type="unfinished"></translation>
+        <translation>PREVERI</translation>
     </message>
     <message>
         <source>AVANTI &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>NAPREJ &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>ESCI</source>
-        <translation type="unfinished"></translation>
+        <translation>IZHOD</translation>
     </message>
     <message>
         <source>Oper</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaja</translation>
     </message>
     <message>
         <source> Risposte esatte</source>
-        <translation type="unfinished"></translation>
+        <translation> Pravilni odgovori</translation>
     </message>
     <message>
         <source> Risposte errate</source>
-        <translation type="unfinished"></translation>
+        <translation> Napačni odgovori</translation>
     </message>
     <message>
         <source>Tempo parziale</source>
-        <translation type="unfinished"></translation>
+        <translation>Delni čas</translation>
     </message>
     <message>
         <source>Tempo totale</source>
-        <translation type="unfinished"></translation>
+        <translation>Skupni čas</translation>
     </message>
     <message>
         <source>Costruisci l&apos;insieme consecutivo maggiore       </source>
-        <translation type="unfinished"></translation>
+        <translation>Sestavi naslednjo množico       </translation>
     </message>
     <message>
         <source>COSTRUISCI L&apos;INSIEME CHE VIENE DOPO</source>
-        <translation type="unfinished"></translation>
+        <translation>SESTAVI NASLEDNJO MNOŽICO</translation>
     </message>
     <message>
         <source>Esito della verifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Izid preverjanja</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunde za vsak odgovor</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunde za vsako vajo</translation>
     </message>
     <message>
         <source>Numero dell&apos;esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Številka vaje</translation>
     </message>
     <message>
         <source>Risposte esatte</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravilni odgovori</translation>
     </message>
     <message>
         <source>Risposte errate</source>
-        <translation type="unfinished"></translation>
+        <translation>Napačni odgovori</translation>
     </message>
     <message>
         <source>Tempo parziale: secondi impiegati per ogni risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Delni čas: sekunde za vsak odgovor</translation>
     </message>
     <message>
         <source>Tempo totale: secondi impiegati per ogni esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Skupni čas: sekunde za vsako vajo</translation>
     </message>
     <message>
         <source>Ti aiuto ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ti pomagam ?</translation>
     </message>
     <message>
         <source>SI</source>
-        <translation type="unfinished"></translation>
+        <translation>DA</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NE</translation>
     </message>
     <message>
         <source>Intervengo io</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomagam ti</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>V redu</translation>
     </message>
     <message>
         <source>Primo insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Prva množica</translation>
     </message>
     <message>
         <source>Secondo insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga množica</translation>
     </message>
 </context>
 <context>
     <name>frmSchedeClasse</name>
     <message>
         <source>Schede per la classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Delovni listi za razred</translation>
     </message>
     <message>
         <source>Quante schede diverse?</source>
-        <translation type="unfinished"></translation>
+        <translation>Koliko različnih listov?</translation>
     </message>
     <message>
         <source>Quante schede diverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Koliko različnih delovnih listov</translation>
     </message>
     <message>
         <source>da %1 a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>od %1 do %2</translation>
     </message>
     <message>
         <source>La prima è la scheda sullo schermo, le altre sono nuove; in fondo a ogni pagina c&apos;è il suo numero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prvi je delovni list na zaslonu, drugi so novi; na dnu vsake strani je njena številka.</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Natisni</translation>
     </message>
     <message>
         <source>Salva PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Shrani PDF...</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Prekliči</translation>
     </message>
     <message>
         <source>Scrivi un numero da %1 a %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vpiši število od %1 do %2.</translation>
     </message>
 </context>
 <context>
     <name>frmStampaSchede</name>
     <message>
         <source>VISUALIZZAZIONE SCHEDA          </source>
-        <translation type="unfinished"></translation>
+        <translation>PREDOGLED DELOVNEGA LISTA          </translation>
     </message>
     <message>
         <source>Seleziona stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Izberi tiskalnik</translation>
     </message>
     <message>
         <source> SCHEDA: COSTRUIRE L&apos;INSIEME CHE VIENE DOPO</source>
-        <translation type="unfinished"></translation>
+        <translation> DELOVNI LIST: SESTAVI NASLEDNJO MNOŽICO</translation>
     </message>
     <message>
         <source> situazione iniziale: secondo insieme vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation> na začetku: druga množica prazna</translation>
     </message>
     <message>
         <source>VISUALIZZA %1° INSIEME</source>
-        <translation type="unfinished"></translation>
+        <translation>PRIKAŽI %1. MNOŽICO</translation>
     </message>
     <message>
         <source>Completa la scheda </source>
-        <translation type="unfinished"></translation>
+        <translation>Dopolni delovni list </translation>
     </message>
     <message>
         <source>Nel riquadro accanto disegna l&apos;insieme consecutivo maggiore</source>
-        <translation type="unfinished"></translation>
+        <translation>V okvirček zraven nariši naslednjo množico</translation>
     </message>
     <message>
         <source>Primo Insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Prva množica</translation>
     </message>
     <message>
         <source>Secondo insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga množica</translation>
     </message>
     <message>
         <source>Terzo insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tretja množica</translation>
     </message>
     <message>
         <source>Quarto insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Četrta množica</translation>
     </message>
     <message>
         <source>Riquadro accanto al %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Okvirček zraven (%1)</translation>
     </message>
 </context>
 <context>
     <name>frmStampante</name>
     <message>
         <source>Form1</source>
-        <translation type="unfinished"></translation>
+        <translation>Form1</translation>
     </message>
     <message>
         <source>Stampante predefinita</source>
-        <translation type="unfinished"></translation>
+        <translation>Privzeti tiskalnik</translation>
     </message>
     <message>
         <source>Stampante scelta</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbrani tiskalnik</translation>
     </message>
     <message>
         <source>Stampanti installate</source>
-        <translation type="unfinished"></translation>
+        <translation>Nameščeni tiskalniki</translation>
     </message>
     <message>
         <source>Scelta della stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbira tiskalnika</translation>
     </message>
     <message>
         <source>C H I U D I</source>
-        <translation type="unfinished"></translation>
+        <translation>Z A P R I</translation>
     </message>
     <message>
         <source>Il servizio di stampa non risponde</source>
-        <translation type="unfinished"></translation>
+        <translation>Storitev tiskanja se ne odziva</translation>
     </message>
     <message>
         <source>Nessuna stampante installata</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni nameščenega tiskalnika</translation>
     </message>
     <message>
         <source>Nessuna stampante predefinita</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni privzetega tiskalnika</translation>
     </message>
     <message>
         <source>La stampante predefinita è <byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Privzeti tiskalnik je <byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>La stampante scelta è <byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbrani tiskalnik je <byte value="xd"/>
+%1</translation>
     </message>
 </context>
 </TS>

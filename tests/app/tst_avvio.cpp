@@ -22,6 +22,7 @@ private slots:
         QTest::newRow("Italian") << "it" << "E S C I " << "Annulla";
         QTest::newRow("English") << "en" << "E X I T " << "Cancel";
         QTest::newRow("German") << "de" << "E N D E " << "Abbrechen";
+        QTest::newRow("Slovenian, Qt's texts from the program's own additions") << "sl" << "I Z H O D " << "Prekliči";
         QTest::newRow("the system's (C)") << "" << "E S C I " << "Annulla";
     }
     void oneLanguageForProgramAndQt()
@@ -36,6 +37,32 @@ private slots:
         QVERIFY(!QApplication::windowIcon().isNull());
         QVERIFY(!QApplication::quitOnLastWindowClosed());
         Form::setOnLastUnloaded({});
+    }
+
+    // A text with a number takes the form of its language's rule, in the order Qt counts the
+    // forms: Slovenian has one for 1, 101..., one for 2, one for 3 and 4, and one for the rest.
+    void numbersTakeTheirLanguagesForm_data()
+    {
+        QTest::addColumn<QString>("lingua");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("detto");
+        QTest::newRow("it 1") << "it" << 1 << "A: 1 figura";
+        QTest::newRow("it 2") << "it" << 2 << "A: 2 figure";
+        QTest::newRow("en 1") << "en" << 1 << "A: 1 figure";
+        QTest::newRow("en 2") << "en" << 2 << "A: 2 figures";
+        for (const auto& [n, forma] : {std::pair{1, "sličica"}, {2, "sličici"}, {3, "sličice"}, {4, "sličice"},
+                                       {5, "sličic"}, {11, "sličic"}, {101, "sličica"}, {102, "sličici"},
+                                       {104, "sličice"}, {111, "sličic"}})
+            QTest::addRow("sl %d", n) << "sl" << n << QStringLiteral("A: %1 %2").arg(n).arg(QString::fromUtf8(forma));
+    }
+    void numbersTakeTheirLanguagesForm()
+    {
+        QFETCH(QString, lingua);
+        QFETCH(int, n);
+        QFETCH(QString, detto);
+        preparaApplicazione(*qApp, lingua);
+        Form::setOnLastUnloaded({});
+        QCOMPARE(QCoreApplication::translate("Accessibilita", "%1: %n figure", nullptr, n).arg(QStringLiteral("A")), detto);
     }
 
     void languageFromTheSystemsList_data()
