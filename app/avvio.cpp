@@ -78,12 +78,15 @@ void impostaLingua(QApplication& app, const QString& lingua)
 
 QStringList lingueDisponibili()
 {
-    QStringList lingue{Italiano};
+    QStringList lingue;
     QDirIterator file(Traduzioni, {QStringLiteral("tarvello_*.qm")}, QDir::Files);
     while (file.hasNext()) {
         const QString nome = file.nextFileInfo().completeBaseName();
         lingue.append(nome.mid(nome.indexOf(QLatin1Char('_')) + 1));
     }
+    // The order --help lists them in: the program's own first, the others as the alphabet has them.
+    lingue.sort();
+    lingue.prepend(Italiano);
     return lingue;
 }
 

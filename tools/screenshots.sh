@@ -2,7 +2,7 @@
 # Screenshots of every window, under a private X server, with a private print service whose
 # queues the printer choice lists.
 #   tools/screenshots.sh BUILD_DIR OUTDIR [SCALE] [LANGUAGE]
-# SCALE 2 takes them as on a screen of twice the density (QT_SCALE_FACTOR=2); LANGUAGE (it, en)
+# SCALE 2 takes them as on a screen of twice the density (QT_SCALE_FACTOR=2); LANGUAGE (it, en, de, fr, sl)
 # is the program's language, Italian unless told. TARVELLO_SCREEN (WIDTHxHEIGHTxDEPTH) gives
 # another screen; on one of 1600x900 the exercise window is taken at 1362x700 too, as a
 # 1366x768 laptop shows it maximized.

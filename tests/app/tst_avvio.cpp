@@ -46,8 +46,11 @@ private slots:
         QTest::newRow("none") << QStringList{} << "it";
         QTest::newRow("English of Britain") << QStringList{"en-GB", "en"} << "en";
         QTest::newRow("English as a locale name") << QStringList{"en_US"} << "en";
-        QTest::newRow("German, then English") << QStringList{"de-DE", "de", "en"} << "en";
-        QTest::newRow("French alone") << QStringList{"fr-FR", "fr"} << "it";
+        QTest::newRow("German of South Tyrol") << QStringList{"de-IT", "de", "en"} << "de";
+        QTest::newRow("French of the Aosta Valley") << QStringList{"fr_IT"} << "fr";
+        QTest::newRow("Slovenian of Trieste") << QStringList{"sl-IT", "sl"} << "sl";
+        QTest::newRow("a language with none, then French") << QStringList{"ru-RU", "fr"} << "fr";
+        QTest::newRow("Italian before German") << QStringList{"it-IT", "de"} << "it";
         QTest::newRow("Italian before English") << QStringList{"it-CH", "en"} << "it";
     }
     void languageFromTheSystemsList()

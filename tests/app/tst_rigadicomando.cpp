@@ -40,10 +40,10 @@ private slots:
         // The line of --help-all is worded one way up to Qt 6.7 and another from Qt 6.8 on.
         const QStringList it{"Utilizzo:", "[opzioni]", "Opzioni:", "Mostra la guida alle opzioni della riga di comando.",
                              "--help-all Mostra la guida, incluse le opzioni",
-                             "Mostra le informazioni sulla versione.", "La lingua del programma: it, en."};
+                             "Mostra le informazioni sulla versione.", "La lingua del programma: it, de, en, fr, sl."};
         const QStringList en{"Usage:", "[options]", "Options:", "Displays help on commandline options.",
                              "--help-all Displays help", "Displays version information.",
-                             "The language of the program: it, en."};
+                             "The language of the program: it, de, en, fr, sl."};
         for (const QString& riga : italiano ? it : en)
             QVERIFY2(aiuto.contains(riga), qPrintable(riga + QStringLiteral(" is missing from: ") + aiuto));
         for (const QString& riga : italiano ? en : it)
