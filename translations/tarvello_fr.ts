@@ -204,11 +204,11 @@
     </message>
     <message>
         <source>AGGIUNGI ELEMENTI (+)</source>
-        <translation>AJOUTER DES ÉLÉMENTS (+)</translation>
+        <translation>AJOUTE DES ÉLÉMENTS (+)</translation>
     </message>
     <message>
         <source>TOGLI ELEMENTI (-)</source>
-        <translation>ENLEVER DES ÉLÉMENTS (-)</translation>
+        <translation>ENLÈVE DES ÉLÉMENTS (-)</translation>
     </message>
     <message>
         <source>E S C I </source>
@@ -228,11 +228,11 @@
     </message>
     <message>
         <source>Segno rosso: aggiungi elementi</source>
-        <translation>Repère rouge : ajouter des éléments</translation>
+        <translation>Repère rouge : ajoute des éléments</translation>
     </message>
     <message>
         <source>Segno verde: togli elementi</source>
-        <translation>Repère vert : enlever des éléments</translation>
+        <translation>Repère vert : enlève des éléments</translation>
     </message>
     <message>
         <source>Realizzato dagli sviluppatori di Tarvello</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Classe di &amp;questo PC...</source>
-        <translation>Classe de ce &amp;PC...</translation>
+        <translation>Classe du &amp;PC...</translation>
     </message>
     <message>
         <source>&amp;Elimina alunno...</source>
@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>Elimina risposte &amp;prima di...</source>
-        <translation>Supprimer des &amp;réponses...</translation>
+        <translation>Effacer des &amp;réponses...</translation>
     </message>
     <message>
         <source>Esp&amp;orta CSV...</source>
@@ -375,7 +375,7 @@
     </message>
     <message>
         <source>Salva PD&amp;F...</source>
-        <translation>Créer un PD&amp;F...</translation>
+        <translation>En PD&amp;F...</translation>
     </message>
     <message>
         <source>Il registro non risponde: forse un altro programma lo tiene occupato. Riprova tra poco.</source>
@@ -499,15 +499,15 @@
     </message>
     <message>
         <source>Elimina risposte</source>
-        <translation>Supprimer des réponses</translation>
+        <translation>Effacer des réponses</translation>
     </message>
     <message>
         <source>Elimina le risposte date prima del giorno</source>
-        <translation>Supprimer les réponses données avant le jour</translation>
+        <translation>Effacer les réponses données avant le jour</translation>
     </message>
     <message>
         <source>Le risposte di tutte le classi date prima del giorno scelto saranno eliminate.</source>
-        <translation>Les réponses de toutes les classes données avant le jour choisi seront supprimées.</translation>
+        <translation>Les réponses de toutes les classes données avant le jour choisi seront effacées.</translation>
     </message>
     <message>
         <source>Prima del giorno:</source>
@@ -515,15 +515,15 @@
     </message>
     <message>
         <source>Eliminare tutte le risposte date prima del %1, di tutte le classi? Non si potranno recuperare.</source>
-        <translation>Supprimer toutes les réponses données avant le %1, de toutes les classes ? Elles ne pourront pas être récupérées.</translation>
+        <translation>Effacer toutes les réponses données avant le %1, de toutes les classes ? Elles ne pourront pas être récupérées.</translation>
     </message>
     <message>
         <source>Le risposte non si possono eliminare: %1</source>
-        <translation>Les réponses ne peuvent pas être supprimées : %1</translation>
+        <translation>Les réponses ne peuvent pas être effacées : %1</translation>
     </message>
     <message>
         <source>Risposte eliminate: %1.</source>
-        <translation>Réponses supprimées : %1.</translation>
+        <translation>Réponses effacées : %1.</translation>
     </message>
     <message>
         <source>Esporta CSV</source>
