@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>PIN, di nuovo</source>
-        <translation>PIN, une deuxième fois</translation>
+        <translation>PIN, encore une fois</translation>
     </message>
     <message>
         <source>Scrivi di nuovo il PIN:</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Classe di &amp;questo PC...</source>
-        <translation>Classe du &amp;PC...</translation>
+        <translation>Classe de ce &amp;PC...</translation>
     </message>
     <message>
         <source>&amp;Elimina alunno...</source>
@@ -574,7 +574,7 @@
     </message>
     <message>
         <source>Apri un alunno della tabella (doppio clic o Invio) per vedere i suoi giorni.</source>
-        <translation>Ouvrez un élève du tableau (double clic ou Entrée) pour voir ses jours.</translation>
+        <translation>Choisissez un élève du tableau (double clic ou Entrée) pour voir ses jours.</translation>
     </message>
     <message>
         <source>%1 non ha risposte nei giorni scelti.</source>
