@@ -5,719 +5,719 @@
     <name>Accessibilita</name>
     <message>
         <source>%1: vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : vide</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n figure</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n image</numerusform>
+            <numerusform>%1 : %n images</numerusform>
         </translation>
     </message>
     <message>
         <source>figura</source>
-        <translation type="unfinished"></translation>
+        <translation>image</translation>
     </message>
 </context>
 <context>
     <name>AccessoRegistro</name>
     <message>
         <source>Il registro %1 è di una versione più nuova del programma: aggiorna Tarvello.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 vient d&apos;une version plus récente du programme : mettez Tarvello à jour.</translation>
     </message>
     <message>
         <source>Il file %1 non è un registro di Tarvello.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un registre de Tarvello.</translation>
     </message>
     <message>
         <source>Il registro %1 non si può aprire: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 ne peut pas être ouvert : %2</translation>
     </message>
 </context>
 <context>
     <name>Avvio</name>
     <message>
         <source>La lingua del programma: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue du programme : %1.</translation>
     </message>
     <message>
         <source>Esercizi sull&apos;insieme che viene dopo un insieme dato</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices sur l&apos;ensemble qui vient après un ensemble donné</translation>
     </message>
     <message>
         <source>Il registro in cui sono tenute le risposte: un file, o il server della scuola (postgresql://utente@host/database).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre où sont gardées les réponses : un fichier, ou le serveur de l&apos;école (postgresql://utilisateur@serveur/base).</translation>
     </message>
     <message>
         <source>Scrive ogni risposta del registro nel file CSV indicato ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit chaque réponse du registre dans le fichier CSV indiqué, puis quitte.</translation>
     </message>
     <message>
         <source>Apre il registro dell&apos;insegnante.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le registre de l&apos;enseignant.</translation>
     </message>
     <message>
         <source>Indirizzo del registro non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse du registre non valable : %1</translation>
     </message>
     <message>
         <source>Lingua sconosciuta: %1. Lingue disponibili: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue inconnue : %1. Langues disponibles : %2.</translation>
     </message>
 </context>
 <context>
     <name>Desktop</name>
     <message>
         <source>Esercizi sugli insiemi</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices sur les ensembles</translation>
     </message>
     <message>
         <source>Costruisci l&apos;insieme che viene dopo: esercizi e schede per la scuola primaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Construis l&apos;ensemble qui vient après : exercices et fiches pour l&apos;école primaire</translation>
     </message>
 </context>
 <context>
     <name>Esercizio</name>
     <message>
         <source>E s a t t o</source>
-        <translation type="unfinished"></translation>
+        <translation>J u s t e</translation>
     </message>
     <message>
         <source>E r r a t o</source>
-        <translation type="unfinished"></translation>
+        <translation>F a u x</translation>
     </message>
     <message>
         <source>Secondo insieme vuoto - Inserisci elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième ensemble vide - Mets des éléments</translation>
     </message>
     <message>
         <source>Secondo insieme suvvalente - Aggiungi elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième ensemble trop petit - Ajoute des éléments</translation>
     </message>
     <message>
         <source>Secondo insieme prevalente - Togli elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième ensemble trop grand - Enlève des éléments</translation>
     </message>
 </context>
 <context>
     <name>Esporta</name>
     <message>
         <source>Il file %1 non si può scrivere: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être écrit : %2</translation>
     </message>
     <message>
         <source>Il registro %1 non c&apos;è.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Il registro %1 non si può aprire: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 ne peut pas être ouvert : %2</translation>
     </message>
     <message>
         <source>Il registro %1 è di una versione di Tarvello più recente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 vient d&apos;une version plus récente de Tarvello.</translation>
     </message>
     <message>
         <source>Il file %1 non è un registro di Tarvello.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un registre de Tarvello.</translation>
     </message>
     <message>
         <source>Il registro %1 non si può leggere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 ne peut pas être lu.</translation>
     </message>
 </context>
 <context>
     <name>FinestraScheda</name>
     <message>
         <source>Prima parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Première partie</translation>
     </message>
     <message>
         <source>Seconda parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième partie</translation>
     </message>
     <message>
         <source>STAMPA</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPRIMER</translation>
     </message>
     <message>
         <source>ESCI</source>
-        <translation type="unfinished"></translation>
+        <translation>SORTIR</translation>
     </message>
     <message>
         <source>Stampa per la classe...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer pour la classe...</translation>
     </message>
     <message>
         <source>Salva PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un PDF...</translation>
     </message>
     <message>
         <source>Scheda %1 di %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche %1 sur %2</translation>
     </message>
     <message>
         <source>Stampa in corso: attendi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression en cours : patientez.</translation>
     </message>
     <message>
         <source>Salvataggio in corso: attendi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement en cours : patientez.</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>Documenti PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier %1.</translation>
     </message>
     <message>
         <source>Visualizza la prima parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la première partie</translation>
     </message>
     <message>
         <source>Visualizza la seconda parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la deuxième partie</translation>
     </message>
 </context>
 <context>
     <name>FrmChiSei</name>
     <message>
         <source>Chi sei?</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui es-tu ?</translation>
     </message>
     <message>
         <source>Non sono nell&apos;elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>Je ne suis pas dans la liste</translation>
     </message>
 </context>
 <context>
     <name>FrmInizio</name>
     <message>
         <source>INSIEME VUOTO (  )</source>
-        <translation type="unfinished"></translation>
+        <translation>ENSEMBLE VIDE (  )</translation>
     </message>
     <message>
         <source>AGGIUNGI ELEMENTI (+)</source>
-        <translation type="unfinished"></translation>
+        <translation>AJOUTE DES ÉLÉMENTS (+)</translation>
     </message>
     <message>
         <source>TOGLI ELEMENTI (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>ENLÈVE DES ÉLÉMENTS (-)</translation>
     </message>
     <message>
         <source>E S C I </source>
-        <translation type="unfinished"></translation>
+        <translation>S O R T I R </translation>
     </message>
     <message>
         <source>GLI INSIEMI</source>
-        <translation type="unfinished"></translation>
+        <translation>LES ENSEMBLES</translation>
     </message>
     <message>
         <source>TARVELLO</source>
-        <translation type="unfinished"></translation>
+        <translation>TARVELLO</translation>
     </message>
     <message>
         <source>Segno bianco: insieme vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Repère blanc : ensemble vide</translation>
     </message>
     <message>
         <source>Segno rosso: aggiungi elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Repère rouge : ajoute des éléments</translation>
     </message>
     <message>
         <source>Segno verde: togli elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Repère vert : enlève des éléments</translation>
     </message>
     <message>
         <source>Realizzato dagli sviluppatori di Tarvello</source>
-        <translation type="unfinished"></translation>
+        <translation>Réalisé par les développeurs de Tarvello</translation>
     </message>
     <message>
         <source>Un insieme di dieci alberi</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ensemble de dix arbres</translation>
     </message>
     <message>
         <source>Stampa schede</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer des fiches</translation>
     </message>
     <message>
         <source>insieme vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>ensemble vide</translation>
     </message>
     <message>
         <source>aggiungi elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>ajouter des éléments</translation>
     </message>
     <message>
         <source>togli elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>enlever des éléments</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Au départ : deuxième  ensemble vide - Tu dois mettre des éléments</translation>
     </message>
     <message>
         <source>Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Au départ : deuxième  ensemble trop petit - Tu dois ajouter des éléments</translation>
     </message>
     <message>
         <source>Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi</source>
-        <translation type="unfinished"></translation>
+        <translation>Au départ : deuxième  ensemble trop grand - Tu dois enlever des éléments</translation>
     </message>
 </context>
 <context>
     <name>FrmRegistro</name>
     <message>
         <source>Registro di Tarvello</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre de Tarvello</translation>
     </message>
     <message>
         <source>PIN, di nuovo</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN, encore une fois</translation>
     </message>
     <message>
         <source>Scrivi di nuovo il PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Retapez le PIN :</translation>
     </message>
     <message>
         <source>PIN errato. Riprova.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN incorrect. Réessayez.</translation>
     </message>
     <message>
         <source>PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN :</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>Ho letto</source>
-        <translation type="unfinished"></translation>
+        <translation>J&apos;ai lu</translation>
     </message>
     <message>
         <source>Classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe</translation>
     </message>
     <message>
         <source>Dal giorno</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le jour</translation>
     </message>
     <message>
         <source>Al giorno</source>
-        <translation type="unfinished"></translation>
+        <translation>Jusqu&apos;au jour</translation>
     </message>
     <message>
         <source>&amp;Tutto il registro</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout le registre</translation>
     </message>
     <message>
         <source>&amp;Classe:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classe :</translation>
     </message>
     <message>
         <source>&amp;dal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;du</translation>
     </message>
     <message>
         <source>&amp;al</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;au</translation>
     </message>
     <message>
         <source>Riepilogo della classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan de la classe</translation>
     </message>
     <message>
         <source>Un alunno per riga; Invio o doppio clic mostra il suo grafico.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un élève par ligne ; Entrée ou un double clic affiche son graphique.</translation>
     </message>
     <message>
         <source>&amp;Nuova classe...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle classe...</translation>
     </message>
     <message>
         <source>Aggiungi a&amp;lunni...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des é&amp;lèves...</translation>
     </message>
     <message>
         <source>Classe di &amp;questo PC...</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe de ce &amp;PC...</translation>
     </message>
     <message>
         <source>&amp;Elimina alunno...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer un élève...</translation>
     </message>
     <message>
         <source>Elimina risposte &amp;prima di...</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer des &amp;réponses...</translation>
     </message>
     <message>
         <source>Esp&amp;orta CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xport CSV...</translation>
     </message>
     <message>
         <source>Tutte le risposte della classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les réponses de la classe</translation>
     </message>
     <message>
         <source>&amp;Stampa...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>Salva PD&amp;F...</source>
-        <translation type="unfinished"></translation>
+        <translation>En PD&amp;F...</translation>
     </message>
     <message>
         <source>Il registro non risponde: forse un altro programma lo tiene occupato. Riprova tra poco.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre ne répond pas : un autre programme l&apos;occupe peut-être. Réessayez dans un moment.</translation>
     </message>
     <message>
         <source>Lettura del registro...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du registre...</translation>
     </message>
     <message>
         <source>È la prima apertura del registro: scegli un PIN da %1 a %2 cifre. Senza il PIN il registro non si apre, e il programma non lo può recuperare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre s&apos;ouvre pour la première fois : choisissez un PIN de %1 à %2 chiffres. Sans le PIN, le registre ne s&apos;ouvre pas, et le programme ne peut pas le retrouver.</translation>
     </message>
     <message>
         <source>Scrivi il PIN del registro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez le PIN du registre.</translation>
     </message>
     <message>
         <source>&amp;Imposta il PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Définir le PIN</translation>
     </message>
     <message>
         <source>&amp;Entra</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entrer</translation>
     </message>
     <message>
         <source>Il PIN ha da %1 a %2 cifre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PIN a de %1 à %2 chiffres.</translation>
     </message>
     <message>
         <source>I due PIN non sono uguali: scrivili di nuovo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux PIN sont différents : retapez-les.</translation>
     </message>
     <message>
         <source>Il PIN non si può salvare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PIN ne peut pas être enregistré : %1</translation>
     </message>
     <message>
         <source>Verifica del PIN...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification du PIN...</translation>
     </message>
     <message>
         <source>PIN errato. Potrai riprovare tra %1 secondi.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN incorrect. Vous pourrez réessayer dans %1 secondes.</translation>
     </message>
     <message>
         <source>Classe di questo PC: nessuna («Chi sei?» spento)</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe de ce PC : aucune (« Qui es-tu ? » éteint)</translation>
     </message>
     <message>
         <source>Classe di questo PC: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe de ce PC : %1</translation>
     </message>
     <message>
         <source>Il registro non ha classi: comincia con «Nuova classe...».</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre n&apos;a pas de classe : commencez par « Nouvelle classe... ».</translation>
     </message>
     <message>
         <source>La classe %1 non ha alunni: aggiungili con «Aggiungi alunni...».</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe %1 n&apos;a pas d&apos;élèves : ajoutez-les avec « Ajouter des élèves... ».</translation>
     </message>
     <message>
         <source>Nuova classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle classe</translation>
     </message>
     <message>
         <source>Nome della classe (per esempio 3A):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la classe (par exemple 3A) :</translation>
     </message>
     <message>
         <source>La classe %1 non si può creare: forse c&apos;è già.</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe %1 ne peut pas être créée : elle existe peut-être déjà.</translation>
     </message>
     <message>
         <source>Aggiungi alunni</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des élèves</translation>
     </message>
     <message>
         <source>Alunni della classe %1, un nome per riga (nome o soprannome, niente altro); si può incollare un elenco:</source>
-        <translation type="unfinished"></translation>
+        <translation>Élèves de la classe %1, un nom par ligne (prénom ou surnom, rien d&apos;autre) ; on peut coller une liste :</translation>
     </message>
     <message>
         <source>Gli alunni non si possono aggiungere: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les élèves ne peuvent pas être ajoutés : %1</translation>
     </message>
     <message>
         <source>Alunni aggiunti: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Élèves ajoutés : %1.</translation>
     </message>
     <message>
         <source>Nessuna («Chi sei?» spento)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune (« Qui es-tu ? » éteint)</translation>
     </message>
     <message>
         <source>Classe di questo PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe de ce PC</translation>
     </message>
     <message>
         <source>La classe che usa questo PC: all&apos;avvio «Chi sei?» mostra i suoi alunni. Con nessuna, il programma degli alunni non cambia.</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe qui utilise ce PC : au démarrage, « Qui es-tu ? » montre ses élèves. Sans classe, le programme des élèves ne change pas.</translation>
     </message>
     <message>
         <source>La scelta non si può salvare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le choix ne peut pas être enregistré : %1</translation>
     </message>
     <message>
         <source>Scegli prima nella tabella l&apos;alunno da eliminare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord dans le tableau l&apos;élève à supprimer.</translation>
     </message>
     <message>
         <source>Eliminare %1 e tutte le sue risposte? Non si potranno recuperare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 et toutes ses réponses ? Elles ne pourront pas être récupérées.</translation>
     </message>
     <message>
         <source>%1 non si può eliminare: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1 : %2</translation>
     </message>
     <message>
         <source>%1 è stato eliminato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé du registre : %1.</translation>
     </message>
     <message>
         <source>Elimina risposte</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer des réponses</translation>
     </message>
     <message>
         <source>Elimina le risposte date prima del giorno</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les réponses données avant le jour</translation>
     </message>
     <message>
         <source>Le risposte di tutte le classi date prima del giorno scelto saranno eliminate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réponses de toutes les classes données avant le jour choisi seront effacées.</translation>
     </message>
     <message>
         <source>Prima del giorno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant le jour :</translation>
     </message>
     <message>
         <source>Eliminare tutte le risposte date prima del %1, di tutte le classi? Non si potranno recuperare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer toutes les réponses données avant le %1, de toutes les classes ? Elles ne pourront pas être récupérées.</translation>
     </message>
     <message>
         <source>Le risposte non si possono eliminare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réponses ne peuvent pas être effacées : %1</translation>
     </message>
     <message>
         <source>Risposte eliminate: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses effacées : %1.</translation>
     </message>
     <message>
         <source>Esporta CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>File CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Salvato %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré : %1.</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier %1.</translation>
     </message>
     <message>
         <source>Stampa in corso: attendi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression en cours : patientez.</translation>
     </message>
     <message>
         <source>Riepilogo mandato alla stampante %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan envoyé à l&apos;imprimante %1.</translation>
     </message>
     <message>
         <source>Problema di stampa nella stampante utilizzata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème d&apos;impression sur l&apos;imprimante utilisée.</translation>
     </message>
     <message>
         <source>Salva PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>Documenti PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>Grafico</name>
     <message>
         <source>Grafico</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Grafico di %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de %1</translation>
     </message>
     <message>
         <source>Apri un alunno della tabella (doppio clic o Invio) per vedere i suoi giorni.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un élève du tableau (double clic ou Entrée) pour voir ses jours.</translation>
     </message>
     <message>
         <source>%1 non ha risposte nei giorni scelti.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas de réponses les jours choisis.</translation>
     </message>
     <message>
         <source>%1. Giorni con risposte: %2; risposte esatte: %3, errate: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Jours avec des réponses : %2 ; réponses justes : %3, fausses : %4.</translation>
     </message>
     <message>
         <source>secondi (mediana)</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes (médiane)</translation>
     </message>
     <message>
         <source>errate</source>
-        <translation type="unfinished"></translation>
+        <translation>fausses</translation>
     </message>
     <message>
         <source>esatte</source>
-        <translation type="unfinished"></translation>
+        <translation>justes</translation>
     </message>
 </context>
 <context>
     <name>ModelloRiepilogo</name>
     <message>
         <source>Alunno</source>
-        <translation type="unfinished"></translation>
+        <translation>Élève</translation>
     </message>
     <message>
         <source>Esercizi</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices</translation>
     </message>
     <message>
         <source>Esatte</source>
-        <translation type="unfinished"></translation>
+        <translation>Justes</translation>
     </message>
     <message>
         <source>Errate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fausses</translation>
     </message>
     <message>
         <source>Esatte al primo colpo</source>
-        <translation type="unfinished"></translation>
+        <translation>Justes du premier coup</translation>
     </message>
     <message>
         <source>Aiuti</source>
-        <translation type="unfinished"></translation>
+        <translation>Aides</translation>
     </message>
     <message>
         <source>Interventi</source>
-        <translation type="unfinished"></translation>
+        <translation>Interventions</translation>
     </message>
     <message>
         <source>Secondi (mediana)</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes (médiane)</translation>
     </message>
     <message>
         <source>Ultimo giorno</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jour</translation>
     </message>
 </context>
 <context>
     <name>PaginaRegistro</name>
     <message>
         <source>Tutto il registro</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le registre</translation>
     </message>
     <message>
         <source>Fino al %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jusqu&apos;au %1</translation>
     </message>
     <message>
         <source>Dal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir du %1</translation>
     </message>
     <message>
         <source>Dal %1 al %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Du %1 au %2</translation>
     </message>
     <message>
         <source>Registro di Tarvello - classe %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre de Tarvello - classe %1</translation>
     </message>
     <message>
         <source>Stampato il %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimé le %1</translation>
     </message>
     <message>
         <source>Pagina %1 di %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>La classe non ha alunni.</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe n&apos;a pas d&apos;élèves.</translation>
     </message>
 </context>
 <context>
     <name>PaginaScheda</name>
     <message>
         <source>Nome e Cognome   </source>
-        <translation type="unfinished"></translation>
+        <translation>Nom et prénom   </translation>
     </message>
     <message>
         <source>Tarvello - schede per la classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvello - fiches pour la classe</translation>
     </message>
     <message>
         <source>Tarvello - scheda</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvello - fiche</translation>
     </message>
     <message>
         <source>Problema di stampa nella stampante utilizzata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème d&apos;impression sur l&apos;imprimante utilisée.</translation>
     </message>
 </context>
 <context>
     <name>PdfFile</name>
     <message>
         <source>Il nome scelto è quello di una cartella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom choisi est celui d&apos;un dossier.</translation>
     </message>
     <message>
         <source>La cartella %1 non esiste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Nella cartella scelta non si può scrivere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans le dossier choisi.</translation>
     </message>
     <message>
         <source>Il disco è pieno o non accetta la scrittura.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein ou refuse l&apos;écriture.</translation>
     </message>
     <message>
         <source>Il file esistente non si può sostituire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier existant ne peut pas être remplacé.</translation>
     </message>
 </context>
 <context>
     <name>Registratore</name>
     <message>
         <source>Il registro era guasto: è stato messo da parte come %1 e ne è stato iniziato uno nuovo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre était abîmé : il a été mis de côté sous le nom %1 et un nouveau a été commencé.</translation>
     </message>
 </context>
 <context>
@@ -725,343 +725,346 @@
     <message>
         <source>%1 esiste già.
 Vuoi sostituirlo?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
     <name>SchedaAggiungiTogli</name>
     <message>
         <source>VISUALIZZA %1° ESERCIZIO</source>
-        <translation type="unfinished"></translation>
+        <translation>AFFICHER L&apos;EXERCICE %1</translation>
     </message>
     <message>
         <source>Esercizio %1, %2 insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice %1, %2 ensemble</translation>
     </message>
     <message>
         <source>Nel riquadro accanto aggiungi elementi per rendere l&apos;insieme consecutivo maggiore</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le cadre à côté, ajoute des éléments pour obtenir l&apos;ensemble qui vient après</translation>
     </message>
     <message>
         <source>Nel riquadro accanto togli elementi per rendere l&apos;insieme consecutivo maggiore</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le cadre à côté, enlève des éléments pour obtenir l&apos;ensemble qui vient après</translation>
     </message>
     <message>
         <source>VISUALIZZAZIONE SCHEDA         </source>
-        <translation type="unfinished"></translation>
+        <translation>APERÇU DE LA FICHE         </translation>
     </message>
     <message>
         <source>VISUALIZZAZIONE SCHEDA          </source>
-        <translation type="unfinished"></translation>
+        <translation>APERÇU DE LA FICHE          </translation>
     </message>
     <message>
         <source>Seleziona  stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir  l&apos;imprimante</translation>
     </message>
     <message>
         <source>Selezione stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de l&apos;imprimante</translation>
     </message>
     <message>
         <source> SCHEDA: COSTRUIRE L&apos;INSIEME CHE VIENE DOPO</source>
-        <translation type="unfinished"></translation>
+        <translation> FICHE : CONSTRUIRE L&apos;ENSEMBLE QUI VIENT APRÈS</translation>
     </message>
     <message>
         <source> SCHEDA: costruire l&apos;insieme  consecutivo maggiore - </source>
-        <translation type="unfinished"></translation>
+        <translation> FICHE : construire l&apos;ensemble  qui vient après - </translation>
     </message>
     <message>
         <source> situazione iniziale: secondo  insieme suvvalente</source>
-        <translation type="unfinished"></translation>
+        <translation> au départ : deuxième  ensemble trop petit</translation>
     </message>
     <message>
         <source> situazione iniziale: secondo insieme prevalente</source>
-        <translation type="unfinished"></translation>
+        <translation> au départ : deuxième ensemble trop grand</translation>
     </message>
     <message>
         <source>Completa la scheda</source>
-        <translation type="unfinished"></translation>
+        <translation>Complète la fiche</translation>
     </message>
     <message>
         <source> Completa la scheda</source>
-        <translation type="unfinished"></translation>
+        <translation> Complète la fiche</translation>
     </message>
     <message>
         <source>primo</source>
-        <translation type="unfinished"></translation>
+        <translation>premier</translation>
     </message>
     <message>
         <source>secondo</source>
-        <translation type="unfinished"></translation>
+        <translation>deuxième</translation>
     </message>
 </context>
 <context>
     <name>frmAutore</name>
     <message>
         <source>Autore</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur</translation>
     </message>
     <message>
         <source>Sito dell&apos;autore:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site de l&apos;auteur :</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail :</translation>
     </message>
     <message>
         <source>C h i u d i</source>
-        <translation type="unfinished"></translation>
+        <translation>F e r m e r</translation>
     </message>
 </context>
 <context>
     <name>frmOperativo</name>
     <message>
         <source>AGGIUNGI (+)</source>
-        <translation type="unfinished"></translation>
+        <translation>AJOUTER (+)</translation>
     </message>
     <message>
         <source>TOGLI (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>ENLEVER (-)</translation>
     </message>
     <message>
         <source>VERIFICA</source>
-        <translation type="unfinished"></translation>
+        <translation>VÉRIFIER</translation>
     </message>
     <message>
         <source>AVANTI &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>SUIVANT &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>ESCI</source>
-        <translation type="unfinished"></translation>
+        <translation>SORTIR</translation>
     </message>
     <message>
         <source>Oper</source>
-        <translation type="unfinished"></translation>
+        <translation>Ex.</translation>
     </message>
     <message>
         <source> Risposte esatte</source>
-        <translation type="unfinished"></translation>
+        <translation> Réponses justes</translation>
     </message>
     <message>
         <source> Risposte errate</source>
-        <translation type="unfinished"></translation>
+        <translation> Réponses fausses</translation>
     </message>
     <message>
         <source>Tempo parziale</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier temps</translation>
     </message>
     <message>
         <source>Tempo totale</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps total</translation>
     </message>
     <message>
         <source>Costruisci l&apos;insieme consecutivo maggiore       </source>
-        <translation type="unfinished"></translation>
+        <translation>Construis l&apos;ensemble qui vient après       </translation>
     </message>
     <message>
         <source>COSTRUISCI L&apos;INSIEME CHE VIENE DOPO</source>
-        <translation type="unfinished"></translation>
+        <translation>CONSTRUIS L&apos;ENSEMBLE QUI VIENT APRÈS</translation>
     </message>
     <message>
         <source>Esito della verifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de la vérification</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes pour chaque réponse</translation>
     </message>
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes pour chaque exercice</translation>
     </message>
     <message>
         <source>Numero dell&apos;esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de l&apos;exercice</translation>
     </message>
     <message>
         <source>Risposte esatte</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses justes</translation>
     </message>
     <message>
         <source>Risposte errate</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses fausses</translation>
     </message>
     <message>
         <source>Tempo parziale: secondi impiegati per ogni risposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier temps : secondes pour chaque réponse</translation>
     </message>
     <message>
         <source>Tempo totale: secondi impiegati per ogni esercizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps total : secondes pour chaque exercice</translation>
     </message>
     <message>
         <source>Ti aiuto ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Je t&apos;aide ?</translation>
     </message>
     <message>
         <source>SI</source>
-        <translation type="unfinished"></translation>
+        <translation>OUI</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NON</translation>
     </message>
     <message>
         <source>Intervengo io</source>
-        <translation type="unfinished"></translation>
+        <translation>Je te montre</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Primo insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier ensemble</translation>
     </message>
     <message>
         <source>Secondo insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième ensemble</translation>
     </message>
 </context>
 <context>
     <name>frmSchedeClasse</name>
     <message>
         <source>Schede per la classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiches pour la classe</translation>
     </message>
     <message>
         <source>Quante schede diverse?</source>
-        <translation type="unfinished"></translation>
+        <translation>Combien de fiches ?</translation>
     </message>
     <message>
         <source>Quante schede diverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Combien de fiches différentes</translation>
     </message>
     <message>
         <source>da %1 a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 à %2</translation>
     </message>
     <message>
         <source>La prima è la scheda sullo schermo, le altre sono nuove; in fondo a ogni pagina c&apos;è il suo numero.</source>
-        <translation type="unfinished"></translation>
+        <translation>La première est la fiche à l&apos;écran, les autres sont nouvelles ; chaque page porte son numéro en bas.</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Salva PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>En PDF...</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Scrivi un numero da %1 a %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez un nombre de %1 à %2.</translation>
     </message>
 </context>
 <context>
     <name>frmStampaSchede</name>
     <message>
         <source>VISUALIZZAZIONE SCHEDA          </source>
-        <translation type="unfinished"></translation>
+        <translation>APERÇU DE LA FICHE          </translation>
     </message>
     <message>
         <source>Seleziona stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;imprimante</translation>
     </message>
     <message>
         <source> SCHEDA: COSTRUIRE L&apos;INSIEME CHE VIENE DOPO</source>
-        <translation type="unfinished"></translation>
+        <translation> FICHE : CONSTRUIRE L&apos;ENSEMBLE QUI VIENT APRÈS</translation>
     </message>
     <message>
         <source> situazione iniziale: secondo insieme vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation> au départ : deuxième ensemble vide</translation>
     </message>
     <message>
         <source>VISUALIZZA %1° INSIEME</source>
-        <translation type="unfinished"></translation>
+        <translation>AFFICHER L&apos;ENSEMBLE %1</translation>
     </message>
     <message>
         <source>Completa la scheda </source>
-        <translation type="unfinished"></translation>
+        <translation>Complète la fiche </translation>
     </message>
     <message>
         <source>Nel riquadro accanto disegna l&apos;insieme consecutivo maggiore</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le cadre à côté, dessine l&apos;ensemble qui vient après</translation>
     </message>
     <message>
         <source>Primo Insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier Ensemble</translation>
     </message>
     <message>
         <source>Secondo insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième ensemble</translation>
     </message>
     <message>
         <source>Terzo insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Troisième ensemble</translation>
     </message>
     <message>
         <source>Quarto insieme</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatrième ensemble</translation>
     </message>
     <message>
         <source>Riquadro accanto al %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre à côté du %1</translation>
     </message>
 </context>
 <context>
     <name>frmStampante</name>
     <message>
         <source>Form1</source>
-        <translation type="unfinished"></translation>
+        <translation>Form1</translation>
     </message>
     <message>
         <source>Stampante predefinita</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante par défaut</translation>
     </message>
     <message>
         <source>Stampante scelta</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante choisie</translation>
     </message>
     <message>
         <source>Stampanti installate</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes installées</translation>
     </message>
     <message>
         <source>Scelta della stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de l&apos;imprimante</translation>
     </message>
     <message>
         <source>C H I U D I</source>
-        <translation type="unfinished"></translation>
+        <translation>F E R M E R</translation>
     </message>
     <message>
         <source>Il servizio di stampa non risponde</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service d&apos;impression ne répond pas</translation>
     </message>
     <message>
         <source>Nessuna stampante installata</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante installée</translation>
     </message>
     <message>
         <source>Nessuna stampante predefinita</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante par défaut</translation>
     </message>
     <message>
         <source>La stampante predefinita è <byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante par défaut est <byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>La stampante scelta è <byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante choisie est <byte value="xd"/>
+%1</translation>
     </message>
 </context>
 </TS>
