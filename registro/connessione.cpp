@@ -57,7 +57,7 @@ QSqlDatabase Connessione::db() const { return QSqlDatabase::database(nome_, fals
 
 bool iniziaScrittura(QSqlDatabase db, QSqlError* errore)
 {
-    return esegui(db, QStringLiteral("BEGIN IMMEDIATE"), errore);
+    return esegui(db, suServer(db) ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"), errore);
 }
 
 bool concludiScrittura(QSqlDatabase db, bool riuscita, QSqlError* errore)
@@ -67,6 +67,10 @@ bool concludiScrittura(QSqlDatabase db, bool riuscita, QSqlError* errore)
     esegui(db, QStringLiteral("ROLLBACK"), nullptr);
     return false;
 }
+
+bool suServer(QSqlDatabase db) { return db.driverName() == QLatin1String("QPSQL"); }
+
+QString colonnaTempo(QSqlDatabase db) { return suServer(db) ? QStringLiteral("ricevuta") : QStringLiteral("quando"); }
 
 QString testoId(const QUuid& id) { return id.toString(QUuid::WithBraces); }
 
