@@ -49,7 +49,7 @@ const QStringList Anno{
                    " LATERAL (SELECT now() - interval '300 days' + g * (interval '300 days' / %1)) AS quando(t)")
         .arg(Risposte)
         .arg(Classi * PerClasse),
-    QStringLiteral("ANALYZE"),
+    QStringLiteral("ANALYZE classi, alunni, risposte"),
 };
 
 double attesa(FrmRegistro& w, const std::function<void()>& passo, const std::function<bool()>& fatto)

@@ -3,6 +3,7 @@
 #include "registro/schema.h"
 
 #include <QAtomicInt>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -78,7 +79,10 @@ QString testoIstante(const QDateTime& t) { return t.toUTC().toString(Qt::ISODate
 
 bool esegui(QSqlQuery& q, const QString& istruzione, const QVariantList& valori, QString* errore)
 {
-    q.setForwardOnly(true);
+    // Qt's PostgreSQL driver reads a forward-only result a row a message, several times
+    // slower than the whole result at once; the register's results on the server are a
+    // class's, small enough to hold.
+    q.setForwardOnly(!q.driver() || q.driver()->dbmsType() != QSqlDriver::PostgreSQL);
     if (q.prepare(istruzione)) {
         for (const QVariant& v : valori)
             q.addBindValue(v);
