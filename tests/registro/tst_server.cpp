@@ -5,7 +5,6 @@
 #include "support/pgsandbox.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
