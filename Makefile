@@ -20,8 +20,9 @@ PACKAGES_TEST := cups-daemon cups-client cups-filters poppler-utils postgresql l
 	desktop-file-utils appstream dpkg-dev file \
 	at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus xvfb openbox
 # A private X server and a window manager, for benchmarks and screenshots; the XTest
-# extension, through which the benchmarks press keys and click as a pupil would.
-PACKAGES_X := xvfb openbox x11-utils libxtst-dev
+# extension, through which the benchmarks press keys and click as a pupil would; a private
+# PostgreSQL server for the window over the school's register.
+PACKAGES_X := xvfb openbox x11-utils libxtst-dev postgresql libqt6sql6-psql
 # To make a minimal Debian 13 from Debian's archive and copy a clean checkout into it.
 PACKAGES_DEBIAN13 := debootstrap debian-archive-keyring git
 
@@ -80,6 +81,7 @@ bench: deps-run deps-x build
 	$(BUILD)/bench/tarvello-bench-registro
 	$(BUILD)/bench/tarvello-bench-consultazione
 	$(BUILD)/bench/tarvello-bench-finestra-registro
+	$(BUILD)/bench/tarvello-bench-finestra-server
 	tools/xrun.sh $(BUILD)/bench/tarvello-bench
 
 deps-x:

@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
         return 1;
     // The teacher's register records nothing: it only reads and tidies the register.
     if (registroInsegnante()) {
-        FrmRegistro::apri(luogoRegistro());
+        FrmRegistro::apri({luogoRegistro(), serverRegistro()});
         return QApplication::exec();
     }
     avviaRegistratore();

@@ -7,9 +7,11 @@
 #include "register/grafico.h"
 #include "register/modelloriepilogo.h"
 #include "register/paginaregistro.h"
+#include "registro/connessione.h"
 #include "register/pin.h"
 #include "registro/elencodelpc.h"
 #include "registro/esporta.h"
+#include "registro/invio.h"
 #include "registro/registratore.h"
 
 #include <QApplication>
@@ -67,6 +69,7 @@ struct Elenco
 {
     QList<Classe> classi;
     QUuid classeDelPc;
+    int inAttesa = -1; // answers of this PC not yet on the school's server
 };
 
 // The outcome of a change: ok, or why not.
@@ -94,18 +97,56 @@ QLabel* etichetta(const QString& testo, QWidget* compagno)
     return l;
 }
 
+// A small form in the middle of a page, a little above the centre.
+QWidget* alCentro(QWidget* riquadro, const QString& nome)
+{
+    auto* pagina = new QWidget;
+    pagina->setObjectName(nome);
+    riquadro->setMaximumWidth(480);
+    auto* centro = new QGridLayout(pagina);
+    centro->addWidget(riquadro, 1, 1);
+    centro->setRowStretch(0, 1);
+    centro->setRowStretch(2, 2);
+    centro->setColumnStretch(0, 1);
+    centro->setColumnStretch(2, 1);
+    return pagina;
+}
+
+QLabel* esito(const QString& nome)
+{
+    auto* l = new QLabel;
+    l->setObjectName(nome);
+    l->setWordWrap(true);
+    l->setStyleSheet(QStringLiteral("color: #b00000"));
+    return l;
+}
+
+// On the server, the class of this PC is copied into the PC's own file for "Chi sei?", since
+// the pupils' role may not read it there: the copy is brought up to date whenever the register
+// is read or the pupils change.
+void aggiornaCopiaDelPc(QSqlDatabase db)
+{
+    if (!suServer(db))
+        return;
+    const QSqlDatabase locale = AccessoRegistro::fileLocale();
+    const QUuid classe = Anagrafe::classeDelPc(locale);
+    if (!classe.isNull())
+        Anagrafe::copiaClasse(db, locale, classe);
+}
+
 } // namespace
 
-FrmRegistro::FrmRegistro(const QString& file)
+FrmRegistro::FrmRegistro(const AccessoRegistro::Sede& sede)
     : Form(tr("Registro di Tarvello"), QSizeF(14400, 8400), QApplication::palette().color(QPalette::Window),
            Placement::Centred, Layout::Proportional),
-      file_(file)
+      sede_(sede)
 {
     setObjectName(QStringLiteral("FrmRegistro"));
     stkPagine = new QStackedWidget;
     stkPagine->setObjectName(QStringLiteral("stkPagine"));
     stkPagine->addWidget(paginaPin());
     stkPagine->addWidget(paginaRegistro());
+    stkPagine->addWidget(paginaPassword());
     auto* layout = new QVBoxLayout(client());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(stkPagine);
@@ -117,9 +158,9 @@ FrmRegistro::FrmRegistro(const QString& file)
     setMinimumSize(760, 480);
 }
 
-FrmRegistro& FrmRegistro::apri(const QString& file)
+FrmRegistro& FrmRegistro::apri(const AccessoRegistro::Sede& sede)
 {
-    auto* f = new FrmRegistro(file);
+    auto* f = new FrmRegistro(sede);
     f->load();
     f->showModeless();
     return *f;
@@ -127,8 +168,6 @@ FrmRegistro& FrmRegistro::apri(const QString& file)
 
 QWidget* FrmRegistro::paginaPin()
 {
-    auto* pagina = new QWidget;
-    pagina->setObjectName(QStringLiteral("paginaPin"));
     txtPin = new QLineEdit;
     txtPin->setObjectName(QStringLiteral("txtPin"));
     txtPinConferma = new QLineEdit;
@@ -149,10 +188,7 @@ QWidget* FrmRegistro::paginaPin()
     cmdPin = new QPushButton;
     cmdPin->setObjectName(QStringLiteral("cmdPin"));
     connect(cmdPin, &QPushButton::clicked, this, &FrmRegistro::confermaPin);
-    lblPinEsito = new QLabel;
-    lblPinEsito->setObjectName(QStringLiteral("lblPinEsito"));
-    lblPinEsito->setWordWrap(true);
-    lblPinEsito->setStyleSheet(QStringLiteral("color: #b00000"));
+    lblPinEsito = esito(QStringLiteral("lblPinEsito"));
     timerPin = new QTimer(this);
     timerPin->setSingleShot(true);
     connect(timerPin, &QTimer::timeout, this, [this] {
@@ -163,7 +199,6 @@ QWidget* FrmRegistro::paginaPin()
     });
 
     auto* riquadro = new QWidget;
-    riquadro->setMaximumWidth(480);
     auto* form = new QFormLayout(riquadro);
     form->addRow(lblPin);
     form->addRow(tr("PIN:"), txtPin);
@@ -171,13 +206,32 @@ QWidget* FrmRegistro::paginaPin()
     form->addRow(QString(), cmdPin);
     form->addRow(lblPinEsito);
     txtPin->setAccessibleName(tr("PIN"));
-    auto* centro = new QGridLayout(pagina);
-    centro->addWidget(riquadro, 1, 1);
-    centro->setRowStretch(0, 1);
-    centro->setRowStretch(2, 2);
-    centro->setColumnStretch(0, 1);
-    centro->setColumnStretch(2, 1);
-    return pagina;
+    return alCentro(riquadro, QStringLiteral("paginaPin"));
+}
+
+QWidget* FrmRegistro::paginaPassword()
+{
+    txtPassword = new QLineEdit;
+    txtPassword->setObjectName(QStringLiteral("txtPassword"));
+    txtPassword->setEchoMode(QLineEdit::Password);
+    txtPassword->setInputMethodHints(Qt::ImhSensitiveData | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+    txtPassword->setAccessibleName(tr("Password"));
+    connect(txtPassword, &QLineEdit::returnPressed, this, &FrmRegistro::confermaPassword);
+    lblPassword = etichetta(QString(), txtPassword);
+    lblPassword->setObjectName(QStringLiteral("lblPassword"));
+    lblPassword->setWordWrap(true);
+    cmdPassword = new QPushButton;
+    cmdPassword->setObjectName(QStringLiteral("cmdPassword"));
+    connect(cmdPassword, &QPushButton::clicked, this, &FrmRegistro::confermaPassword);
+    lblPasswordEsito = esito(QStringLiteral("lblPasswordEsito"));
+
+    auto* riquadro = new QWidget;
+    auto* form = new QFormLayout(riquadro);
+    form->addRow(lblPassword);
+    form->addRow(tr("Password:"), txtPassword);
+    form->addRow(QString(), cmdPassword);
+    form->addRow(lblPasswordEsito);
+    return alCentro(riquadro, QStringLiteral("paginaPassword"));
 }
 
 QWidget* FrmRegistro::paginaRegistro()
@@ -200,7 +254,7 @@ QWidget* FrmRegistro::paginaRegistro()
     lblAvviso->hide();
     cmdAvvisoLetto->hide();
     connect(cmdAvvisoLetto, &QPushButton::clicked, this, [this] {
-        chiedi<Esito>([](QSqlDatabase db) { Esito e; e.ok = Anagrafe::imposta(db, AvvisoRegistro, QString(), &e.errore); return e; },
+        chiedi<Esito>([](QSqlDatabase) { Esito e; e.ok = Anagrafe::imposta(AccessoRegistro::fileLocale(), AvvisoRegistro, QString(), &e.errore); return e; },
                       [this](const Esito&) {
                           lblAvviso->hide();
                           cmdAvvisoLetto->hide();
@@ -208,6 +262,13 @@ QWidget* FrmRegistro::paginaRegistro()
                       });
     });
     colonna->addLayout(avviso);
+
+    // Which register the window reads, when it is the school's.
+    lblServer = new QLabel;
+    lblServer->setObjectName(QStringLiteral("lblServer"));
+    lblServer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblServer->setVisible(sede_.server.has_value());
+    colonna->addWidget(lblServer);
 
     // Which class, which days.
     auto* scelta = new QHBoxLayout;
@@ -326,10 +387,10 @@ void FrmRegistro::chiedi(std::function<R(QSqlDatabase)> lavoro, std::function<vo
         if (!attese_.remove(id))
             return;
         aggiornaStato();
-        guasto(scaduto);
+        guasto({scaduto});
     });
-    AccessoRegistro::chiedi<R>(file_, std::move(lavoro), this,
-                               [this, id, fatto = std::move(fatto)](const R& r, const QString& perche) {
+    AccessoRegistro::chiedi<R>(sede_, std::move(lavoro), this,
+                               [this, id, fatto = std::move(fatto)](const R& r, const AccessoRegistro::Guasto& perche) {
                                    if (!attese_.remove(id))
                                        return;
                                    aggiornaStato();
@@ -350,32 +411,80 @@ void FrmRegistro::aggiornaStato()
         unsetCursor();
 }
 
-void FrmRegistro::guasto(const QString& perche)
+void FrmRegistro::guasto(const AccessoRegistro::Guasto& perche)
 {
-    lblStato->setText(perche);
-    if (modo_ != ModoPin::Aperto)
-        lblPinEsito->setText(perche);
+    lblStato->setText(perche.testo);
+    // A server that asks its password again, the window open, goes back to asking it.
+    if (modo_ == ModoPin::Aperto && !perche.password) {
+        MessageBox::show(perche.testo);
+        return;
+    }
+    if (!sede_.server) {
+        lblPinEsito->setText(perche.testo);
+        return;
+    }
+    modo_ = ModoPin::Lettura;
+    stkPagine->setCurrentIndex(2);
+    lblPasswordEsito->setText(perche.testo);
+    // Without a password to ask, the button tries again: the network or the server may be back.
+    txtPassword->setVisible(perche.password);
+    txtPassword->setEnabled(true);
+    cmdPassword->setEnabled(true);
+    cmdPassword->setText(perche.password ? tr("&Entra") : tr("&Riprova"));
+    if (perche.password)
+        txtPassword->setFocus();
     else
-        MessageBox::show(perche);
+        cmdPassword->setFocus();
 }
 
-void FrmRegistro::onLoad()
+void FrmRegistro::onLoad() { apertura(); }
+
+void FrmRegistro::apertura()
 {
-    modoPin(ModoPin::Lettura);
+    // On the school's server the guard is the teachers' role's password, which a pupil's PC
+    // does not hold: a PIN kept in the server would be one for the whole school, and a PIN of
+    // this PC would guard nothing that the password does not.
+    if (sede_.server) {
+        modo_ = ModoPin::Lettura;
+        stkPagine->setCurrentIndex(2);
+        lblPassword->setText(tr("Registro della scuola: %1").arg(sede_.server->descrizione()));
+        lblPasswordEsito->setText(tr("Collegamento al server..."));
+        txtPassword->setEnabled(false);
+        cmdPassword->setEnabled(false);
+        cmdPassword->setText(tr("&Entra"));
+    } else {
+        modoPin(ModoPin::Lettura);
+    }
     chiedi<Apertura>(
         [](QSqlDatabase db) {
-            return Apertura{!Anagrafe::impostazione(db, Pin::Chiave).isEmpty(), avvisoRegistro(db)};
+            return Apertura{!Anagrafe::impostazione(db, Pin::Chiave).isEmpty(),
+                            avvisoRegistro(AccessoRegistro::fileLocale())};
         },
         [this](const Apertura& a) {
             lblAvviso->setText(a.avviso);
             lblAvviso->setAccessibleDescription(a.avviso);
             lblAvviso->setVisible(!a.avviso.isEmpty());
             cmdAvvisoLetto->setVisible(!a.avviso.isEmpty());
-            modoPin(a.pinImpostato ? ModoPin::Chiedi : ModoPin::Imposta);
+            if (sede_.server) {
+                lblPasswordEsito->clear();
+                entra();
+            } else {
+                modoPin(a.pinImpostato ? ModoPin::Chiedi : ModoPin::Imposta);
+            }
         });
 }
 
-void FrmRegistro::onUnload() { AccessoRegistro::chiudi(file_); }
+void FrmRegistro::confermaPassword()
+{
+    if (!sede_.server || !cmdPassword->isEnabled())
+        return;
+    if (txtPassword->isVisible())
+        sede_.password = txtPassword->text();
+    txtPassword->clear();
+    apertura();
+}
+
+void FrmRegistro::onUnload() { AccessoRegistro::chiudi(sede_); }
 
 void FrmRegistro::modoPin(ModoPin modo)
 {
@@ -488,8 +597,20 @@ void FrmRegistro::entra()
 
 void FrmRegistro::leggiClassi(const QUuid& scelta)
 {
-    chiedi<Elenco>([](QSqlDatabase db) { return Elenco{Anagrafe::classi(db), Anagrafe::classeDelPc(db)}; },
+    chiedi<Elenco>(
+        [](QSqlDatabase db) {
+            const QSqlDatabase locale = AccessoRegistro::fileLocale();
+            aggiornaCopiaDelPc(db);
+            return Elenco{Anagrafe::classi(db), Anagrafe::classeDelPc(locale),
+                          suServer(db) ? Invio::inAttesa(locale) : -1};
+        },
                    [this, scelta](const Elenco& e) {
+                       if (sede_.server)
+                           lblServer->setText(
+                               tr("Registro della scuola: %1").arg(sede_.server->descrizione()) +
+                               (e.inAttesa < 0 ? QString()
+                                               : QStringLiteral("    ") +
+                                                     tr("Risposte di questo PC ancora da inviare: %1").arg(e.inAttesa)));
                        const QUuid prima = scelta.isNull() ? (classe().isNull() ? e.classeDelPc : classe()) : scelta;
                        classi_ = e.classi;
                        classeDelPc_ = e.classeDelPc;
@@ -618,6 +739,7 @@ void FrmRegistro::aggiungiAlunni()
             Esito e;
             e.quanti = Anagrafe::aggiungiAlunni(db, c, elenco, &e.errore);
             e.ok = e.quanti >= 0;
+            aggiornaCopiaDelPc(db);
             return e;
         },
         [this](const Esito& e) {
@@ -639,10 +761,13 @@ void FrmRegistro::classeDelPc()
             attuale = int(voci.size()) - 1;
     }
     bool ok = false;
-    const QString voce = QInputDialog::getItem(this, tr("Classe di questo PC"),
-                                               tr("La classe che usa questo PC: all'avvio «Chi sei?» mostra i suoi "
-                                                  "alunni. Con nessuna, il programma degli alunni non cambia."),
-                                               voci, attuale, false, &ok);
+    const QString spiega = tr("La classe che usa questo PC: all'avvio «Chi sei?» mostra i suoi "
+                              "alunni. Con nessuna, il programma degli alunni non cambia.");
+    const QString voce = QInputDialog::getItem(
+        this, tr("Classe di questo PC"),
+        sede_.server ? spiega + u'\n' + tr("I suoi alunni sono copiati dal registro della scuola in questo PC.")
+                     : spiega,
+        voci, attuale, false, &ok);
     if (!ok)
         return;
     const int i = int(voci.indexOf(voce)) - 1;
@@ -650,11 +775,15 @@ void FrmRegistro::classeDelPc()
     chiedi<Esito>(
         [scelta](QSqlDatabase db) {
             Esito e;
-            e.ok = Anagrafe::scegliClasseDelPc(db, scelta, &e.errore);
+            // The class of the PC is this PC's own setting, kept in its file; on the server
+            // the pupils' role could not read the class, so it is copied there.
+            const QSqlDatabase locale = AccessoRegistro::fileLocale();
+            e.ok = (!suServer(db) || scelta.isNull() || Anagrafe::copiaClasse(db, locale, scelta, &e.errore)) &&
+                   Anagrafe::scegliClasseDelPc(locale, scelta, &e.errore);
             // The pupils' program looks at the mark first; the recorder sets it right at its
             // next start if it cannot be written now.
             if (e.ok)
-                segnaClasse(db.databaseName(), scelta);
+                segnaClasse(locale.databaseName(), scelta);
             return e;
         },
         [this](const Esito& e) {
@@ -679,6 +808,7 @@ void FrmRegistro::eliminaAlunno()
         [id = r.alunno](QSqlDatabase db) {
             Esito e;
             e.ok = Anagrafe::eliminaAlunno(db, id, &e.errore);
+            aggiornaCopiaDelPc(db);
             return e;
         },
         [this, r](const Esito& e) {
@@ -749,9 +879,10 @@ void FrmRegistro::esportaCsv(bool tutteLeRisposte)
     const QDate da = dal();
     const QDate a = al();
     chiedi<Esito>(
-        [registro = file_, file, tutteLeRisposte, c, da, a](QSqlDatabase db) {
+        [registro = sede_.server ? sede_.server->descrizione() : sede_.file, file, tutteLeRisposte, c, da,
+         a](QSqlDatabase db) {
             Esito e;
-            e.ok = tutteLeRisposte ? esportaRisposte(registro, file, &e.errore, c, da, a)
+            e.ok = tutteLeRisposte ? esportaRisposte(db, registro, file, &e.errore, c, da, a)
                                    : esportaRiepilogo(Consultazione::riepilogo(db, c, da, a), file, &e.errore);
             return e;
         },

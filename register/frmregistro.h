@@ -2,6 +2,7 @@
 
 #include "forms/form.h"
 #include "printing/printer.h"
+#include "register/accessoregistro.h"
 #include "registro/anagrafe.h"
 #include "registro/consultazione.h"
 
@@ -22,7 +23,8 @@ class QStackedWidget;
 class QTableView;
 class QTimer;
 
-// The teacher's register: behind the teacher's PIN, a class's figures over a range of days, a
+// The teacher's register: behind the teacher's PIN (on the school's server, behind the
+// teachers' role's password instead), a class's figures over a range of days, a
 // pupil's days as a chart, the classes and their pupils, deletions, and the summary exported,
 // printed or saved. An ordinary desktop window, for a teacher at a desk, not a pupil's window.
 // Every call to the register runs off the window's thread and has a time limit; meanwhile the
@@ -35,12 +37,14 @@ public:
     // How long a call to the register may take before the window gives it up and says so.
     static constexpr int LimiteMs = 15000;
 
-    explicit FrmRegistro(const QString& file);
+    explicit FrmRegistro(const AccessoRegistro::Sede& sede);
 
-    // Opens the register of `file` in its window, shown at once; the PIN comes first.
-    static FrmRegistro& apri(const QString& file);
+    // Opens the register of `sede` in its window, shown at once; the PIN comes first, or on a
+    // server the password when libpq finds none.
+    static FrmRegistro& apri(const AccessoRegistro::Sede& sede);
 
-    QString file() const { return file_; }
+    // This PC's own file.
+    QString file() const { return sede_.file; }
     // Calls to the register asked and not yet answered.
     int inAttesa() const { return int(attese_.size()); }
 
@@ -61,6 +65,12 @@ private:
     QLabel* lblPinEsito;
     QTimer* timerPin;
 
+    // The school server's password, when libpq finds none
+    QLabel* lblPassword;
+    QLineEdit* txtPassword;
+    QPushButton* cmdPassword;
+    QLabel* lblPasswordEsito;
+
     // The register
     QLabel* lblAvviso;
     QPushButton* cmdAvvisoLetto;
@@ -69,6 +79,7 @@ private:
     QDateEdit* datAl;
     QCheckBox* chkTutto;
     QLabel* lblClasseDelPc;
+    QLabel* lblServer;
     QTableView* tblRiepilogo;
     ModelloRiepilogo* modello;
     Grafico* grfAlunno;
@@ -83,6 +94,7 @@ private:
     QLabel* lblStato;
 
     QWidget* paginaPin();
+    QWidget* paginaPassword();
     QWidget* paginaRegistro();
 
     // Asks the register on its thread; `fatto` gets the answer on the window's thread, unless
@@ -90,11 +102,15 @@ private:
     template <class R>
     void chiedi(std::function<R(QSqlDatabase)> lavoro, std::function<void(const R&)> fatto);
     void aggiornaStato();
-    void guasto(const QString& perche);
+    void guasto(const AccessoRegistro::Guasto& perche);
 
     void modoPin(ModoPin modo);
     void confermaPin();
     void entra();
+    // Reads what the window shows first; on the school's server this is also where the
+    // connection is made, with the password typed when libpq found none.
+    void apertura();
+    void confermaPassword();
 
     void leggiClassi(const QUuid& scelta = QUuid());
     void leggiRiepilogo();
@@ -118,7 +134,7 @@ private:
     // The summary as it is now, with every pupil's chart, read afresh for the page.
     void documento(std::function<void(const PrintDocument&)> fatto);
 
-    QString file_;
+    AccessoRegistro::Sede sede_;
     QSet<int> attese_;
     int ultimaRichiesta_ = 0;
     ModoPin modo_ = ModoPin::Lettura;

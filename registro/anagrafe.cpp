@@ -2,6 +2,7 @@
 
 #include "registro/connessione.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -112,6 +113,47 @@ QUuid Anagrafe::classeDelPc(QSqlDatabase db) { return QUuid(impostazione(db, Cla
 bool Anagrafe::scegliClasseDelPc(QSqlDatabase db, const QUuid& classe, QString* errore)
 {
     return imposta(db, ClasseDelPc, classe.isNull() ? QString() : testoId(classe), errore);
+}
+
+bool Anagrafe::copiaClasse(QSqlDatabase server, QSqlDatabase locale, const QUuid& classe, QString* errore)
+{
+    // Read with their errors: a list cut short by a lost connection would empty the class here.
+    const QString id = testoId(classe);
+    QSqlQuery q(server);
+    if (!esegui(q, QStringLiteral("SELECT nome FROM classi WHERE id = ?"), {id}, errore))
+        return false;
+    if (!q.next()) {
+        if (errore)
+            *errore = QCoreApplication::translate("Anagrafe", "la classe non è più nel registro della scuola.");
+        return false;
+    }
+    const QString nomeClasse = q.value(0).toString();
+    QList<Alunno> chi;
+    if (!esegui(q, QStringLiteral("SELECT id, nome FROM alunni WHERE classe = ?"), {id}, errore))
+        return false;
+    while (q.next())
+        chi.append(Alunno{QUuid(q.value(0).toString()), q.value(1).toString()});
+    return scrivi(
+        locale,
+        [&] {
+            QSqlQuery w(locale);
+            if (!esegui(w, QStringLiteral("UPDATE classi SET nome = nome || ' ' || id WHERE nome = ? AND id <> ?"),
+                        {nomeClasse, id}, errore) ||
+                !esegui(w,
+                        QStringLiteral("INSERT INTO classi (id, nome) VALUES (?, ?)"
+                                       " ON CONFLICT (id) DO UPDATE SET nome = excluded.nome"),
+                        {id, nomeClasse}, errore) ||
+                !esegui(w, QStringLiteral("DELETE FROM alunni WHERE classe = ?"), {id}, errore))
+                return false;
+            for (const Alunno& a : chi)
+                if (!esegui(w,
+                            QStringLiteral("INSERT INTO alunni (id, classe, nome) VALUES (?, ?, ?) ON CONFLICT (id)"
+                                           " DO UPDATE SET classe = excluded.classe, nome = excluded.nome"),
+                            {testoId(a.id), id, a.nome}, errore))
+                    return false;
+            return true;
+        },
+        errore);
 }
 
 QString Anagrafe::impostazione(QSqlDatabase db, const QString& chiave)

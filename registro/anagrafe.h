@@ -57,6 +57,13 @@ bool eliminaClasse(QSqlDatabase db, const QUuid& classe, QString* errore = nullp
 QUuid classeDelPc(QSqlDatabase db);
 bool scegliClasseDelPc(QSqlDatabase db, const QUuid& classe, QString* errore = nullptr);
 
+// Copies a class of the school's server and its pupils into this PC's own file, with the same
+// identifiers: the pupils' role may not read the server's pupils, so "Chi sei?" reads them
+// from the file, and the answers sent carry the server's identifiers. The class's pupils in the
+// file become the server's; a class of the file with the same name and another identifier is
+// renamed, not deleted. Answers are left as they are.
+bool copiaClasse(QSqlDatabase server, QSqlDatabase locale, const QUuid& classe, QString* errore = nullptr);
+
 QString impostazione(QSqlDatabase db, const QString& chiave);
 bool imposta(QSqlDatabase db, const QString& chiave, const QString& valore, QString* errore = nullptr);
 

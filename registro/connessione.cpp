@@ -3,6 +3,7 @@
 #include "registro/schema.h"
 
 #include <QAtomicInt>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -57,7 +58,7 @@ QSqlDatabase Connessione::db() const { return QSqlDatabase::database(nome_, fals
 
 bool iniziaScrittura(QSqlDatabase db, QSqlError* errore)
 {
-    return esegui(db, QStringLiteral("BEGIN IMMEDIATE"), errore);
+    return esegui(db, suServer(db) ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"), errore);
 }
 
 bool concludiScrittura(QSqlDatabase db, bool riuscita, QSqlError* errore)
@@ -68,13 +69,20 @@ bool concludiScrittura(QSqlDatabase db, bool riuscita, QSqlError* errore)
     return false;
 }
 
+bool suServer(QSqlDatabase db) { return db.driverName() == QLatin1String("QPSQL"); }
+
+QString colonnaTempo(QSqlDatabase db) { return suServer(db) ? QStringLiteral("ricevuta") : QStringLiteral("quando"); }
+
 QString testoId(const QUuid& id) { return id.toString(QUuid::WithBraces); }
 
 QString testoIstante(const QDateTime& t) { return t.toUTC().toString(Qt::ISODateWithMs); }
 
 bool esegui(QSqlQuery& q, const QString& istruzione, const QVariantList& valori, QString* errore)
 {
-    q.setForwardOnly(true);
+    // Qt's PostgreSQL driver reads a forward-only result a row a message, several times
+    // slower than the whole result at once; the register's results on the server are a
+    // class's, small enough to hold.
+    q.setForwardOnly(!q.driver() || q.driver()->dbmsType() != QSqlDriver::PostgreSQL);
     if (q.prepare(istruzione)) {
         for (const QVariant& v : valori)
             q.addBindValue(v);

@@ -37,6 +37,13 @@ private:
     bool aperta_ = false;
 };
 
+// The register's dialect: the same statements read a file and the school's server, apart from
+// these few points. On the server an answer's time is the server's own (`ricevuta`), which the
+// register orders and filters by, since the PCs' clocks may be far off; in a file it is the
+// PC's (`quando`).
+bool suServer(QSqlDatabase db);
+QString colonnaTempo(QSqlDatabase db);
+
 // How the register writes an identifier (a UUID in braces) and a time (UTC, ISO 8601 with
 // milliseconds and a Z, so that times sort as text).
 QString testoId(const QUuid& id);
@@ -47,7 +54,8 @@ QString testoIstante(const QDateTime& t);
 bool esegui(QSqlQuery& q, const QString& istruzione, const QVariantList& valori, QString* errore = nullptr);
 
 // A write in one transaction that takes the write lock at its start (BEGIN IMMEDIATE): a
-// deferred one that reads first can fail half-way under WAL when another writer comes in.
+// deferred one that reads first can fail half-way under WAL when another writer comes in. On
+// the server a plain BEGIN: its rows are locked one by one.
 // `passi` returns false to roll everything back. False when the lock, a step or the commit
 // failed; `errore` then says why.
 // With a QSqlError, SQLite's code comes along (the lock, a full disk, a corrupt file); a step

@@ -14,7 +14,12 @@
 
 namespace {
 
-QDateTime letto(const QVariant& v) { return QDateTime::fromString(v.toString(), Qt::ISODateWithMs).toUTC(); }
+// A file keeps times as text; the server's driver gives them as times already.
+QDateTime letto(const QVariant& v)
+{
+    return v.typeId() == QMetaType::QDateTime ? v.toDateTime().toUTC()
+                                               : QDateTime::fromString(v.toString(), Qt::ISODateWithMs).toUTC();
+}
 
 // The system's zone as an object: converting through it reads the zone's rules once, where
 // converting to local time asks the C library, which looks at the zone's file every time.
@@ -65,13 +70,14 @@ constexpr int Esatta = 1, Aiuto = 2, Intervento = 4, BitPerEsercizio = 3;
 // the reading itself (measured on a year of a class, 100,000 answers).
 QList<Consultazione::Riepilogo> Consultazione::riepilogo(QSqlDatabase db, const QUuid& classe, QDate dal, QDate al)
 {
-    const Intervallo giorni = intervallo(QStringLiteral("quando"), dal, al);
+    const QString tempo = colonnaTempo(db);
+    const Intervallo giorni = intervallo(tempo, dal, al);
     QList<Riepilogo> risultato;
     QSqlQuery q(db);
     if (!esegui(q,
-                QStringLiteral("SELECT a.id, a.nome, (SELECT MAX(quando) FROM risposte WHERE alunno = a.id%1)"
+                QStringLiteral("SELECT a.id, a.nome, (SELECT MAX(%2) FROM risposte WHERE alunno = a.id%1)"
                                " FROM alunni a WHERE a.classe = ? ORDER BY a.nome")
-                    .arg(giorni.condizione),
+                    .arg(giorni.condizione, tempo),
                 giorni.valori + QVariantList{testoId(classe)}))
         return risultato;
     QStringList id;
@@ -92,14 +98,15 @@ QList<Consultazione::Riepilogo> Consultazione::riepilogo(QSqlDatabase db, const 
         QStringLiteral("SELECT sessione, secondi, esercizio * %1"
                        " + CASE WHEN esatta <> 0 THEN %2 ELSE 0 END"
                        " + CASE seguito WHEN %3 THEN %4 WHEN %5 THEN %6 ELSE 0 END"
-                       " FROM risposte WHERE alunno = ?%7 ORDER BY quando")
+                       " FROM risposte WHERE alunno = ?%7 ORDER BY %8")
             .arg(1 << BitPerEsercizio)
             .arg(Esatta)
             .arg(int(Seguito::Aiuto))
             .arg(Aiuto)
             .arg(int(Seguito::Intervento))
             .arg(Intervento)
-            .arg(giorni.condizione);
+            .arg(giorni.condizione)
+            .arg(tempo);
     QHash<QString, QSet<qlonglong>> visti; // each run's exercises met
     QList<double> secondi;
     for (qsizetype i = 0; i < risultato.size(); ++i) {
@@ -144,12 +151,13 @@ QList<Consultazione::Riepilogo> Consultazione::riepilogo(QSqlDatabase db, const 
 
 QList<Consultazione::Giorno> Consultazione::giorni(QSqlDatabase db, const QUuid& alunno, QDate dal, QDate al)
 {
-    const Intervallo giorni = intervallo(QStringLiteral("quando"), dal, al);
+    const QString tempo = colonnaTempo(db);
+    const Intervallo giorni = intervallo(tempo, dal, al);
     QList<Giorno> risultato;
     QSqlQuery q(db);
     if (!esegui(q,
-                QStringLiteral("SELECT quando, esatta, secondi FROM risposte WHERE alunno = ?%1 ORDER BY quando")
-                    .arg(giorni.condizione),
+                QStringLiteral("SELECT %2, esatta, secondi FROM risposte WHERE alunno = ?%1 ORDER BY %2")
+                    .arg(giorni.condizione, tempo),
                 QVariantList{testoId(alunno)} + giorni.valori))
         return risultato;
     QList<double> secondi;
@@ -175,7 +183,8 @@ QList<Consultazione::Giorno> Consultazione::giorni(QSqlDatabase db, const QUuid&
 bool Consultazione::perOgniRisposta(QSqlDatabase db, const QUuid& classe, QDate dal, QDate al,
                                     const std::function<void(const Risposta&)>& visita)
 {
-    const Intervallo giorni = intervallo(QStringLiteral("quando"), dal, al);
+    const QString tempo = colonnaTempo(db);
+    const Intervallo giorni = intervallo(tempo, dal, al);
     QString istruzione = QStringLiteral("SELECT id, sessione, esercizio, quando, pc, alunno, tipo, figura, n, m,"
                                         " dato, esatta, secondi, seguito FROM risposte WHERE 1 = 1");
     QVariantList valori;
@@ -183,7 +192,7 @@ bool Consultazione::perOgniRisposta(QSqlDatabase db, const QUuid& classe, QDate 
         istruzione += QStringLiteral(" AND alunno IN (SELECT id FROM alunni WHERE classe = ?)");
         valori << testoId(classe);
     }
-    istruzione += giorni.condizione + QStringLiteral(" ORDER BY quando, id");
+    istruzione += giorni.condizione + QStringLiteral(" ORDER BY %1, id").arg(tempo);
     QSqlQuery q(db);
     if (!esegui(q, istruzione, valori + giorni.valori))
         return false;
@@ -218,7 +227,8 @@ int Consultazione::eliminaPrimaDi(QSqlDatabase db, QDate giorno, QString* errore
         db,
         [&] {
             QSqlQuery q(db);
-            if (!esegui(q, QStringLiteral("DELETE FROM risposte WHERE quando < ?"), {limite}, errore))
+            if (!esegui(q, QStringLiteral("DELETE FROM risposte WHERE %1 < ?").arg(colonnaTempo(db)), {limite},
+                        errore))
                 return false;
             eliminate = q.numRowsAffected();
             // A run that began before the day and has no answer left says only who sat where.

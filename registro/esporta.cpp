@@ -97,7 +97,12 @@ bool esportaRisposte(const QString& registro, const QString& csv, QString* error
     if (versione < Schema::Versione)
         return fallito(
             errore, QCoreApplication::translate("Esporta", "Il file %1 non è un registro di Tarvello.").arg(registro));
+    return esportaRisposte(db, registro, csv, errore, classe, dal, al);
+}
 
+bool esportaRisposte(QSqlDatabase db, const QString& registro, const QString& csv, QString* errore,
+                     const QUuid& classe, QDate dal, QDate al)
+{
     const QHash<QString, Nome> nome = nomi(db);
     // Converting through the zone's object reads its rules once, not the zone's file each time.
     const QTimeZone zona = QTimeZone::systemTimeZone();

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QSqlDatabase>
 #include <QString>
 #include <QUuid>
 
@@ -18,6 +19,11 @@
 // connection of its own on the calling thread; a missing register is not made.
 bool esportaRisposte(const QString& registro, const QString& csv, QString* errore = nullptr, const QUuid& classe = {},
                      QDate dal = {}, QDate al = {});
+
+// The same from a connection already open, on its thread: the school's server, or a file the
+// caller has checked. `registro` names it in a message.
+bool esportaRisposte(QSqlDatabase db, const QString& registro, const QString& csv, QString* errore = nullptr,
+                     const QUuid& classe = {}, QDate dal = {}, QDate al = {});
 
 // A class's summary, one line a pupil, as Consultazione::riepilogo gave it.
 bool esportaRiepilogo(const QList<Consultazione::Riepilogo>& righe, const QString& csv, QString* errore = nullptr);

@@ -287,15 +287,20 @@ bool ConnessioneServer::provaTransazione(const std::function<bool(QSqlDatabase, 
     return false;
 }
 
-int Server::versione(QSqlDatabase db)
+int Server::versione(QSqlDatabase db, QString* errore)
 {
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT to_regclass('versione_schema') IS NOT NULL")) || !q.next())
+    const auto fallito = [&] {
+        if (errore)
+            *errore = q.lastError().text();
         return -1;
+    };
+    if (!q.exec(QStringLiteral("SELECT to_regclass('versione_schema') IS NOT NULL")) || !q.next())
+        return fallito();
     if (!q.value(0).toBool())
         return 0;
     if (!q.exec(QStringLiteral("SELECT versione FROM versione_schema")))
-        return -1;
+        return fallito();
     return q.next() ? q.value(0).toInt() : 0;
 }
 
@@ -306,11 +311,10 @@ Schema::Esito Server::prepara(ConnessioneServer& connessione)
         esito.messaggio = connessione.errore();
         return esito;
     }
-    esito.versione = versione(connessione.db());
-    if (esito.versione < 0) {
-        esito.messaggio = connessione.db().lastError().text();
+    // A role without the right to read it learns so here, with the server's words.
+    esito.versione = versione(connessione.db(), &esito.messaggio);
+    if (esito.versione < 0)
         return esito;
-    }
     if (esito.versione > Schema::Versione) {
         esito.stato = Schema::Stato::Futuro;
         return esito;

@@ -119,8 +119,8 @@ bool ConnessioneServer::transazione(Passi&& passi)
 namespace Server {
 
 // The version of the schema on the server: 0 when there is none yet, -1 when it cannot be
-// read. The pupils' role may read it, to learn whether it can send at all.
-int versione(QSqlDatabase db);
+// read (why, in `errore`). The pupils' role may read it, to learn whether it can send at all.
+int versione(QSqlDatabase db, QString* errore = nullptr);
 
 // Brings the server's schema up to this program's version, one step a transaction, and
 // gives both roles their rights. For the teacher's window and the technician's command only:

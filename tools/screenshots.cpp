@@ -21,6 +21,7 @@
 #include "registro/anagrafe.h"
 #include "registro/connessione.h"
 #include "registro/schema.h"
+#include "registro/server.h"
 #include "tests/support/kid.h"
 #include "worksheets/frmstampante.h"
 #include "worksheets/frmstampaschede.h"
@@ -160,8 +161,89 @@ void scheda(QAction* voce, const QString& nome)
     foto(*w, nome);
 }
 
-// The teacher's register over a made-up class of eight pupils and four weeks of answers, the
-// same every run: the table, then a pupil's chart.
+// A made-up class of eight pupils and four weeks of answers, the same every run, in a file or
+// on the school's server alike.
+void classeFinta(QSqlDatabase db, const QDate& primo)
+{
+    const QUuid classe = Anagrafe::aggiungiClasse(db, QStringLiteral("3A")).value_or(QUuid());
+    Anagrafe::aggiungiAlunni(db, classe, "Anna\nBruno\nCarla\nDario\nElisa\nFilippo\nGiulia\nMarco");
+    // The class of the PC and the PIN are this PC's, kept in its file.
+    if (!suServer(db)) {
+        Anagrafe::scegliClasseDelPc(db, classe);
+        Anagrafe::imposta(db, Pin::Chiave, Pin::impronta("2468"));
+    }
+    quint32 seme = 7;
+    const auto caso = [&seme](int n) { return int((seme = seme * 1103515245u + 12345u) >> 16) % n; };
+    iniziaScrittura(db, nullptr);
+    QSqlQuery q(db);
+    q.prepare("INSERT INTO risposte (id, sessione, esercizio, quando, pc, alunno, tipo, figura, n, m, dato, esatta,"
+              " secondi, seguito) VALUES (?, ?, ?, ?, 'aula-3', ?, 1, 4, ?, 2, ?, ?, ?, ?)");
+    const QList<Alunno> alunni = Anagrafe::alunni(db, classe);
+    for (int a = 0; a < alunni.size(); ++a)
+        for (int g = 0; g < 28; ++g) {
+            const QDate giorno = primo.addDays(g);
+            if (giorno.dayOfWeek() > 5 || caso(4) == 0)
+                continue;
+            // A lesson a day; each pupil a little surer and quicker as the weeks go by.
+            const QString sessione = QUuid::createUuid().toString();
+            QTime ora(9, a * 3);
+            const int esercizi = 3 + caso(5);
+            for (int e = 1; e <= esercizi; ++e) {
+                const int n = 2 + caso(6);
+                for (int prova = 0;; ++prova) {
+                    const bool esatta = caso(100) < 40 + a * 4 + g + prova * 15;
+                    // After a wrong answer: help asked, refused, or at the third refusal the window steps in.
+                    const int seguito = esatta ? 0 : prova == 2 ? 3 : caso(3) == 0 ? 1 : 2;
+                    const double secondi = 6.0 + caso(30) * (1.0 - g / 40.0);
+                    ora = ora.addSecs(int(secondi) + 5);
+                    for (const QVariant& v : {QVariant(QUuid::createUuid().toString()), QVariant(sessione), QVariant(e),
+                                              QVariant(QDateTime(giorno, ora, QTimeZone::utc()).toString("yyyy-MM-ddTHH:mm:ss.zzzZ")),
+                                              QVariant(alunni[a].id.toString()), QVariant(n),
+                                              QVariant(esatta ? n + 1 : n), QVariant(int(esatta)), QVariant(secondi),
+                                              QVariant(seguito)})
+                        q.addBindValue(v);
+                    q.exec();
+                    if (esatta || seguito == 1 || seguito == 3)
+                        break;
+                }
+            }
+        }
+    // The server's own time, as if every PC's clock had been right.
+    if (suServer(db))
+        q.exec("UPDATE risposte SET ricevuta = quando");
+    concludiScrittura(db, true, nullptr);
+}
+
+// The window with the table of the four weeks, then, when `grafico` is named, a pupil's chart.
+void fotoRegistro(const AccessoRegistro::Sede& sede, const QDate& primo, const QString& tabella, const QString& grafico)
+{
+    FrmRegistro& w = FrmRegistro::apri(sede);
+    w.resize(1000, 600);
+    for (int i = 0; i < 500 && w.inAttesa() > 0; ++i)
+        attendi(20);
+    if (!sede.server) {
+        kid<QLineEdit>(&w, "txtPin")->setText("2468");
+        emit kid<QLineEdit>(&w, "txtPin")->returnPressed();
+    }
+    for (int i = 0; i < 500 && (w.inAttesa() > 0 || kid<QTableView>(&w, "tblRiepilogo")->model()->rowCount() == 0); ++i)
+        attendi(20);
+    kid<QDateEdit>(&w, "datAl")->setDate(primo.addDays(27));
+    kid<QDateEdit>(&w, "datDal")->setDate(primo);
+    for (int i = 0; i < 500 && w.inAttesa() > 0; ++i)
+        attendi(20);
+    foto(w, tabella);
+    if (!grafico.isEmpty()) {
+        auto* righe = kid<QTableView>(&w, "tblRiepilogo");
+        righe->setCurrentIndex(righe->model()->index(2, 0));
+        emit righe->activated(righe->currentIndex());
+        for (int i = 0; i < 500 && w.inAttesa() > 0; ++i)
+            attendi(20);
+        foto(w, grafico);
+    }
+    w.unload();
+}
+
+// The teacher's register over the made-up class: the table, then a pupil's chart.
 void registro()
 {
     QTemporaryDir tmp;
@@ -170,69 +252,42 @@ void registro()
     {
         Connessione c(file);
         Schema::prepara(c.db());
-        const QUuid classe = Anagrafe::aggiungiClasse(c.db(), QStringLiteral("3A")).value_or(QUuid());
-        Anagrafe::aggiungiAlunni(c.db(), classe, "Anna\nBruno\nCarla\nDario\nElisa\nFilippo\nGiulia\nMarco");
-        Anagrafe::scegliClasseDelPc(c.db(), classe);
-        Anagrafe::imposta(c.db(), Pin::Chiave, Pin::impronta("2468"));
-        quint32 seme = 7;
-        const auto caso = [&seme](int n) { return int((seme = seme * 1103515245u + 12345u) >> 16) % n; };
-        iniziaScrittura(c.db(), nullptr);
-        QSqlQuery q(c.db());
-        q.prepare("INSERT INTO risposte VALUES (?, ?, ?, ?, 'aula-3', ?, 1, 4, ?, 2, ?, ?, ?, ?)");
-        const QList<Alunno> alunni = Anagrafe::alunni(c.db(), classe);
-        for (int a = 0; a < alunni.size(); ++a)
-            for (int g = 0; g < 28; ++g) {
-                const QDate giorno = primo.addDays(g);
-                if (giorno.dayOfWeek() > 5 || caso(4) == 0)
-                    continue;
-                // A lesson a day; each pupil a little surer and quicker as the weeks go by.
-                const QString sessione = QUuid::createUuid().toString();
-                QTime ora(9, a * 3);
-                const int esercizi = 3 + caso(5);
-                for (int e = 1; e <= esercizi; ++e) {
-                    const int n = 2 + caso(6);
-                    for (int prova = 0;; ++prova) {
-                        const bool esatta = caso(100) < 40 + a * 4 + g + prova * 15;
-                        // After a wrong answer: help asked, refused, or at the third refusal the window steps in.
-                        const int seguito = esatta ? 0 : prova == 2 ? 3 : caso(3) == 0 ? 1 : 2;
-                        const double secondi = 6.0 + caso(30) * (1.0 - g / 40.0);
-                        ora = ora.addSecs(int(secondi) + 5);
-                        for (const QVariant& v : {QVariant(QUuid::createUuid().toString()), QVariant(sessione), QVariant(e),
-                                                  QVariant(QDateTime(giorno, ora, QTimeZone::utc()).toString("yyyy-MM-ddTHH:mm:ss.zzzZ")),
-                                                  QVariant(alunni[a].id.toString()), QVariant(n),
-                                                  QVariant(esatta ? n + 1 : n), QVariant(int(esatta)), QVariant(secondi),
-                                                  QVariant(seguito)})
-                            q.addBindValue(v);
-                        q.exec();
-                        if (esatta || seguito == 1 || seguito == 3)
-                            break;
-                    }
-                }
-            }
-        concludiScrittura(c.db(), true, nullptr);
+        classeFinta(c.db(), primo);
     }
-    FrmRegistro& w = FrmRegistro::apri(file);
-    w.resize(1000, 600);
-    for (int i = 0; i < 500 && w.inAttesa() > 0; ++i)
-        attendi(20);
-    kid<QLineEdit>(&w, "txtPin")->setText("2468");
-    emit kid<QLineEdit>(&w, "txtPin")->returnPressed();
-    for (int i = 0; i < 500 && (w.inAttesa() > 0 || kid<QTableView>(&w, "tblRiepilogo")->model()->rowCount() == 0); ++i)
-        attendi(20);
-    kid<QDateEdit>(&w, "datAl")->setDate(primo.addDays(27));
-    kid<QDateEdit>(&w, "datDal")->setDate(primo);
-    for (int i = 0; i < 500 && w.inAttesa() > 0; ++i)
-        attendi(20);
-    foto(w, "register");
-    auto* tabella = kid<QTableView>(&w, "tblRiepilogo");
-    tabella->setCurrentIndex(tabella->model()->index(2, 0));
-    emit tabella->activated(tabella->currentIndex());
-    for (int i = 0; i < 500 && w.inAttesa() > 0; ++i)
-        attendi(20);
-    foto(w, "grafico");
-    w.unload();
+    fotoRegistro(file, primo, "register", "grafico");
 }
 
+// The same class on the school's server, the private one screenshots.sh started (none: no
+// picture), as the lab's PCs name it; this PC has a few answers still to send.
+void registroDellaScuola()
+{
+    const QString host = qEnvironmentVariable("TARVELLO_PG_HOST");
+    if (host.isEmpty())
+        return;
+    const QDate primo(2026, 11, 9);
+    const IndirizzoServer dove{Server::RuoloAlunni, host, 5432, qEnvironmentVariable("TARVELLO_PG_DATABASE"), {}};
+    {
+        ConnessioneServer insegnante(AccessoRegistro::perInsegnante(dove));
+        if (Server::prepara(insegnante).stato != Schema::Stato::Pronto) {
+            qWarning("the school's register could not be made: %s", qPrintable(insegnante.errore()));
+            riuscito = false;
+            return;
+        }
+        classeFinta(insegnante.db(), primo);
+    }
+    QTemporaryDir tmp;
+    const QString file = tmp.filePath("registro.sqlite");
+    {
+        Connessione c(file);
+        Schema::prepara(c.db());
+        QSqlQuery q(c.db());
+        for (int i = 0; i < 12; ++i)
+            q.exec(QStringLiteral("INSERT INTO risposte VALUES ('%1', 's', 1, '2026-12-09T08:00:00.000Z', 'aula-3',"
+                                  " NULL, 1, 4, 3, 2, 4, 1, 6.5, 0)")
+                       .arg(QUuid::createUuid().toString()));
+    }
+    fotoRegistro(AccessoRegistro::Sede(file, dove), primo, "registro-scuola", {});
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -305,5 +360,6 @@ int main(int argc, char* argv[])
         }
     }
     registro();
+    registroDellaScuola();
     return riuscito ? 0 : 1;
 }

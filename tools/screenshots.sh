@@ -16,8 +16,16 @@ mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
 cups=$(mktemp -d)
-trap '"$here/../tests/print/cups-sandbox.sh" stop "$cups" >/dev/null 2>&1; rm -rf "$cups"' EXIT
+pg=$(mktemp -d)
+trap '"$here/../tests/print/cups-sandbox.sh" stop "$cups" >/dev/null 2>&1; rm -rf "$cups";
+      "$here/../tests/registro/pg-sandbox.sh" stop "$pg" >/dev/null 2>&1; rm -rf "$pg"' EXIT
 server=$("$here/../tests/print/cups-sandbox.sh" start "$cups" Aula_3 PDF)
+# The register window on the school's server, when PostgreSQL's server programs are there.
+if "$here/../tests/registro/pg-sandbox.sh" start "$pg" >"$pg/env" 2>/dev/null; then
+    while IFS= read -r riga; do export "$riga"; done <"$pg/env"
+else
+    echo "screenshots.sh: no PostgreSQL server programs: no picture of the school's register" >&2
+fi
 export CUPS_SERVER="${server#CUPS_SERVER=}" CUPS_SERVERROOT="$cups/etc" HOME="$cups/etc"
 unset PRINTER LPDEST
 

@@ -33,6 +33,45 @@
         <source>Il registro %1 non si può aprire: %2</source>
         <translation>The register %1 cannot be opened: %2</translation>
     </message>
+    <message>
+        <source>Il registro della scuola %1 è di una versione più nuova del programma: aggiorna Tarvello.</source>
+        <translation>The school&apos;s register %1 belongs to a newer version of the program: update Tarvello.</translation>
+    </message>
+    <message>
+        <source>Il database %1 non è un registro di Tarvello: contiene le tabelle di un altro programma.</source>
+        <translation>The database %1 is not a Tarvello register: it holds another program&apos;s tables.</translation>
+    </message>
+    <message>
+        <source>Scrivi la password del ruolo %1 per il registro della scuola %2.</source>
+        <translation>Type the password of the role %1 for the school&apos;s register %2.</translation>
+    </message>
+    <message>
+        <source>La password del ruolo %1 per il registro della scuola %2 non è giusta.</source>
+        <translation>The password of the role %1 for the school&apos;s register %2 is wrong.</translation>
+    </message>
+    <message>
+        <source>Il registro della scuola %1 non c&apos;è: il server non ha il database %2. Chiedi al tecnico.</source>
+        <translation>The school&apos;s register %1 is not there: the server has no database %2. Ask the technician.</translation>
+    </message>
+    <message>
+        <source>Il ruolo %1 non ha i permessi per il registro della scuola %2. Chiedi al tecnico. (%3)</source>
+        <translation>The role %1 has no rights on the school&apos;s register %2. Ask the technician. (%3)</translation>
+    </message>
+    <message>
+        <source>Il server del registro della scuola %1 non risponde: controlla la rete o chiedi al tecnico. (%2)</source>
+        <translation>The server of the school&apos;s register %1 does not answer: check the network or ask the technician. (%2)</translation>
+    </message>
+    <message>
+        <source>Il registro della scuola %1 non si può aprire: %2</source>
+        <translation>The school&apos;s register %1 cannot be opened: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Anagrafe</name>
+    <message>
+        <source>la classe non è più nel registro della scuola.</source>
+        <translation>the class is no longer in the school&apos;s register.</translation>
+    </message>
 </context>
 <context>
     <name>Avvio</name>
@@ -560,6 +599,34 @@
     <message>
         <source>Documenti PDF (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>&amp;Riprova</source>
+        <translation>&amp;Try again</translation>
+    </message>
+    <message>
+        <source>Registro della scuola: %1</source>
+        <translation>School register: %1</translation>
+    </message>
+    <message>
+        <source>Collegamento al server...</source>
+        <translation>Connecting to the server...</translation>
+    </message>
+    <message>
+        <source>Risposte di questo PC ancora da inviare: %1</source>
+        <translation>Answers of this PC still to be sent: %1</translation>
+    </message>
+    <message>
+        <source>I suoi alunni sono copiati dal registro della scuola in questo PC.</source>
+        <translation>Its pupils are copied from the school&apos;s register to this PC.</translation>
     </message>
 </context>
 <context>

@@ -12,12 +12,12 @@
 #   pg-sandbox.sh env   DIR   print KEY=VALUE lines for the tests:
 #                               TARVELLO_PG_HOST     the socket folder
 #                               TARVELLO_PG_DATABASE the register's database
-#                               PGPASSFILE           the passwords of the two roles below
+#                               PGPASSFILE           the passwords of the roles below
 #
 # Inside it: the database "tarvello", owned by the teachers' role "tarvello_insegnanti"
-# (which prepares the schema), and the pupils' role "tarvello_alunni"; both log in with a
-# password (scram-sha-256), which DIR/pgpass holds.  Only the server's own user logs in as
-# its superuser (peer).
+# (which prepares the schema), the pupils' role "tarvello_alunni", and "tarvello_nessuno", a
+# role that may log in and nothing more; all log in with a password (scram-sha-256), which
+# DIR/pgpass holds.  Only the server's own user logs in as its superuser (peer).
 #
 # Run as root, the server runs as the user "postgres" that Debian's package makes, since
 # initdb refuses root.  PG_SANDBOX_BINDIR picks the server's programs (default: the newest
@@ -33,6 +33,8 @@ TEACHER=tarvello_insegnanti
 PUPIL=tarvello_alunni
 TEACHER_PASSWORD=insegnante-prova
 PUPIL_PASSWORD=alunno-prova
+NOBODY=tarvello_nessuno
+NOBODY_PASSWORD=nessuno-prova
 
 die() {
     printf '%s: %s\n' "$PROG" "$*" >&2
@@ -149,13 +151,14 @@ EOF
     as_server "$bin/psql" -X -q -v ON_ERROR_STOP=1 -h "$root" -U "$superuser" -d postgres >/dev/null <<EOF ||
 CREATE ROLE $TEACHER LOGIN PASSWORD '$TEACHER_PASSWORD';
 CREATE ROLE $PUPIL LOGIN PASSWORD '$PUPIL_PASSWORD';
+CREATE ROLE $NOBODY LOGIN PASSWORD '$NOBODY_PASSWORD';
 CREATE DATABASE $DATABASE OWNER $TEACHER;
 EOF
         { cmd_stop "$dir"; die "cannot make the database and its roles"; }
 
     # libpq reads a password file only when nobody else can.
-    (umask 077 && printf '*:*:*:%s:%s\n*:*:*:%s:%s\n' "$TEACHER" "$TEACHER_PASSWORD" \
-        "$PUPIL" "$PUPIL_PASSWORD" >"$dir/pgpass") || die "cannot write $dir/pgpass"
+    (umask 077 && printf '*:*:*:%s:%s\n' "$TEACHER" "$TEACHER_PASSWORD" "$PUPIL" "$PUPIL_PASSWORD" \
+        "$NOBODY" "$NOBODY_PASSWORD" >"$dir/pgpass") || die "cannot write $dir/pgpass"
     cmd_env "$dir"
 }
 

@@ -1,7 +1,10 @@
+#include "registro/anagrafe.h"
+#include "registro/connessione.h"
+#include "registro/consultazione.h"
 #include "registro/server.h"
+#include "support/pgsandbox.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -28,6 +31,8 @@ private slots:
     void guasti_data();
     void guasti();
     void connessioneCadutaEInterrotta();
+    void consultazioneSuiDueRegistri_data();
+    void consultazioneSuiDueRegistri();
 
 private:
     IndirizzoServer indirizzo(const QString& ruolo) const;
@@ -97,25 +102,10 @@ Risposta lettaDalServer(QSqlDatabase db, const QUuid& id)
 
 void TestServer::initTestCase()
 {
-    const QString cartella = qEnvironmentVariable("TARVELLO_PG_DIR");
-    QVERIFY2(!cartella.isEmpty(), "TARVELLO_PG_DIR is not set: run through ctest, whose fixture starts the server");
-    QProcess script;
-    script.start(qEnvironmentVariable("TARVELLO_PG_SCRIPT"), {QStringLiteral("env"), cartella});
-    QVERIFY(script.waitForFinished(10000));
-    QCOMPARE(script.exitCode(), 0);
-    for (const QString& riga : QString::fromUtf8(script.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
-        const QString chiave = riga.section(u'=', 0, 0);
-        const QString valore = riga.section(u'=', 1);
-        if (chiave == QLatin1String("TARVELLO_PG_HOST"))
-            host_ = valore;
-        else if (chiave == QLatin1String("TARVELLO_PG_DATABASE"))
-            database_ = valore;
-        else
-            qputenv(chiave.toLocal8Bit().constData(), valore.toLocal8Bit());
-    }
-    QVERIFY(!host_.isEmpty() && !database_.isEmpty());
-    qunsetenv("PGPASSWORD");
-    qunsetenv("PGSERVICE");
+    PgSandbox sandbox;
+    QVERIFY2(sandbox.leggi(), "no private server: run through ctest, whose fixture starts it");
+    host_ = sandbox.host;
+    database_ = sandbox.database;
 }
 
 // Every test begins with a database without tables.
@@ -124,6 +114,7 @@ void TestServer::init()
     ConnessioneServer insegnante(indirizzo(Server::RuoloInsegnanti));
     QVERIFY2(insegnante.apri(), qPrintable(insegnante.errore()));
     QSqlQuery q(insegnante.db());
+    QVERIFY(q.exec(QStringLiteral("SET client_min_messages = warning")));
     QVERIFY2(q.exec(QStringLiteral("DROP TABLE IF EXISTS versione_schema, classi, alunni, sessioni, risposte,"
                                    " impostazioni, conti CASCADE")),
              qPrintable(q.lastError().text()));
@@ -338,6 +329,94 @@ void TestServer::connessioneCadutaEInterrotta()
     }));
     QCOMPARE(insegnante.errore(), QStringLiteral("57014"));
     QCOMPARE(righe(altra.db(), QStringLiteral("SELECT count(*) FROM risposte")), QStringList{QStringLiteral("10")});
+}
+
+void TestServer::consultazioneSuiDueRegistri_data()
+{
+    QTest::addColumn<QDate>("dal");
+    QTest::addColumn<QDate>("al");
+    const QDate primo(2026, 11, 30);
+    QTest::newRow("the whole register") << QDate() << QDate();
+    QTest::newRow("one day") << primo.addDays(1) << primo.addDays(1);
+    QTest::newRow("from a day on") << primo.addDays(2) << QDate();
+    QTest::newRow("up to a day") << QDate() << primo;
+    QTest::newRow("days without answers") << QDate(2027, 1, 1) << QDate(2027, 1, 31);
+}
+
+// The teacher's queries read a file and the server alike: the same answers give the same
+// figures, days and order, whatever the types of each (text or uuid, text or timestamptz).
+void TestServer::consultazioneSuiDueRegistri()
+{
+    QFETCH(QDate, dal);
+    QFETCH(QDate, al);
+    QTemporaryDir cartella;
+    Connessione file(cartella.filePath(QStringLiteral("registro.sqlite")));
+    QCOMPARE(Schema::prepara(file.db()).stato, Schema::Stato::Pronto);
+    ConnessioneServer server(indirizzo(Server::RuoloInsegnanti));
+    QCOMPARE(Server::prepara(server).stato, Schema::Stato::Pronto);
+
+    const QUuid classe = QUuid::createUuid(), sessione = QUuid::createUuid();
+    const QList<Alunno> alunni{{QUuid::createUuid(), QStringLiteral("Zoe")}, {QUuid::createUuid(), QStringLiteral("anna")},
+                               {QUuid::createUuid(), QStringLiteral("Luca")}};
+    const QDateTime inizio(QDate(2026, 11, 30), QTime(7, 45), QTimeZone::utc());
+    QList<QUuid> id(60);
+    for (QUuid& u : id)
+        u = QUuid::createUuid();
+    for (QSqlDatabase db : {file.db(), server.db()}) {
+        QSqlQuery q(db);
+        QVERIFY(esegui(q, QStringLiteral("INSERT INTO classi (id, nome) VALUES (?, '3A')"), {testoId(classe)}));
+        for (const Alunno& a : alunni)
+            QVERIFY(esegui(q, QStringLiteral("INSERT INTO alunni (id, classe, nome) VALUES (?, ?, ?)"),
+                           {testoId(a.id), testoId(classe), a.nome}));
+        // Four days, two pupils, a first try wrong now and then; Luca never answers.
+        for (int i = 0; i < 60; ++i) {
+            const QString errore = QStringLiteral("answer %1").arg(i);
+            QVERIFY2(esegui(q,
+                            QStringLiteral("INSERT INTO risposte (id, sessione, esercizio, quando, pc, alunno, tipo,"
+                                           " figura, n, m, dato, esatta, secondi, seguito)"
+                                           " VALUES (?, ?, ?, ?, 'pc1', ?, 0, 3, 4, 1, 5, ?, ?, ?)"),
+                            {testoId(id[i]), testoId(sessione), i / 3 + 1,
+                             testoIstante(inizio.addSecs(i * 5400)), testoId(alunni[i % 2].id), i % 3 ? 1 : 0,
+                             1.5 + i % 7, i % 4}),
+                     qPrintable(errore));
+        }
+    }
+    // The server orders by its own time: here the PCs' clocks were right. Its times come in
+    // the session's zone, which a school's server may have set to anything.
+    QSqlQuery q(server.db());
+    QVERIFY(q.exec(QStringLiteral("UPDATE risposte SET ricevuta = quando")));
+    QVERIFY(q.exec(QStringLiteral("SET TIME ZONE 'Asia/Kolkata'")));
+
+    const auto riepilogo = [&](QSqlDatabase db) {
+        QStringList righe;
+        for (const Consultazione::Riepilogo& r : Consultazione::riepilogo(db, classe, dal, al))
+            righe << QStringLiteral("%1 %2 %3/%4 %5 %6 %7 %8 %9")
+                         .arg(r.nome)
+                         .arg(r.esercizi)
+                         .arg(r.esatte)
+                         .arg(r.errate)
+                         .arg(r.primaProva)
+                         .arg(r.aiuti)
+                         .arg(r.interventi)
+                         .arg(r.medianaSecondi)
+                         .arg(r.ultimoGiorno.toString(Qt::ISODate));
+        for (const Alunno& a : alunni)
+            for (const Consultazione::Giorno& g : Consultazione::giorni(db, a.id, dal, al))
+                righe << QStringLiteral("%1 %2 %3/%4 %5")
+                             .arg(a.nome, g.giorno.toString(Qt::ISODate))
+                             .arg(g.esatte)
+                             .arg(g.errate)
+                             .arg(g.medianaSecondi);
+        QList<Risposta> tutte;
+        righe << QString::number(Consultazione::perOgniRisposta(db, classe, dal, al,
+                                                                 [&](const Risposta& r) { tutte << r; }));
+        return std::pair{righe, tutte};
+    };
+    const auto [sulFile, risposteDelFile] = riepilogo(file.db());
+    const auto [sulServer, risposteDelServer] = riepilogo(server.db());
+    QCOMPARE(sulServer, sulFile);
+    QCOMPARE(risposteDelServer, risposteDelFile);
+    QVERIFY(sulFile.first().startsWith(QLatin1String("anna")));
 }
 
 QTEST_GUILESS_MAIN(TestServer)
