@@ -5,13 +5,13 @@
     <name>Accessibilita</name>
     <message>
         <source>%1: vuoto</source>
-        <translation>%1 : vide</translation>
+        <translation>%1&#xa0;: vide</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n figure</source>
         <translation>
-            <numerusform>%1 : %n image</numerusform>
-            <numerusform>%1 : %n images</numerusform>
+            <numerusform>%1&#xa0;: %n image</numerusform>
+            <numerusform>%1&#xa0;: %n images</numerusform>
         </translation>
     </message>
     <message>
@@ -23,7 +23,7 @@
     <name>AccessoRegistro</name>
     <message>
         <source>Il registro %1 è di una versione più nuova del programma: aggiorna Tarvello.</source>
-        <translation>Le registre %1 vient d&apos;une version plus récente du programme : mettez Tarvello à jour.</translation>
+        <translation>Le registre %1 vient d&apos;une version plus récente du programme&#xa0;: mettez Tarvello à jour.</translation>
     </message>
     <message>
         <source>Il file %1 non è un registro di Tarvello.</source>
@@ -31,14 +31,53 @@
     </message>
     <message>
         <source>Il registro %1 non si può aprire: %2</source>
-        <translation>Le registre %1 ne peut pas être ouvert : %2</translation>
+        <translation>Le registre %1 ne peut pas être ouvert&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Il registro della scuola %1 è di una versione più nuova del programma: aggiorna Tarvello.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il database %1 non è un registro di Tarvello: contiene le tabelle di un altro programma.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scrivi la password del ruolo %1 per il registro della scuola %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La password del ruolo %1 per il registro della scuola %2 non è giusta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il registro della scuola %1 non c&apos;è: il server non ha il database %2. Chiedi al tecnico.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il ruolo %1 non ha i permessi per il registro della scuola %2. Chiedi al tecnico. (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il server del registro della scuola %1 non risponde: controlla la rete o chiedi al tecnico. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il registro della scuola %1 non si può aprire: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Anagrafe</name>
+    <message>
+        <source>la classe non è più nel registro della scuola.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Avvio</name>
     <message>
         <source>La lingua del programma: %1.</source>
-        <translation>La langue du programme : %1.</translation>
+        <translation>La langue du programme&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Esercizi sull&apos;insieme che viene dopo un insieme dato</source>
@@ -46,7 +85,7 @@
     </message>
     <message>
         <source>Il registro in cui sono tenute le risposte: un file, o il server della scuola (postgresql://utente@host/database).</source>
-        <translation>Le registre où sont gardées les réponses : un fichier, ou le serveur de l&apos;école (postgresql://utilisateur@serveur/base).</translation>
+        <translation>Le registre où sont gardées les réponses&#xa0;: un fichier, ou le serveur de l&apos;école (postgresql://utilisateur@serveur/base).</translation>
     </message>
     <message>
         <source>Scrive ogni risposta del registro nel file CSV indicato ed esce.</source>
@@ -58,11 +97,11 @@
     </message>
     <message>
         <source>Indirizzo del registro non valido: %1</source>
-        <translation>Adresse du registre non valable : %1</translation>
+        <translation>Adresse du registre non valable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Lingua sconosciuta: %1. Lingue disponibili: %2.</source>
-        <translation>Langue inconnue : %1. Langues disponibles : %2.</translation>
+        <translation>Langue inconnue&#xa0;: %1. Langues disponibles&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -73,7 +112,7 @@
     </message>
     <message>
         <source>Costruisci l&apos;insieme che viene dopo: esercizi e schede per la scuola primaria</source>
-        <translation>Construis l&apos;ensemble qui vient après : exercices et fiches pour l&apos;école primaire</translation>
+        <translation>Construis l&apos;ensemble qui vient après&#xa0;: exercices et fiches pour l&apos;école primaire</translation>
     </message>
 </context>
 <context>
@@ -103,7 +142,7 @@
     <name>Esporta</name>
     <message>
         <source>Il file %1 non si può scrivere: %2</source>
-        <translation>Le fichier %1 ne peut pas être écrit : %2</translation>
+        <translation>Le fichier %1 ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>Il registro %1 non c&apos;è.</source>
@@ -111,7 +150,7 @@
     </message>
     <message>
         <source>Il registro %1 non si può aprire: %2</source>
-        <translation>Le registre %1 ne peut pas être ouvert : %2</translation>
+        <translation>Le registre %1 ne peut pas être ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <source>Il registro %1 è di una versione di Tarvello più recente.</source>
@@ -158,11 +197,11 @@
     </message>
     <message>
         <source>Stampa in corso: attendi.</source>
-        <translation>Impression en cours : patientez.</translation>
+        <translation>Impression en cours&#xa0;: patientez.</translation>
     </message>
     <message>
         <source>Salvataggio in corso: attendi.</source>
-        <translation>Enregistrement en cours : patientez.</translation>
+        <translation>Enregistrement en cours&#xa0;: patientez.</translation>
     </message>
     <message>
         <source>Salva PDF</source>
@@ -189,7 +228,7 @@
     <name>FrmChiSei</name>
     <message>
         <source>Chi sei?</source>
-        <translation>Qui es-tu ?</translation>
+        <translation>Qui es-tu&#xa0;?</translation>
     </message>
     <message>
         <source>Non sono nell&apos;elenco</source>
@@ -224,15 +263,15 @@
     </message>
     <message>
         <source>Segno bianco: insieme vuoto</source>
-        <translation>Repère blanc : ensemble vide</translation>
+        <translation>Repère blanc&#xa0;: ensemble vide</translation>
     </message>
     <message>
         <source>Segno rosso: aggiungi elementi</source>
-        <translation>Repère rouge : ajoute des éléments</translation>
+        <translation>Repère rouge&#xa0;: ajoute des éléments</translation>
     </message>
     <message>
         <source>Segno verde: togli elementi</source>
-        <translation>Repère vert : enlève des éléments</translation>
+        <translation>Repère vert&#xa0;: enlève des éléments</translation>
     </message>
     <message>
         <source>Realizzato dagli sviluppatori di Tarvello</source>
@@ -264,15 +303,15 @@
     </message>
     <message>
         <source>Situazione iniziale: secondo  insieme vuoto - Devi inserire elementi</source>
-        <translation>Au départ : deuxième  ensemble vide - Tu dois mettre des éléments</translation>
+        <translation>Au départ&#xa0;: deuxième  ensemble vide - Tu dois mettre des éléments</translation>
     </message>
     <message>
         <source>Situazione iniziale: secondo  insieme suvvalente - Devi aggiungere elementi</source>
-        <translation>Au départ : deuxième  ensemble trop petit - Tu dois ajouter des éléments</translation>
+        <translation>Au départ&#xa0;: deuxième  ensemble trop petit - Tu dois ajouter des éléments</translation>
     </message>
     <message>
         <source>Situazione iniziale: secondo  insieme prevalente - Devi togliere elementi</source>
-        <translation>Au départ : deuxième  ensemble trop grand - Tu dois enlever des éléments</translation>
+        <translation>Au départ&#xa0;: deuxième  ensemble trop grand - Tu dois enlever des éléments</translation>
     </message>
 </context>
 <context>
@@ -287,7 +326,7 @@
     </message>
     <message>
         <source>Scrivi di nuovo il PIN:</source>
-        <translation>Retapez le PIN :</translation>
+        <translation>Retapez le PIN&#xa0;:</translation>
     </message>
     <message>
         <source>PIN errato. Riprova.</source>
@@ -295,7 +334,7 @@
     </message>
     <message>
         <source>PIN:</source>
-        <translation>PIN :</translation>
+        <translation>PIN&#xa0;:</translation>
     </message>
     <message>
         <source>PIN</source>
@@ -323,7 +362,7 @@
     </message>
     <message>
         <source>&amp;Classe:</source>
-        <translation>&amp;Classe :</translation>
+        <translation>&amp;Classe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;dal</source>
@@ -339,7 +378,7 @@
     </message>
     <message>
         <source>Un alunno per riga; Invio o doppio clic mostra il suo grafico.</source>
-        <translation>Un élève par ligne ; Entrée ou un double clic affiche son graphique.</translation>
+        <translation>Un élève par ligne&#xa0;; Entrée ou un double clic affiche son graphique.</translation>
     </message>
     <message>
         <source>&amp;Nuova classe...</source>
@@ -379,7 +418,7 @@
     </message>
     <message>
         <source>Il registro non risponde: forse un altro programma lo tiene occupato. Riprova tra poco.</source>
-        <translation>Le registre ne répond pas : un autre programme l&apos;occupe peut-être. Réessayez dans un moment.</translation>
+        <translation>Le registre ne répond pas&#xa0;: un autre programme l&apos;occupe peut-être. Réessayez dans un moment.</translation>
     </message>
     <message>
         <source>Lettura del registro...</source>
@@ -387,7 +426,7 @@
     </message>
     <message>
         <source>È la prima apertura del registro: scegli un PIN da %1 a %2 cifre. Senza il PIN il registro non si apre, e il programma non lo può recuperare.</source>
-        <translation>Le registre s&apos;ouvre pour la première fois : choisissez un PIN de %1 à %2 chiffres. Sans le PIN, le registre ne s&apos;ouvre pas, et le programme ne peut pas le retrouver.</translation>
+        <translation>Le registre s&apos;ouvre pour la première fois&#xa0;: choisissez un PIN de %1 à %2 chiffres. Sans le PIN, le registre ne s&apos;ouvre pas, et le programme ne peut pas le retrouver.</translation>
     </message>
     <message>
         <source>Scrivi il PIN del registro.</source>
@@ -407,11 +446,11 @@
     </message>
     <message>
         <source>I due PIN non sono uguali: scrivili di nuovo.</source>
-        <translation>Les deux PIN sont différents : retapez-les.</translation>
+        <translation>Les deux PIN sont différents&#xa0;: retapez-les.</translation>
     </message>
     <message>
         <source>Il PIN non si può salvare: %1</source>
-        <translation>Le PIN ne peut pas être enregistré : %1</translation>
+        <translation>Le PIN ne peut pas être enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Verifica del PIN...</source>
@@ -423,19 +462,19 @@
     </message>
     <message>
         <source>Classe di questo PC: nessuna («Chi sei?» spento)</source>
-        <translation>Classe de ce PC : aucune (« Qui es-tu ? » éteint)</translation>
+        <translation>Classe de ce PC&#xa0;: aucune («&#xa0;Qui es-tu&#xa0;?&#xa0;» éteint)</translation>
     </message>
     <message>
         <source>Classe di questo PC: %1</source>
-        <translation>Classe de ce PC : %1</translation>
+        <translation>Classe de ce PC&#xa0;: %1</translation>
     </message>
     <message>
         <source>Il registro non ha classi: comincia con «Nuova classe...».</source>
-        <translation>Le registre n&apos;a pas de classe : commencez par « Nouvelle classe... ».</translation>
+        <translation>Le registre n&apos;a pas de classe&#xa0;: commencez par «&#xa0;Nouvelle classe...&#xa0;».</translation>
     </message>
     <message>
         <source>La classe %1 non ha alunni: aggiungili con «Aggiungi alunni...».</source>
-        <translation>La classe %1 n&apos;a pas d&apos;élèves : ajoutez-les avec « Ajouter des élèves... ».</translation>
+        <translation>La classe %1 n&apos;a pas d&apos;élèves&#xa0;: ajoutez-les avec «&#xa0;Ajouter des élèves...&#xa0;».</translation>
     </message>
     <message>
         <source>Nuova classe</source>
@@ -443,11 +482,11 @@
     </message>
     <message>
         <source>Nome della classe (per esempio 3A):</source>
-        <translation>Nom de la classe (par exemple 3A) :</translation>
+        <translation>Nom de la classe (par exemple 3A)&#xa0;:</translation>
     </message>
     <message>
         <source>La classe %1 non si può creare: forse c&apos;è già.</source>
-        <translation>La classe %1 ne peut pas être créée : elle existe peut-être déjà.</translation>
+        <translation>La classe %1 ne peut pas être créée&#xa0;: elle existe peut-être déjà.</translation>
     </message>
     <message>
         <source>Aggiungi alunni</source>
@@ -455,19 +494,19 @@
     </message>
     <message>
         <source>Alunni della classe %1, un nome per riga (nome o soprannome, niente altro); si può incollare un elenco:</source>
-        <translation>Élèves de la classe %1, un nom par ligne (prénom ou surnom, rien d&apos;autre) ; on peut coller une liste :</translation>
+        <translation>Élèves de la classe %1, un nom par ligne (prénom ou surnom, rien d&apos;autre)&#xa0;; on peut coller une liste&#xa0;:</translation>
     </message>
     <message>
         <source>Gli alunni non si possono aggiungere: %1</source>
-        <translation>Les élèves ne peuvent pas être ajoutés : %1</translation>
+        <translation>Les élèves ne peuvent pas être ajoutés&#xa0;: %1</translation>
     </message>
     <message>
         <source>Alunni aggiunti: %1.</source>
-        <translation>Élèves ajoutés : %1.</translation>
+        <translation>Élèves ajoutés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Nessuna («Chi sei?» spento)</source>
-        <translation>Aucune (« Qui es-tu ? » éteint)</translation>
+        <translation>Aucune («&#xa0;Qui es-tu&#xa0;?&#xa0;» éteint)</translation>
     </message>
     <message>
         <source>Classe di questo PC</source>
@@ -475,11 +514,11 @@
     </message>
     <message>
         <source>La classe che usa questo PC: all&apos;avvio «Chi sei?» mostra i suoi alunni. Con nessuna, il programma degli alunni non cambia.</source>
-        <translation>La classe qui utilise ce PC : au démarrage, « Qui es-tu ? » montre ses élèves. Sans classe, le programme des élèves ne change pas.</translation>
+        <translation>La classe qui utilise ce PC&#xa0;: au démarrage, «&#xa0;Qui es-tu&#xa0;?&#xa0;» montre ses élèves. Sans classe, le programme des élèves ne change pas.</translation>
     </message>
     <message>
         <source>La scelta non si può salvare: %1</source>
-        <translation>Le choix ne peut pas être enregistré : %1</translation>
+        <translation>Le choix ne peut pas être enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Scegli prima nella tabella l&apos;alunno da eliminare.</source>
@@ -487,15 +526,15 @@
     </message>
     <message>
         <source>Eliminare %1 e tutte le sue risposte? Non si potranno recuperare.</source>
-        <translation>Supprimer %1 et toutes ses réponses ? Elles ne pourront pas être récupérées.</translation>
+        <translation>Supprimer %1 et toutes ses réponses&#xa0;? Elles ne pourront pas être récupérées.</translation>
     </message>
     <message>
         <source>%1 non si può eliminare: %2</source>
-        <translation>Impossible de supprimer %1 : %2</translation>
+        <translation>Impossible de supprimer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 è stato eliminato.</source>
-        <translation>Supprimé du registre : %1.</translation>
+        <translation>Supprimé du registre&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Elimina risposte</source>
@@ -511,19 +550,19 @@
     </message>
     <message>
         <source>Prima del giorno:</source>
-        <translation>Avant le jour :</translation>
+        <translation>Avant le jour&#xa0;:</translation>
     </message>
     <message>
         <source>Eliminare tutte le risposte date prima del %1, di tutte le classi? Non si potranno recuperare.</source>
-        <translation>Effacer toutes les réponses données avant le %1, de toutes les classes ? Elles ne pourront pas être récupérées.</translation>
+        <translation>Effacer toutes les réponses données avant le %1, de toutes les classes&#xa0;? Elles ne pourront pas être récupérées.</translation>
     </message>
     <message>
         <source>Le risposte non si possono eliminare: %1</source>
-        <translation>Les réponses ne peuvent pas être effacées : %1</translation>
+        <translation>Les réponses ne peuvent pas être effacées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Risposte eliminate: %1.</source>
-        <translation>Réponses effacées : %1.</translation>
+        <translation>Réponses effacées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Esporta CSV</source>
@@ -535,7 +574,7 @@
     </message>
     <message>
         <source>Salvato %1.</source>
-        <translation>Enregistré : %1.</translation>
+        <translation>Enregistré&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1.</source>
@@ -543,7 +582,7 @@
     </message>
     <message>
         <source>Stampa in corso: attendi.</source>
-        <translation>Impression en cours : patientez.</translation>
+        <translation>Impression en cours&#xa0;: patientez.</translation>
     </message>
     <message>
         <source>Riepilogo mandato alla stampante %1.</source>
@@ -560,6 +599,34 @@
     <message>
         <source>Documenti PDF (*.pdf)</source>
         <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Riprova</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registro della scuola: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collegamento al server...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Risposte di questo PC ancora da inviare: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I suoi alunni sono copiati dal registro della scuola in questo PC.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -582,7 +649,7 @@
     </message>
     <message>
         <source>%1. Giorni con risposte: %2; risposte esatte: %3, errate: %4.</source>
-        <translation>%1. Jours avec des réponses : %2 ; réponses justes : %3, fausses : %4.</translation>
+        <translation>%1. Jours avec des réponses&#xa0;: %2&#xa0;; réponses justes&#xa0;: %3, fausses&#xa0;: %4.</translation>
     </message>
     <message>
         <source>secondi (mediana)</source>
@@ -717,7 +784,7 @@
     <name>Registratore</name>
     <message>
         <source>Il registro era guasto: è stato messo da parte come %1 e ne è stato iniziato uno nuovo.</source>
-        <translation>Le registre était abîmé : il a été mis de côté sous le nom %1 et un nouveau a été commencé.</translation>
+        <translation>Le registre était abîmé&#xa0;: il a été mis de côté sous le nom %1 et un nouveau a été commencé.</translation>
     </message>
 </context>
 <context>
@@ -726,7 +793,7 @@
         <source>%1 esiste già.
 Vuoi sostituirlo?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -765,19 +832,19 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source> SCHEDA: COSTRUIRE L&apos;INSIEME CHE VIENE DOPO</source>
-        <translation> FICHE : CONSTRUIRE L&apos;ENSEMBLE QUI VIENT APRÈS</translation>
+        <translation> FICHE&#xa0;: CONSTRUIRE L&apos;ENSEMBLE QUI VIENT APRÈS</translation>
     </message>
     <message>
         <source> SCHEDA: costruire l&apos;insieme  consecutivo maggiore - </source>
-        <translation> FICHE : construire l&apos;ensemble  qui vient après - </translation>
+        <translation> FICHE&#xa0;: construire l&apos;ensemble  qui vient après - </translation>
     </message>
     <message>
         <source> situazione iniziale: secondo  insieme suvvalente</source>
-        <translation> au départ : deuxième  ensemble trop petit</translation>
+        <translation> au départ&#xa0;: deuxième  ensemble trop petit</translation>
     </message>
     <message>
         <source> situazione iniziale: secondo insieme prevalente</source>
-        <translation> au départ : deuxième ensemble trop grand</translation>
+        <translation> au départ&#xa0;: deuxième ensemble trop grand</translation>
     </message>
     <message>
         <source>Completa la scheda</source>
@@ -804,11 +871,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Sito dell&apos;autore:</source>
-        <translation>Site de l&apos;auteur :</translation>
+        <translation>Site de l&apos;auteur&#xa0;:</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation>E-mail :</translation>
+        <translation>E-mail&#xa0;:</translation>
     </message>
     <message>
         <source>C h i u d i</source>
@@ -891,15 +958,15 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Tempo parziale: secondi impiegati per ogni risposta</source>
-        <translation>Dernier temps : secondes pour chaque réponse</translation>
+        <translation>Dernier temps&#xa0;: secondes pour chaque réponse</translation>
     </message>
     <message>
         <source>Tempo totale: secondi impiegati per ogni esercizio</source>
-        <translation>Temps total : secondes pour chaque exercice</translation>
+        <translation>Temps total&#xa0;: secondes pour chaque exercice</translation>
     </message>
     <message>
         <source>Ti aiuto ?</source>
-        <translation>Je t&apos;aide ?</translation>
+        <translation>Je t&apos;aide&#xa0;?</translation>
     </message>
     <message>
         <source>SI</source>
@@ -934,7 +1001,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Quante schede diverse?</source>
-        <translation>Combien de fiches ?</translation>
+        <translation>Combien de fiches&#xa0;?</translation>
     </message>
     <message>
         <source>Quante schede diverse</source>
@@ -946,7 +1013,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>La prima è la scheda sullo schermo, le altre sono nuove; in fondo a ogni pagina c&apos;è il suo numero.</source>
-        <translation>La première est la fiche à l&apos;écran, les autres sont nouvelles ; chaque page porte son numéro en bas.</translation>
+        <translation>La première est la fiche à l&apos;écran, les autres sont nouvelles&#xa0;; chaque page porte son numéro en bas.</translation>
     </message>
     <message>
         <source>Stampa</source>
@@ -977,11 +1044,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source> SCHEDA: COSTRUIRE L&apos;INSIEME CHE VIENE DOPO</source>
-        <translation> FICHE : CONSTRUIRE L&apos;ENSEMBLE QUI VIENT APRÈS</translation>
+        <translation> FICHE&#xa0;: CONSTRUIRE L&apos;ENSEMBLE QUI VIENT APRÈS</translation>
     </message>
     <message>
         <source> situazione iniziale: secondo insieme vuoto</source>
-        <translation> au départ : deuxième ensemble vide</translation>
+        <translation> au départ&#xa0;: deuxième ensemble vide</translation>
     </message>
     <message>
         <source>VISUALIZZA %1° INSIEME</source>

@@ -35,6 +35,45 @@
         <source>Il registro %1 non si può aprire: %2</source>
         <translation>Dnevnika %1 ni mogoče odpreti: %2</translation>
     </message>
+    <message>
+        <source>Il registro della scuola %1 è di una versione più nuova del programma: aggiorna Tarvello.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il database %1 non è un registro di Tarvello: contiene le tabelle di un altro programma.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scrivi la password del ruolo %1 per il registro della scuola %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La password del ruolo %1 per il registro della scuola %2 non è giusta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il registro della scuola %1 non c&apos;è: il server non ha il database %2. Chiedi al tecnico.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il ruolo %1 non ha i permessi per il registro della scuola %2. Chiedi al tecnico. (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il server del registro della scuola %1 non risponde: controlla la rete o chiedi al tecnico. (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il registro della scuola %1 non si può aprire: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Anagrafe</name>
+    <message>
+        <source>la classe non è più nel registro della scuola.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Avvio</name>
@@ -562,6 +601,34 @@
     <message>
         <source>Documenti PDF (*.pdf)</source>
         <translation>Dokumenti PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Riprova</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registro della scuola: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collegamento al server...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Risposte di questo PC ancora da inviare: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I suoi alunni sono copiati dal registro della scuola in questo PC.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
