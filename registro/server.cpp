@@ -142,6 +142,28 @@ bool inserisci(QSqlDatabase db, QList<Risposta>::const_iterator da, QList<Rispos
     return true;
 }
 
+bool inserisciSessioni(QSqlDatabase db, const QList<Sessione>& sessioni, QString* errore)
+{
+    QSqlQuery q(db);
+    if (!q.prepare(QStringLiteral("INSERT INTO sessioni (id, pc, alunno, inizio, fine) VALUES (?, ?, ?, ?, ?)"
+                                  " ON CONFLICT DO NOTHING"))) {
+        *errore = q.lastError().text();
+        return false;
+    }
+    for (const Sessione& s : sessioni) {
+        q.addBindValue(s.id.toString());
+        q.addBindValue(s.pc);
+        q.addBindValue(uuidONull(s.alunno));
+        q.addBindValue(s.inizio.toUTC());
+        q.addBindValue(s.fine.isValid() ? QVariant(s.fine.toUTC()) : QVariant(QMetaType::fromType<QDateTime>()));
+        if (!q.exec()) {
+            *errore = q.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QString IndirizzoServer::descrizione() const
@@ -343,7 +365,8 @@ Schema::Esito Server::prepara(ConnessioneServer& connessione)
     return esito;
 }
 
-Server::EsitoInvio Server::inviaLotto(ConnessioneServer& connessione, const QList<Risposta>& risposte)
+Server::EsitoInvio Server::inviaLotto(ConnessioneServer& connessione, const QList<Risposta>& risposte,
+                                      const QList<Sessione>& sessioni)
 {
     EsitoInvio esito;
     if (risposte.isEmpty())
@@ -351,6 +374,8 @@ Server::EsitoInvio Server::inviaLotto(ConnessioneServer& connessione, const QLis
     int nuove = 0;
     const bool fatto = connessione.transazione([&](QSqlDatabase db, QString* errore) {
         nuove = 0; // a second try after a lost connection counts afresh
+        if (!inserisciSessioni(db, sessioni, errore))
+            return false;
         for (auto da = risposte.cbegin(); da != risposte.cend();) {
             const auto a = da + std::min<qsizetype>(RighePerIstruzione, risposte.cend() - da);
             if (!inserisci(db, da, a, &nuove, errore))
