@@ -121,14 +121,15 @@ void TestInvio::venticinquePc()
 void TestInvio::serverCheRifiuta_data()
 {
     QTest::addColumn<QString>("guasto");
-    QTest::addColumn<QString>("rimedio"); // "-": the teacher's window prepares the register
+    QTest::addColumn<int>("tecnico");     // how `tarvello --prepara-registro` ends then
+    QTest::addColumn<QString>("rimedio"); // what the teacher does after it
     QTest::addColumn<bool>("riavvio");    // the program ends, and starts again after the mend
 
     QTest::newRow("no register on the server")
-        << "DROP TABLE versione_schema, classi, alunni, sessioni, risposte, impostazioni" << "-" << true;
-    QTest::newRow("a newer program's register") << "UPDATE versione_schema SET versione = 99"
+        << "DROP TABLE versione_schema, classi, alunni, sessioni, risposte, impostazioni" << 0 << QString() << true;
+    QTest::newRow("a newer program's register") << "UPDATE versione_schema SET versione = 99" << 1
                                                 << "UPDATE versione_schema SET versione = 1" << false;
-    QTest::newRow("a role without rights") << "REVOKE INSERT ON risposte FROM tarvello_alunni"
+    QTest::newRow("a role without rights") << "REVOKE INSERT ON risposte FROM tarvello_alunni" << 0
                                            << "GRANT INSERT ON risposte TO tarvello_alunni" << false;
 }
 
@@ -137,6 +138,7 @@ void TestInvio::serverCheRifiuta_data()
 void TestInvio::serverCheRifiuta()
 {
     QFETCH(QString, guasto);
+    QFETCH(int, tecnico);
     QFETCH(QString, rimedio);
     QFETCH(bool, riavvio);
     const QString locale = file(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".sqlite"));
@@ -152,12 +154,19 @@ void TestInvio::serverCheRifiuta()
 
     if (riavvio)
         r.reset();
-    if (rimedio == QLatin1String("-")) {
-        ConnessioneServer c(server_.indirizzo(Server::RuoloInsegnanti));
-        QCOMPARE(Server::prepara(c).stato, Schema::Stato::Pronto);
-    } else {
+    QProcess script;
+    QProcessEnvironment senzaSchermo = QProcessEnvironment::systemEnvironment();
+    for (const char* variabile : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        senzaSchermo.remove(QString::fromLatin1(variabile));
+    script.setProcessEnvironment(senzaSchermo);
+    script.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    script.start(QStringLiteral(TARVELLO_ESEGUIBILE),
+                 {QStringLiteral("--registro"), server_.url(Server::RuoloInsegnanti),
+                  QStringLiteral("--prepara-registro")});
+    QVERIFY(script.waitForFinished(Minuto));
+    QCOMPARE(script.exitCode(), tecnico);
+    if (!rimedio.isEmpty())
         QCOMPARE(insegnante(rimedio), QString());
-    }
     if (riavvio)
         r = std::make_unique<Registratore>(locale, alunni);
     QVERIFY(r->attendiInvio(Minuto));
