@@ -101,6 +101,16 @@ QVariant uuidONull(const QUuid& id)
     return id.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(id.toString());
 }
 
+// A refused statement leaves its transaction aborted, where the driver can no longer free the
+// statement it prepared, and warns at every try: the batch's savepoint is undone first, while
+// the statement lives.
+bool rifiutata(QSqlDatabase db, const QSqlQuery& q, QString* errore)
+{
+    *errore = q.lastError().text();
+    esegui(db, QStringLiteral("ROLLBACK TO SAVEPOINT lotto"), nullptr);
+    return false;
+}
+
 bool inserisci(QSqlDatabase db, QList<Risposta>::const_iterator da, QList<Risposta>::const_iterator a,
                int* nuove, QString* errore)
 {
@@ -115,8 +125,7 @@ bool inserisci(QSqlDatabase db, QList<Risposta>::const_iterator da, QList<Rispos
     QSqlQuery q(db);
     // ON CONFLICT with no column named: naming (id) would need the right to read it.
     if (!q.prepare(colonne + righe.join(u',') + QStringLiteral(" ON CONFLICT DO NOTHING"))) {
-        *errore = q.lastError().text();
-        return false;
+        return rifiutata(db, q, errore);
     }
     for (auto r = da; r != a; ++r) {
         q.addBindValue(r->id.toString());
@@ -135,8 +144,7 @@ bool inserisci(QSqlDatabase db, QList<Risposta>::const_iterator da, QList<Rispos
         q.addBindValue(int(r->seguito));
     }
     if (!q.exec()) {
-        *errore = q.lastError().text();
-        return false;
+        return rifiutata(db, q, errore);
     }
     *nuove += q.numRowsAffected();
     return true;
@@ -147,8 +155,7 @@ bool inserisciSessioni(QSqlDatabase db, const QList<Sessione>& sessioni, QString
     QSqlQuery q(db);
     if (!q.prepare(QStringLiteral("INSERT INTO sessioni (id, pc, alunno, inizio, fine) VALUES (?, ?, ?, ?, ?)"
                                   " ON CONFLICT DO NOTHING"))) {
-        *errore = q.lastError().text();
-        return false;
+        return rifiutata(db, q, errore);
     }
     for (const Sessione& s : sessioni) {
         q.addBindValue(s.id.toString());
@@ -157,8 +164,7 @@ bool inserisciSessioni(QSqlDatabase db, const QList<Sessione>& sessioni, QString
         q.addBindValue(s.inizio.toUTC());
         q.addBindValue(s.fine.isValid() ? QVariant(s.fine.toUTC()) : QVariant(QMetaType::fromType<QDateTime>()));
         if (!q.exec()) {
-            *errore = q.lastError().text();
-            return false;
+            return rifiutata(db, q, errore);
         }
     }
     return true;
@@ -374,7 +380,8 @@ Server::EsitoInvio Server::inviaLotto(ConnessioneServer& connessione, const QLis
     int nuove = 0;
     const bool fatto = connessione.transazione([&](QSqlDatabase db, QString* errore) {
         nuove = 0; // a second try after a lost connection counts afresh
-        if (!inserisciSessioni(db, sessioni, errore))
+        if (!esegui(db, QStringLiteral("SAVEPOINT lotto"), errore) ||
+            !inserisciSessioni(db, sessioni, errore))
             return false;
         for (auto da = risposte.cbegin(); da != risposte.cend();) {
             const auto a = da + std::min<qsizetype>(RighePerIstruzione, risposte.cend() - da);
