@@ -133,35 +133,41 @@ int esportaCsv(const QString& registro, const QString& csv)
 // brought up to this program's version, and the roles' rights given. Never by a pupil's program.
 int preparaServer()
 {
-    const std::optional<IndirizzoServer> server = serverRegistro();
     const auto fine = [](const QString& messaggio, bool riuscito) {
         std::fprintf(riuscito ? stdout : stderr, "%s\n", qPrintable(messaggio));
         return riuscito ? 0 : 1;
     };
+    const std::optional<IndirizzoServer> server = serverRegistro();
     if (!server)
-        return fine(QCoreApplication::translate("Avvio", "Nessun server della scuola indicato: --prepara-registro vuole --registro "
-                       "postgresql://utente@host/database."),
+        return fine(QCoreApplication::translate("Avvio", "Nessun server della scuola indicato: --prepara-registro "
+                                                         "vuole --registro postgresql://utente@host/database."),
                     false);
     ConnessioneServer connessione(*server);
     const Schema::Esito esito = Server::prepara(connessione);
     const QString dove = server->descrizione();
     switch (esito.stato) {
     case Schema::Stato::Pronto:
-        return fine(QCoreApplication::translate("Avvio", "Registro della scuola pronto: %1 (versione %2).").arg(dove).arg(esito.versione), true);
+        return fine(QCoreApplication::translate("Avvio", "Registro della scuola pronto: %1 (versione %2).")
+                        .arg(dove)
+                        .arg(esito.versione),
+                    true);
     case Schema::Stato::Futuro:
-        return fine(QCoreApplication::translate("Avvio", "Il registro su %1 è di una versione più recente di questo programma (%2): non è stato "
-                       "cambiato.")
+        return fine(QCoreApplication::translate("Avvio", "Il registro su %1 è di una versione più recente di questo "
+                                                         "programma (%2): non è stato cambiato.")
                         .arg(dove)
                         .arg(esito.versione),
                     false);
     case Schema::Stato::Estraneo:
-        return fine(QCoreApplication::translate("Avvio", "Il database %1 contiene già le tabelle di un altro programma: il registro non vi è stato "
-                       "preparato.")
+        return fine(QCoreApplication::translate("Avvio", "Il database %1 contiene già le tabelle di un altro "
+                                                         "programma: il registro non vi è stato preparato.")
                         .arg(dove),
                     false);
-    default:
-        return fine(QCoreApplication::translate("Avvio", "Impossibile preparare il registro su %1: %2").arg(dove, esito.messaggio), false);
+    case Schema::Stato::Errore:
+        break;
     }
+    return fine(QCoreApplication::translate("Avvio", "Impossibile preparare il registro su %1: %2")
+                    .arg(dove, esito.messaggio),
+                false);
 }
 } // namespace
 

@@ -10,13 +10,12 @@
 int main(int argc, char* argv[])
 {
     // Help, the version, an export and preparing the school's server are asked for in a text
-    // console too, where there is no
-    // screen to open.
+    // console too, where there is no screen to open.
     const bool senzaSchermo = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                               qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     for (int i = 1; senzaSchermo && i < argc; ++i)
         if (QByteArrayList{"-h", "--help", "--help-all", "-v", "--version"}.contains(argv[i]) ||
-            QByteArray(argv[i]).startsWith("--esporta-csv") || QByteArray(argv[i]) == "--prepara-registro")
+            QByteArray(argv[i]).startsWith("--esporta-csv") || qstrcmp(argv[i], "--prepara-registro") == 0)
             qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (!preparaDaRigaDiComando(app))

@@ -162,7 +162,8 @@ int main(int argc, char* argv[])
     }
     std::printf("invio, 25 PC x 200 risposte fino al server: %.2f s (obiettivo < 10, %.2f), mediana di %zu\n",
                 mediana(lab), mediana(lab) / 10, lab.size());
-    std::printf("invio, 10.000 risposte in attesa al ritorno del server: %.2f s (obiettivo < 5, %.2f), mediana di %zu\n",
+    std::printf("invio, 10.000 risposte in attesa al ritorno del server: %.2f s (obiettivo < 5, %.2f),"
+                " mediana di %zu\n",
                 mediana(attesa), mediana(attesa) / 5, attesa.size());
     return 0;
 }

@@ -38,7 +38,8 @@ struct LottoLetto
     qint64 ultima = 0; // the rowid of the last answer
 };
 
-const QString Segno = QStringLiteral("COALESCE((SELECT CAST(valore AS INTEGER) FROM impostazioni WHERE chiave = ?), 0)");
+const QString Segno =
+    QStringLiteral("COALESCE((SELECT CAST(valore AS INTEGER) FROM impostazioni WHERE chiave = ?), 0)");
 
 QUuid uuid(const QVariant& v) { return v.isNull() ? QUuid() : QUuid(v.toString()); }
 QDateTime istante(const QVariant& v) { return QDateTime::fromString(v.toString(), Qt::ISODateWithMs); }
