@@ -34,9 +34,11 @@ struct ServerDiProva
             .arg(ruolo, QString::fromLatin1(QUrl::toPercentEncoding(host)), database);
     }
 
-    // Runs the script on the server: "signal DIR STOP", "restart DIR"...
-    static bool script(const QStringList& argomenti, QString* uscita = nullptr)
+    // Runs pg-sandbox.sh on the server: {"signal", "STOP"}, {"restart"}...; `uscita`: what it
+    // printed, or why it failed.
+    static bool script(QStringList argomenti, QString* uscita = nullptr)
     {
+        argomenti.insert(1, qEnvironmentVariable("TARVELLO_PG_DIR"));
         QProcess p;
         p.start(qEnvironmentVariable("TARVELLO_PG_SCRIPT"), argomenti);
         const bool fatto = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
@@ -44,25 +46,17 @@ struct ServerDiProva
             *uscita = QString::fromUtf8(fatto ? p.readAllStandardOutput() : p.readAllStandardError());
         return fatto;
     }
-    static bool script(const QString& comando, const QString& argomento = {})
-    {
-        QStringList argomenti{comando, qEnvironmentVariable("TARVELLO_PG_DIR")};
-        if (!argomento.isEmpty())
-            argomenti << argomento;
-        return script(argomenti);
-    }
 
     // Empty `host` when the server cannot be found, with the reason in `errore`.
     static ServerDiProva trova(QString* errore)
     {
         ServerDiProva s;
-        const QString cartella = qEnvironmentVariable("TARVELLO_PG_DIR");
-        if (cartella.isEmpty()) {
+        if (qEnvironmentVariableIsEmpty("TARVELLO_PG_DIR")) {
             *errore = QStringLiteral("TARVELLO_PG_DIR is not set: run through ctest, whose fixture starts the server");
             return s;
         }
         QString uscita;
-        if (!script({QStringLiteral("env"), cartella}, &uscita)) {
+        if (!script({QStringLiteral("env")}, &uscita)) {
             *errore = uscita;
             return s;
         }

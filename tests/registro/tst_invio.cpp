@@ -115,7 +115,6 @@ void TestInvio::venticinquePc()
     }
     QCOMPARE(sulServer(), QStringLiteral("5000|5000"));
     QCOMPARE(insegnante(QStringLiteral("SELECT count(*) FROM sessioni")), QStringLiteral("25"));
-    QCOMPARE(inAttesa(file(QStringLiteral("pc7.sqlite"))), 0);
 }
 
 void TestInvio::serverCheRifiuta_data()
@@ -215,19 +214,19 @@ void TestInvio::serverFermatoEUcciso()
     QVERIFY(r.attendi(Minuto) && finito->attendi(Minuto));
     QVERIFY(attendono("2|2"));
 
-    QVERIFY(ServerDiProva::script(QStringLiteral("signal"), QStringLiteral("STOP")));
+    QVERIFY(ServerDiProva::script({QStringLiteral("signal"), QStringLiteral("STOP")}));
     QElapsedTimer fine;
     fine.start();
     finito.reset();
     QVERIFY2(fine.elapsed() < 5000, qPrintable(QString::number(fine.elapsed())));
     qint64 piuLunga = registraPer(r, 10000, &registrate);
-    QVERIFY(ServerDiProva::script(QStringLiteral("signal"), QStringLiteral("CONT")));
+    QVERIFY(ServerDiProva::script({QStringLiteral("signal"), QStringLiteral("CONT")}));
     // The statements outlived their time limit meanwhile: the ended program's sender gives up,
     // the other one begins its batch again.
     QVERIFY(attendono("1|1"));
-    QVERIFY(ServerDiProva::script(QStringLiteral("signal"), QStringLiteral("KILL")));
+    QVERIFY(ServerDiProva::script({QStringLiteral("signal"), QStringLiteral("KILL")}));
     piuLunga = std::max(piuLunga, registraPer(r, 1000, &registrate));
-    QVERIFY(ServerDiProva::script(QStringLiteral("restart")));
+    QVERIFY(ServerDiProva::script({QStringLiteral("restart")}));
     piuLunga = std::max(piuLunga, registraPer(r, 500, &registrate));
 
     QVERIFY(r.attendiInvio(Minuto));
