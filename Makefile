@@ -75,8 +75,8 @@ deps-test:
 	@$(call install,$(PACKAGES_TEST))
 
 # The benchmarks, under a private X server; each prints its figure and its ratio. Recording
-# answers needs no screen; sending them needs the PostgreSQL server's programs of the tests.
-bench: deps-run deps-test deps-x build
+# answers needs no screen.
+bench: deps-run deps-x build
 	$(BUILD)/bench/tarvello-bench-registro
 	$(BUILD)/bench/tarvello-bench-invio
 	$(BUILD)/bench/tarvello-bench-consultazione

@@ -7,7 +7,7 @@
 // Needs no screen; run by `make bench`.
 //   tarvello-bench-invio [RUNS]
 #include "registro/registratore.h"
-#include "registro/server.h"
+#include "registro/serverdiprova.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,7 +15,6 @@
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QUrl>
 
 #include <algorithm>
 #include <cstdio>
@@ -24,69 +23,33 @@
 
 namespace {
 
-const QString Script = QStringLiteral(TARVELLO_PG_SANDBOX);
-
 double mediana(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-QString sandbox(const QStringList& argomenti)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p.start(Script, argomenti);
-    if (!p.waitForFinished(120000) || p.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// The sandbox's server as each of its roles reaches it.
-struct Sandbox
-{
-    QString host, database;
-    QString url(const QString& ruolo) const
-    {
-        return QStringLiteral("postgresql://%1@%2/%3")
-            .arg(ruolo, QString::fromLatin1(QUrl::toPercentEncoding(host)), database);
-    }
-};
-
 // A clean register on the server: the schema made, no answer in it.
-bool svuota(const Sandbox& s)
+bool svuota(const ServerDiProva& s)
 {
-    ConnessioneServer c(*Server::leggi(s.url(Server::RuoloInsegnanti)));
+    ConnessioneServer c(s.indirizzo(Server::RuoloInsegnanti));
     if (Server::prepara(c).stato != Schema::Stato::Pronto)
         return false;
     return QSqlQuery(c.db()).exec(QStringLiteral("TRUNCATE risposte, sessioni"));
 }
 
-int sulServer(const Sandbox& s)
+int sulServer(const ServerDiProva& s)
 {
-    ConnessioneServer c(*Server::leggi(s.url(Server::RuoloInsegnanti)));
+    ConnessioneServer c(s.indirizzo(Server::RuoloInsegnanti));
     if (!c.apri())
         return -1;
     QSqlQuery q(c.db());
     return q.exec(QStringLiteral("SELECT count(DISTINCT id) FROM risposte")) && q.next() ? q.value(0).toInt() : -1;
 }
 
-Risposta risposta(int i)
-{
-    Risposta r;
-    r.esercizio = 1 + i / 10;
-    r.quando = QDateTime::currentDateTimeUtc();
-    r.figura = 1 + i % 12;
-    r.n = 1 + i % 8;
-    r.dato = r.n + 1;
-    r.esatta = i % 3 != 0;
-    r.secondi = 3.5;
-    return r;
-}
-
 // Seconds until 25 programs have ended, each once the server confirmed its 200 answers; 0 when
 // one failed.
-double laboratorio(const Sandbox& s, const QString& cartella)
+double laboratorio(const ServerDiProva& s, const QString& cartella)
 {
     QElapsedTimer t;
     t.start();
@@ -111,20 +74,13 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const int volte = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     QTemporaryDir cartella;
-    const QString dir = cartella.filePath(QStringLiteral("pg"));
-    Sandbox s;
-    for (const QString& riga : sandbox({QStringLiteral("start"), dir}).split(u'\n', Qt::SkipEmptyParts)) {
-        const QString chiave = riga.section(u'=', 0, 0), valore = riga.section(u'=', 1);
-        if (chiave == QLatin1String("TARVELLO_PG_HOST"))
-            s.host = valore;
-        else if (chiave == QLatin1String("TARVELLO_PG_DATABASE"))
-            s.database = valore;
-        else
-            qputenv(chiave.toLocal8Bit().constData(), valore.toLocal8Bit());
-    }
-    if (s.host.isEmpty() || !svuota(s)) {
+    qputenv("TARVELLO_PG_DIR", QFile::encodeName(cartella.filePath(QStringLiteral("pg"))));
+    qputenv("TARVELLO_PG_SCRIPT", TARVELLO_PG_SANDBOX);
+    ServerDiProva s;
+    const bool avviato = ServerDiProva::script({QStringLiteral("start")});
+    if (!avviato || !s.leggi() || !svuota(s)) {
         std::printf("invio: NOT MEASURED: the private PostgreSQL server did not start\n");
-        sandbox({QStringLiteral("stop"), dir});
+        ServerDiProva::script({QStringLiteral("stop")});
         return 1;
     }
 
@@ -141,7 +97,7 @@ int main(int argc, char* argv[])
     {
         Registratore r(piena);
         for (int i = 0; i < 10000; ++i)
-            r.registra(risposta(i));
+            r.registra(rispostaDiProva(i));
         r.attendi(120000);
     }
     for (int v = 0; v < volte; ++v) {
@@ -150,11 +106,11 @@ int main(int argc, char* argv[])
             continue;
         QElapsedTimer t;
         t.start();
-        Registratore r(copia, Server::leggi(s.url(Server::RuoloAlunni)));
+        Registratore r(copia, s.indirizzo(Server::RuoloAlunni));
         if (r.attendiInvio(120000) && sulServer(s) == 10000)
             attesa.push_back(t.nsecsElapsed() / 1e9);
     }
-    sandbox({QStringLiteral("stop"), dir});
+    ServerDiProva::script({QStringLiteral("stop")});
 
     if (lab.empty() || attesa.empty()) {
         std::printf("invio: NOT MEASURED: the answers did not all reach the server\n");

@@ -1,7 +1,7 @@
 #include "registro/server.h"
-#include "registro/serverdiprova.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -97,11 +97,25 @@ Risposta lettaDalServer(QSqlDatabase db, const QUuid& id)
 
 void TestServer::initTestCase()
 {
-    QString errore;
-    const ServerDiProva server = ServerDiProva::trova(&errore);
-    QVERIFY2(!server.host.isEmpty() && !server.database.isEmpty(), qPrintable(errore));
-    host_ = server.host;
-    database_ = server.database;
+    const QString cartella = qEnvironmentVariable("TARVELLO_PG_DIR");
+    QVERIFY2(!cartella.isEmpty(), "TARVELLO_PG_DIR is not set: run through ctest, whose fixture starts the server");
+    QProcess script;
+    script.start(qEnvironmentVariable("TARVELLO_PG_SCRIPT"), {QStringLiteral("env"), cartella});
+    QVERIFY(script.waitForFinished(10000));
+    QCOMPARE(script.exitCode(), 0);
+    for (const QString& riga : QString::fromUtf8(script.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
+        const QString chiave = riga.section(u'=', 0, 0);
+        const QString valore = riga.section(u'=', 1);
+        if (chiave == QLatin1String("TARVELLO_PG_HOST"))
+            host_ = valore;
+        else if (chiave == QLatin1String("TARVELLO_PG_DATABASE"))
+            database_ = valore;
+        else
+            qputenv(chiave.toLocal8Bit().constData(), valore.toLocal8Bit());
+    }
+    QVERIFY(!host_.isEmpty() && !database_.isEmpty());
+    qunsetenv("PGPASSWORD");
+    qunsetenv("PGSERVICE");
 }
 
 // Every test begins with a database without tables.
