@@ -79,6 +79,7 @@ deps-test:
 # answers needs no screen.
 bench: deps-run deps-x build
 	$(BUILD)/bench/tarvello-bench-registro
+	$(BUILD)/bench/tarvello-bench-invio
 	$(BUILD)/bench/tarvello-bench-consultazione
 	$(BUILD)/bench/tarvello-bench-finestra-registro
 	$(BUILD)/bench/tarvello-bench-finestra-server

@@ -5,6 +5,7 @@
 #include "forms/stile.h"
 #include "registro/esporta.h"
 #include "registro/luogo.h"
+#include "registro/server.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -131,6 +132,46 @@ int esportaCsv(const QString& registro, const QString& csv)
     std::fprintf(stderr, "%s\n", errore.toLocal8Bit().constData());
     return 1;
 }
+// For a technician's script, as the teacher's window does when it opens: the schema made or
+// brought up to this program's version, and the roles' rights given. Never by a pupil's program.
+int preparaServer()
+{
+    const auto fine = [](const QString& messaggio, bool riuscito) {
+        std::fprintf(riuscito ? stdout : stderr, "%s\n", qPrintable(messaggio));
+        return riuscito ? 0 : 1;
+    };
+    const std::optional<IndirizzoServer> server = serverRegistro();
+    if (!server)
+        return fine(QCoreApplication::translate("Avvio", "Nessun server della scuola indicato: --prepara-registro "
+                                                         "vuole --registro postgresql://utente@host/database."),
+                    false);
+    ConnessioneServer connessione(*server);
+    const Schema::Esito esito = Server::prepara(connessione);
+    const QString dove = server->descrizione();
+    switch (esito.stato) {
+    case Schema::Stato::Pronto:
+        return fine(QCoreApplication::translate("Avvio", "Registro della scuola pronto: %1 (versione %2).")
+                        .arg(dove)
+                        .arg(esito.versione),
+                    true);
+    case Schema::Stato::Futuro:
+        return fine(QCoreApplication::translate("Avvio", "Il registro su %1 è di una versione più recente di questo "
+                                                         "programma (%2): non è stato cambiato.")
+                        .arg(dove)
+                        .arg(esito.versione),
+                    false);
+    case Schema::Stato::Estraneo:
+        return fine(QCoreApplication::translate("Avvio", "Il database %1 contiene già le tabelle di un altro "
+                                                         "programma: il registro non vi è stato preparato.")
+                        .arg(dove),
+                    false);
+    case Schema::Stato::Errore:
+        break;
+    }
+    return fine(QCoreApplication::translate("Avvio", "Impossibile preparare il registro su %1: %2")
+                    .arg(dove, esito.messaggio),
+                false);
+}
 } // namespace
 
 bool registroInsegnante() { return apriRegistro(); }
@@ -168,7 +209,11 @@ bool preparaDaRigaDiComando(QApplication& app)
         QStringLiteral("file"));
     const QCommandLineOption insegnante(QStringLiteral("registro-insegnante"),
                                         QCoreApplication::translate("Avvio", "Apre il registro dell'insegnante."));
-    riga.addOptions({registro, esporta, insegnante});
+    const QCommandLineOption prepara(
+        QStringLiteral("prepara-registro"),
+        QCoreApplication::translate("Avvio", "Prepara il registro sul server della scuola indicato con --registro ed "
+                                             "esce."));
+    riga.addOptions({registro, esporta, insegnante, prepara});
     riga.process(app);
     QString indirizzoErrato;
     if (!Luogo::scegli(riga.value(registro), &indirizzoErrato)) {
@@ -186,5 +231,7 @@ bool preparaDaRigaDiComando(QApplication& app)
     }
     if (riga.isSet(esporta))
         std::exit(esportaCsv(luogoRegistro(), riga.value(esporta)));
+    if (riga.isSet(prepara))
+        std::exit(preparaServer());
     return true;
 }

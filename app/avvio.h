@@ -19,8 +19,10 @@ QString linguaPreferita(const QStringList& preferite);
 void preparaApplicazione(QApplication& app, const QString& lingua = QString());
 
 // Sets the program up as its command line asks: `--lingua it|en`, `--help`, `--version`,
-// `--esporta-csv FILE` (every answer of the register `--registro FILE`).
-// Help, the version, an export and a wrong command line are told and end the program at once; a language
+// `--esporta-csv FILE` (every answer of the register `--registro FILE`), `--prepara-registro`
+// (the register on the school's server `--registro URL`, for a technician's script).
+// Help, the version, an export, preparing and a wrong command line are told and end the program
+// at once; a language
 // the program does not speak is told and returns false.
 bool preparaDaRigaDiComando(QApplication& app);
 

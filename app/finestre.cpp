@@ -34,7 +34,7 @@ void avviaRegistratore()
 {
     if (ilRegistratore())
         return;
-    ilRegistratore() = std::make_unique<Registratore>(luogoRegistro());
+    ilRegistratore() = std::make_unique<Registratore>(luogoRegistro(), serverRegistro());
     esercizio().registraCon([r = ilRegistratore().get()](const Risposta& risposta) { r->registra(risposta); });
 }
 

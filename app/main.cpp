@@ -9,13 +9,13 @@
 
 int main(int argc, char* argv[])
 {
-    // Help, the version and an export are asked for in a text console too, where there is no
-    // screen to open.
+    // Help, the version, an export and preparing the school's server are asked for in a text
+    // console too, where there is no screen to open.
     const bool senzaSchermo = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                               qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     for (int i = 1; senzaSchermo && i < argc; ++i)
         if (QByteArrayList{"-h", "--help", "--help-all", "-v", "--version"}.contains(argv[i]) ||
-            QByteArray(argv[i]).startsWith("--esporta-csv"))
+            QByteArray(argv[i]).startsWith("--esporta-csv") || qstrcmp(argv[i], "--prepara-registro") == 0)
             qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (!preparaDaRigaDiComando(app))

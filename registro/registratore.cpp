@@ -4,10 +4,12 @@
 #include "registro/connessione.h"
 #include "registro/elencodelpc.h"
 #include "registro/giornale.h"
+#include "registro/mittente.h"
 #include "registro/schema.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -122,6 +124,7 @@ struct Registratore::Lavoro
     bool pronto = false;
     int inAttesa = 0;
     std::thread worker;
+    Mittente* mittente = nullptr; // none without a server; outlives the worker
 
 private:
     enum class Esito { Pronto, Rotto, NonOra };
@@ -139,6 +142,7 @@ private:
     void chiudi();
     void concludi();
     void scritte(qsizetype quante);
+    void avvisaMittente();
 
     // The worker's own.
     QList<Risposta> attesa;
@@ -225,6 +229,8 @@ bool Registratore::Lavoro::apri(bool guasto)
     segnaClasse(file, Anagrafe::classeDelPc(db));
     pausa = PrimaPausa;
     ultimoMotivo.clear();
+    // What earlier runs left unsent, and the journals just taken in.
+    avvisaMittente();
     return true;
 }
 
@@ -352,6 +358,7 @@ void Registratore::Lavoro::scriviAttesa()
         sessDaScrivere = false;
         attesa.remove(0, quante);
         scritte(quante);
+        avvisaMittente();
     }
 }
 
@@ -370,6 +377,12 @@ void Registratore::Lavoro::scritte(qsizetype quante)
 {
     std::lock_guard l(mutex);
     inAttesa -= int(quante);
+}
+
+void Registratore::Lavoro::avvisaMittente()
+{
+    if (mittente)
+        mittente->sveglia();
 }
 
 void Registratore::Lavoro::rimanda(const QString& motivo)
@@ -415,8 +428,13 @@ void Registratore::Lavoro::concludi()
     }
 }
 
-Registratore::Registratore(const QString& file) : lavoro_(std::make_unique<Lavoro>(file))
+Registratore::Registratore(const QString& file, std::optional<IndirizzoServer> server)
+    : lavoro_(std::make_unique<Lavoro>(file))
 {
+    if (server) {
+        mittente_ = std::make_unique<Mittente>(lavoro_->file, std::move(*server));
+        lavoro_->mittente = mittente_.get();
+    }
     lavoro_->arrivate.reserve(64);
     lavoro_->worker = std::thread([l = lavoro_.get()] { l->esegui(); });
 }
@@ -429,6 +447,8 @@ Registratore::~Registratore()
     }
     lavoro_->sveglia.notify_one();
     lavoro_->worker.join();
+    // After the worker's last writes, which it may still send.
+    mittente_.reset();
 }
 
 void Registratore::registra(Risposta risposta)
@@ -468,6 +488,13 @@ bool Registratore::attendi(int ms)
     l.sveglia.notify_one();
     return l.fatto.wait_for(g, std::chrono::milliseconds(ms),
                             [&l] { return l.inAttesa == 0 && l.pronto && l.arrivate.isEmpty(); });
+}
+
+bool Registratore::attendiInvio(int ms)
+{
+    QElapsedTimer tempo;
+    tempo.start();
+    return mittente_ && attendi(ms) && mittente_->attendi(int(std::max<qint64>(0, ms - tempo.elapsed())));
 }
 
 int Registratore::inAttesa() const

@@ -101,6 +101,16 @@ QVariant uuidONull(const QUuid& id)
     return id.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(id.toString());
 }
 
+// A refused statement leaves its transaction aborted, where the driver can no longer free the
+// statement it prepared, and warns at every try: the batch's savepoint is undone first, while
+// the statement lives.
+bool rifiutata(QSqlDatabase db, const QSqlQuery& q, QString* errore)
+{
+    *errore = q.lastError().text();
+    esegui(db, QStringLiteral("ROLLBACK TO SAVEPOINT lotto"), nullptr);
+    return false;
+}
+
 bool inserisci(QSqlDatabase db, QList<Risposta>::const_iterator da, QList<Risposta>::const_iterator a,
                int* nuove, QString* errore)
 {
@@ -115,8 +125,7 @@ bool inserisci(QSqlDatabase db, QList<Risposta>::const_iterator da, QList<Rispos
     QSqlQuery q(db);
     // ON CONFLICT with no column named: naming (id) would need the right to read it.
     if (!q.prepare(colonne + righe.join(u',') + QStringLiteral(" ON CONFLICT DO NOTHING"))) {
-        *errore = q.lastError().text();
-        return false;
+        return rifiutata(db, q, errore);
     }
     for (auto r = da; r != a; ++r) {
         q.addBindValue(r->id.toString());
@@ -135,10 +144,29 @@ bool inserisci(QSqlDatabase db, QList<Risposta>::const_iterator da, QList<Rispos
         q.addBindValue(int(r->seguito));
     }
     if (!q.exec()) {
-        *errore = q.lastError().text();
-        return false;
+        return rifiutata(db, q, errore);
     }
     *nuove += q.numRowsAffected();
+    return true;
+}
+
+bool inserisciSessioni(QSqlDatabase db, const QList<Sessione>& sessioni, QString* errore)
+{
+    QSqlQuery q(db);
+    if (!q.prepare(QStringLiteral("INSERT INTO sessioni (id, pc, alunno, inizio, fine) VALUES (?, ?, ?, ?, ?)"
+                                  " ON CONFLICT DO NOTHING"))) {
+        return rifiutata(db, q, errore);
+    }
+    for (const Sessione& s : sessioni) {
+        q.addBindValue(s.id.toString());
+        q.addBindValue(s.pc);
+        q.addBindValue(uuidONull(s.alunno));
+        q.addBindValue(s.inizio.toUTC());
+        q.addBindValue(s.fine.isValid() ? QVariant(s.fine.toUTC()) : QVariant(QMetaType::fromType<QDateTime>()));
+        if (!q.exec()) {
+            return rifiutata(db, q, errore);
+        }
+    }
     return true;
 }
 
@@ -347,7 +375,8 @@ Schema::Esito Server::prepara(ConnessioneServer& connessione)
     return esito;
 }
 
-Server::EsitoInvio Server::inviaLotto(ConnessioneServer& connessione, const QList<Risposta>& risposte)
+Server::EsitoInvio Server::inviaLotto(ConnessioneServer& connessione, const QList<Risposta>& risposte,
+                                      const QList<Sessione>& sessioni)
 {
     EsitoInvio esito;
     if (risposte.isEmpty())
@@ -355,6 +384,9 @@ Server::EsitoInvio Server::inviaLotto(ConnessioneServer& connessione, const QLis
     int nuove = 0;
     const bool fatto = connessione.transazione([&](QSqlDatabase db, QString* errore) {
         nuove = 0; // a second try after a lost connection counts afresh
+        if (!esegui(db, QStringLiteral("SAVEPOINT lotto"), errore) ||
+            !inserisciSessioni(db, sessioni, errore))
+            return false;
         for (auto da = risposte.cbegin(); da != risposte.cend();) {
             const auto a = da + std::min<qsizetype>(RighePerIstruzione, risposte.cend() - da);
             if (!inserisci(db, da, a, &nuove, errore))

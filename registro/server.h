@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/risposta.h"
+#include "registro/giornale.h"
 #include "registro/schema.h"
 
 #include <QList>
@@ -135,9 +136,11 @@ struct EsitoInvio
     QString errore;
 };
 
-// Sends a batch of answers in one transaction. Answers the server already holds (a batch
-// sent again after its reply was lost) are skipped by their identifier, without reading the
-// table, which the pupils' role may not. On success the whole batch is confirmed.
-EsitoInvio inviaLotto(ConnessioneServer& connessione, const QList<Risposta>& risposte);
+// Sends a batch of answers, and the sessions they belong to, in one transaction. Answers and
+// sessions the server already holds (a batch sent again after its reply was lost) are skipped
+// by their identifier, without reading the table, which the pupils' role may not: a session
+// stays as it was first sent. On success the whole batch is confirmed.
+EsitoInvio inviaLotto(ConnessioneServer& connessione, const QList<Risposta>& risposte,
+                      const QList<Sessione>& sessioni = {});
 
 } // namespace Server

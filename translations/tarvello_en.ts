@@ -103,6 +103,30 @@
         <source>Indirizzo del registro non valido: %1</source>
         <translation>The register&apos;s address is not valid: %1</translation>
     </message>
+    <message>
+        <source>Nessun server della scuola indicato: --prepara-registro vuole --registro postgresql://utente@host/database.</source>
+        <translation>No school server given: --prepara-registro needs --registro postgresql://user@host/database.</translation>
+    </message>
+    <message>
+        <source>Registro della scuola pronto: %1 (versione %2).</source>
+        <translation>The school&apos;s register is ready: %1 (version %2).</translation>
+    </message>
+    <message>
+        <source>Il registro su %1 è di una versione più recente di questo programma (%2): non è stato cambiato.</source>
+        <translation>The register on %1 belongs to a newer version of this program (%2): it was not changed.</translation>
+    </message>
+    <message>
+        <source>Il database %1 contiene già le tabelle di un altro programma: il registro non vi è stato preparato.</source>
+        <translation>The database %1 already holds another program&apos;s tables: the register was not prepared in it.</translation>
+    </message>
+    <message>
+        <source>Impossibile preparare il registro su %1: %2</source>
+        <translation>The register on %1 could not be prepared: %2</translation>
+    </message>
+    <message>
+        <source>Prepara il registro sul server della scuola indicato con --registro ed esce.</source>
+        <translation>Prepares the register on the school&apos;s server given with --registro, and exits.</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

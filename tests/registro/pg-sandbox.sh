@@ -9,6 +9,10 @@
 #   pg-sandbox.sh start DIR   make the cluster and start it (a running one in DIR is replaced);
 #                             prints the environment lines of "env"
 #   pg-sandbox.sh stop  DIR   stop the server and remove its cluster (idempotent)
+#   pg-sandbox.sh signal DIR SIG
+#                             send SIG (STOP, CONT, KILL) to the server and every process of
+#                             it: the server frozen, thawed or gone at once
+#   pg-sandbox.sh restart DIR start the cluster again after it was killed
 #   pg-sandbox.sh env   DIR   print KEY=VALUE lines for the tests:
 #                               TARVELLO_PG_HOST     the socket folder
 #                               TARVELLO_PG_DATABASE the register's database
@@ -111,6 +115,40 @@ cmd_stop() {
     rm -f -- "$dir/pg-root"
 }
 
+# The postmaster first: a stopped one starts no new process, a killed one none either.
+cmd_signal() {
+    local dir=$1 sig=$2 root pid
+    root=$(root_of "$dir") || die "no sandbox in $dir"
+    pid=$(head -n 1 "$root/data/postmaster.pid" 2>/dev/null)
+    case $pid in
+        '' | *[!0-9]*) die "no server running in $root" ;;
+    esac
+    kill -s "$sig" "$pid" || die "cannot send $sig to the server"
+    local child
+    for child in $(ps -o pid= --ppid "$pid"); do
+        kill -s "$sig" "$child" 2>/dev/null
+    done
+    return 0
+}
+
+cmd_restart() {
+    local dir=$1 root bin pid
+    root=$(root_of "$dir") || die "no sandbox in $dir"
+    set_run_user
+    bin=$(bindir) || exit 1
+    # A killed postmaster that nobody reaped stays a zombie, which the new one would take for
+    # a live server holding the folder and the socket.
+    pid=$(head -n 1 "$root/data/postmaster.pid" 2>/dev/null)
+    case $pid in
+        '' | *[!0-9]*) ;;
+        *) if [ ! -d "/proc/$pid" ] || [ "$(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null)" = Z ]; then
+               rm -f -- "$root/data/postmaster.pid" "$root"/.s.PGSQL.*.lock
+           fi ;;
+    esac
+    as_server "$bin/pg_ctl" -D "$root/data" -l "$root/server.log" -w -t "$START_TIMEOUT" start >/dev/null ||
+        { tail -n 20 "$root/server.log" >&2; die "the server did not start again"; }
+}
+
 cmd_start() {
     local dir=$1 root bin
     mkdir -p "$dir" || die "cannot create $dir"
@@ -162,7 +200,7 @@ EOF
     cmd_env "$dir"
 }
 
-[ $# -eq 2 ] || usage
+[ $# -ge 2 ] || usage
 DIR=$2
 case $DIR in
     /*) ;;
@@ -172,5 +210,7 @@ case $1 in
     start) cmd_start "$DIR" ;;
     stop) cmd_stop "$DIR" ;;
     env) cmd_env "$DIR" ;;
+    signal) [ $# -eq 3 ] || usage; cmd_signal "$DIR" "$3" ;;
+    restart) cmd_restart "$DIR" ;;
     *) usage ;;
 esac
