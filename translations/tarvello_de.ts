@@ -103,6 +103,30 @@
         <source>Lingua sconosciuta: %1. Lingue disponibili: %2.</source>
         <translation>Unbekannte Sprache: %1. Verfügbare Sprachen: %2.</translation>
     </message>
+    <message>
+        <source>Nessun server della scuola indicato: --prepara-registro vuole --registro postgresql://utente@host/database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registro della scuola pronto: %1 (versione %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il registro su %1 è di una versione più recente di questo programma (%2): non è stato cambiato.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il database %1 contiene già le tabelle di un altro programma: il registro non vi è stato preparato.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile preparare il registro su %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prepara il registro sul server della scuola indicato con --registro ed esce.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
