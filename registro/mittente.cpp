@@ -79,17 +79,47 @@ bool leggi(QSqlDatabase db, LottoLetto* lotto, QString* errore)
 }
 
 // Never back: a run that was left sending may confirm an older batch after a newer run moved on.
-bool segna(QSqlDatabase db, qint64 rowid, QString* errore)
+bool segna(QSqlDatabase db, qint64 rowid, const QUuid& id, QString* errore)
 {
     return scrivi(
         db,
         [&] {
             QSqlQuery q(db);
-            return esegui(q,
-                          QStringLiteral("INSERT INTO impostazioni (chiave, valore) VALUES (?, ?) ON CONFLICT (chiave)"
-                                         " DO UPDATE SET valore = max(CAST(valore AS INTEGER),"
-                                         " CAST(excluded.valore AS INTEGER))"),
-                          {Invio::ChiaveInviate, rowid}, errore);
+            if (!esegui(q, QStringLiteral("SELECT %1").arg(Segno), {Invio::ChiaveInviate}, errore) || !q.next())
+                return false;
+            if (q.value(0).toLongLong() >= rowid)
+                return true;
+            const QString scriviValore = QStringLiteral(
+                "INSERT INTO impostazioni (chiave, valore) VALUES (?, ?) ON CONFLICT (chiave) DO UPDATE SET valore = excluded.valore");
+            return esegui(q, scriviValore, {Invio::ChiaveInviate, rowid}, errore) &&
+                   esegui(q, scriviValore, {Invio::ChiaveUltimaInviata, testoId(id)}, errore);
+        },
+        errore);
+}
+
+// The mark holds while the answer it names is still at its rowid. When it is not (the file's
+// last answers were deleted, and their rowids given again), everything is sent once more: the
+// server skips what it holds.
+bool verificaSegno(QSqlDatabase db, QString* errore)
+{
+    QSqlQuery q(db);
+    if (!esegui(q,
+                QStringLiteral("SELECT %1, (SELECT valore FROM impostazioni WHERE chiave = ?),"
+                               " (SELECT id FROM risposte WHERE rowid = %1)")
+                    .arg(Segno),
+                {Invio::ChiaveInviate, Invio::ChiaveUltimaInviata, Invio::ChiaveInviate}, errore) ||
+        !q.next())
+        return false;
+    const qint64 segno = q.value(0).toLongLong();
+    if (segno == 0 || (!q.value(2).isNull() && (q.value(1).isNull() || q.value(1).toString() == q.value(2).toString())))
+        return true;
+    qCWarning(invioLog) << "The answers under the mark of" << segno << "changed: all of them are sent again";
+    return scrivi(
+        db,
+        [&] {
+            QSqlQuery azzera(db);
+            return esegui(azzera, QStringLiteral("DELETE FROM impostazioni WHERE chiave IN (?, ?)"),
+                          {Invio::ChiaveInviate, Invio::ChiaveUltimaInviata}, errore);
         },
         errore);
 }
@@ -199,6 +229,10 @@ bool Mittente::Stato::passo()
         problema(locale.errore());
         return false;
     }
+    if (QString errore; !verificaSegno(locale.db(), &errore)) {
+        problema(errore);
+        return false;
+    }
     while (continuare()) {
         LottoLetto lotto;
         QString errore;
@@ -220,7 +254,7 @@ bool Mittente::Stato::passo()
             return false;
         }
         // Failing here sends the batch again later, which adds nothing on the server.
-        if (!segna(locale.db(), lotto.ultima, &errore)) {
+        if (!segna(locale.db(), lotto.ultima, lotto.risposte.last().id, &errore)) {
             problema(errore);
             return false;
         }

@@ -25,6 +25,7 @@ private slots:
     void serverCheRifiuta_data();
     void serverCheRifiuta();
     void serverFermatoEUcciso();
+    void ultimeRisposteCancellate();
 
 private:
     // The first value the teacher reads, or the error; empty for a statement without rows.
@@ -234,5 +235,27 @@ void TestInvio::serverFermatoEUcciso()
     QVERIFY2(piuLunga <= 50, qPrintable(QString::number(piuLunga)));
 }
 
+// The file's last answers deleted after they were sent: SQLite gives their rowids to the next
+// ones, which must still go.
+void TestInvio::ultimeRisposteCancellate()
+{
+    const QString locale = file(QStringLiteral("cancellate.sqlite"));
+    const IndirizzoServer alunni = server_.indirizzo(Server::RuoloAlunni);
+    int registrate = 0;
+    for (const int risposte : {5, 3}) {
+        Registratore r(locale, alunni);
+        for (int i = 0; i < risposte; ++i)
+            r.registra(rispostaDiProva(registrate++));
+        QVERIFY(r.attendi(Minuto));
+        QVERIFY(r.attendiInvio(Minuto));
+        QCOMPARE(inAttesa(locale), 0);
+        Connessione c(locale);
+        QSqlQuery q(c.db());
+        QVERIFY(q.exec(QStringLiteral("DELETE FROM risposte WHERE rowid > 2")));
+    }
+    QCOMPARE(sulServer(), QStringLiteral("8|8"));
+}
+
 QTEST_GUILESS_MAIN(TestInvio)
 #include "tst_invio.moc"
+
