@@ -274,9 +274,10 @@ bool Mittente::Stato::pronto()
         problema(server->errore());
         return false;
     }
-    const int versione = Server::versione(server->db());
+    QString letta;
+    const int versione = Server::versione(server->db(), &letta);
     if (versione != Schema::Versione) {
-        problema(versione < 0   ? QStringLiteral("the register's version cannot be read (a role without rights?)")
+        problema(versione < 0   ? QStringLiteral("the register's version cannot be read: %1").arg(letta)
                  : versione == 0 ? QStringLiteral("no register prepared on it yet")
                                  : QStringLiteral("a newer program's register (version %1)").arg(versione));
         return false;
