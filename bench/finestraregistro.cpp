@@ -3,6 +3,7 @@
 // the range of days. Runs on Qt's offscreen platform: the waits are the register's, not the
 // screen's.
 #include "app/avvio.h"
+#include "misurafinestra.h"
 #include "register/frmregistro.h"
 #include "register/pin.h"
 #include "registrofinto.h"
@@ -26,29 +27,7 @@
 #include <vector>
 
 namespace {
-
 constexpr int Prove = 5;
-
-// From the step to the moment the window has every answer it asked for and shows it.
-double attesa(FrmRegistro& w, const std::function<void()>& passo)
-{
-    QElapsedTimer t;
-    t.start();
-    passo();
-    while (w.inAttesa() > 0 && t.elapsed() < 60000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    QCoreApplication::processEvents();
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-void riporta(const char* cosa, std::vector<double> tempi, double obiettivo)
-{
-    std::sort(tempi.begin(), tempi.end());
-    std::printf("finestra del registro, %s: %.1f ms (obiettivo < %g ms; mediana di %zu prove)\n", cosa,
-                tempi[tempi.size() / 2], obiettivo, tempi.size());
-    std::fflush(stdout);
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -78,9 +57,9 @@ int main(int argc, char* argv[])
     std::vector<double> pin, classi, intervalli;
     for (int prova = 0; prova < Prove; ++prova) {
         FrmRegistro* w = &FrmRegistro::apri(file);
-        attesa(*w, [] {});
+        attesaFinestra(*w, [] {});
         auto* txtPin = kid<QLineEdit>(w, "txtPin");
-        pin.push_back(attesa(*w, [&] {
+        pin.push_back(attesaFinestra(*w, [&] {
             txtPin->setText(QStringLiteral("2468"));
             emit txtPin->returnPressed();
         }));
@@ -93,14 +72,14 @@ int main(int argc, char* argv[])
             return 1;
         }
         for (int i = 0; i < 2; ++i) {
-            intervalli.push_back(attesa(*w, [&] { chkTutto->setChecked(!chkTutto->isChecked()); }));
-            classi.push_back(attesa(*w, [&] { cboClasse->setCurrentIndex(1 - cboClasse->currentIndex()); }));
+            intervalli.push_back(attesaFinestra(*w, [&] { chkTutto->setChecked(!chkTutto->isChecked()); }));
+            classi.push_back(attesaFinestra(*w, [&] { cboClasse->setCurrentIndex(1 - cboClasse->currentIndex()); }));
         }
         w->unload();
         QCoreApplication::processEvents();
     }
-    riporta("dal PIN alla tabella (PBKDF2 del PIN compreso)", pin, 500);
-    riporta("cambio di classe", classi, 200);
-    riporta("cambio di intervallo (30 giorni / tutto il registro)", intervalli, 200);
+    riportaMediana("finestra del registro", "dal PIN alla tabella (PBKDF2 del PIN compreso)", pin, 500);
+    riportaMediana("finestra del registro", "cambio di classe", classi, 200);
+    riportaMediana("finestra del registro", "cambio di intervallo (30 giorni / tutto il registro)", intervalli, 200);
     return 0;
 }

@@ -4,6 +4,7 @@
 // opens, and at each change of class over the whole year; and the room the year takes on the
 // server, tables and indexes. Runs on Qt's offscreen platform.
 #include "app/avvio.h"
+#include "misurafinestra.h"
 #include "register/frmregistro.h"
 #include "registro/server.h"
 #include "support/kid.h"
@@ -51,25 +52,6 @@ const QStringList Anno{
         .arg(Classi * PerClasse),
     QStringLiteral("ANALYZE classi, alunni, risposte"),
 };
-
-double attesa(FrmRegistro& w, const std::function<void()>& passo, const std::function<bool()>& fatto)
-{
-    QElapsedTimer t;
-    t.start();
-    passo();
-    while ((w.inAttesa() > 0 || !fatto()) && t.elapsed() < 60000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    QCoreApplication::processEvents();
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-void riporta(const char* cosa, std::vector<double> tempi, double obiettivo)
-{
-    std::sort(tempi.begin(), tempi.end());
-    std::printf("registro della scuola, %s: %.1f ms (obiettivo < %g ms; mediana di %zu prove)\n", cosa,
-                tempi[tempi.size() / 2], obiettivo, tempi.size());
-    std::fflush(stdout);
-}
 
 bool sandbox(const QString& comando, const QString& cartella)
 {
@@ -126,7 +108,7 @@ int misura(const QString& cartella)
     for (int prova = 0; prova < Prove; ++prova) {
         FrmRegistro* w = nullptr;
         QAbstractItemModel* tabella = nullptr;
-        apertura.push_back(attesa(
+        apertura.push_back(attesaFinestra(
             *(w = &FrmRegistro::apri(sede)), [] {},
             [&] {
                 tabella = kid<QTableView>(w, "tblRiepilogo")->model();
@@ -134,20 +116,20 @@ int misura(const QString& cartella)
             }));
         auto* cboClasse = kid<QComboBox>(w, "cboClasse");
         kid<QCheckBox>(w, "chkTutto")->setChecked(true);
-        attesa(*w, [] {}, [] { return true; });
+        attesaFinestra(*w, [] {});
         if (tabella->rowCount() != PerClasse || cboClasse->count() != Classi ||
             tabella->index(0, 2).data().toString().isEmpty()) {
             std::printf("registro della scuola: WRONG: %d rows, %d classes\n", tabella->rowCount(), cboClasse->count());
             return 1;
         }
         for (int i = 0; i < 2; ++i)
-            classi.push_back(attesa(*w, [&] { cboClasse->setCurrentIndex((cboClasse->currentIndex() + 7) % Classi); },
+            classi.push_back(attesaFinestra(*w, [&] { cboClasse->setCurrentIndex((cboClasse->currentIndex() + 7) % Classi); },
                                     [] { return true; }));
         w->unload();
         QCoreApplication::processEvents();
     }
-    riporta("dall'apertura della finestra alla tabella della classe (ultimi 30 giorni)", apertura, 500);
-    riporta("cambio di classe, tutto l'anno (25 alunni, 50.000 risposte)", classi, 500);
+    riportaMediana("registro della scuola", "dall'apertura della finestra alla tabella della classe (ultimi 30 giorni)", apertura, 500);
+    riportaMediana("registro della scuola", "cambio di classe, tutto l'anno (25 alunni, 50.000 risposte)", classi, 500);
     return 0;
 }
 
