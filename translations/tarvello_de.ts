@@ -35,42 +35,42 @@
     </message>
     <message>
         <source>Il registro della scuola %1 è di una versione più nuova del programma: aggiorna Tarvello.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schulregister %1 stammt aus einer neueren Version des Programms: Aktualisiere Tarvello.</translation>
     </message>
     <message>
         <source>Il database %1 non è un registro di Tarvello: contiene le tabelle di un altro programma.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank %1 ist kein Tarvello-Register: Darin stehen die Tabellen eines anderen Programms.</translation>
     </message>
     <message>
         <source>Scrivi la password del ruolo %1 per il registro della scuola %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib das Passwort der Rolle %1 für das Schulregister %2 ein.</translation>
     </message>
     <message>
         <source>La password del ruolo %1 per il registro della scuola %2 non è giusta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort der Rolle %1 für das Schulregister %2 ist falsch.</translation>
     </message>
     <message>
         <source>Il registro della scuola %1 non c&apos;è: il server non ha il database %2. Chiedi al tecnico.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schulregister %1 gibt es nicht: Der Server hat keine Datenbank %2. Frag die IT-Betreuung.</translation>
     </message>
     <message>
         <source>Il ruolo %1 non ha i permessi per il registro della scuola %2. Chiedi al tecnico. (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rolle %1 hat keine Rechte für das Schulregister %2. Frag die IT-Betreuung. (%3)</translation>
     </message>
     <message>
         <source>Il server del registro della scuola %1 non risponde: controlla la rete o chiedi al tecnico. (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server des Schulregisters %1 antwortet nicht: Prüfe das Netzwerk oder frag die IT-Betreuung. (%2)</translation>
     </message>
     <message>
         <source>Il registro della scuola %1 non si può aprire: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schulregister %1 lässt sich nicht öffnen: %2</translation>
     </message>
 </context>
 <context>
     <name>Anagrafe</name>
     <message>
         <source>la classe non è più nel registro della scuola.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Klasse ist nicht mehr im Schulregister.</translation>
     </message>
 </context>
 <context>
@@ -105,27 +105,27 @@
     </message>
     <message>
         <source>Nessun server della scuola indicato: --prepara-registro vuole --registro postgresql://utente@host/database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Server der Schule angegeben: --prepara-registro braucht --registro postgresql://benutzer@host/datenbank.</translation>
     </message>
     <message>
         <source>Registro della scuola pronto: %1 (versione %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schulregister ist bereit: %1 (Version %2).</translation>
     </message>
     <message>
         <source>Il registro su %1 è di una versione più recente di questo programma (%2): non è stato cambiato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register auf %1 stammt aus einer neueren Version dieses Programms (%2): Es wurde nicht verändert.</translation>
     </message>
     <message>
         <source>Il database %1 contiene già le tabelle di un altro programma: il registro non vi è stato preparato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank %1 enthält schon die Tabellen eines anderen Programms: Das Register wurde dort nicht eingerichtet.</translation>
     </message>
     <message>
         <source>Impossibile preparare il registro su %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register auf %1 konnte nicht eingerichtet werden: %2</translation>
     </message>
     <message>
         <source>Prepara il registro sul server della scuola indicato con --registro ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtet das Register auf dem mit --registro angegebenen Server der Schule ein und beendet sich.</translation>
     </message>
 </context>
 <context>
@@ -626,31 +626,31 @@
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>&amp;Riprova</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Registro della scuola: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulregister: %1</translation>
     </message>
     <message>
         <source>Collegamento al server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zum Server...</translation>
     </message>
     <message>
         <source>Risposte di questo PC ancora da inviare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht gesendete Antworten dieses PCs: %1</translation>
     </message>
     <message>
         <source>I suoi alunni sono copiati dal registro della scuola in questo PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Schüler werden aus dem Schulregister auf diesen PC kopiert.</translation>
     </message>
 </context>
 <context>

@@ -35,42 +35,42 @@
     </message>
     <message>
         <source>Il registro della scuola %1 è di una versione più nuova del programma: aggiorna Tarvello.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre de l&apos;école %1 vient d&apos;une version plus récente du programme&#xa0;: mettez Tarvello à jour.</translation>
     </message>
     <message>
         <source>Il database %1 non è un registro di Tarvello: contiene le tabelle di un altro programma.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données %1 n&apos;est pas un registre de Tarvello&#xa0;: elle contient les tables d&apos;un autre programme.</translation>
     </message>
     <message>
         <source>Scrivi la password del ruolo %1 per il registro della scuola %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez le mot de passe du rôle %1 pour le registre de l&apos;école %2.</translation>
     </message>
     <message>
         <source>La password del ruolo %1 per il registro della scuola %2 non è giusta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe du rôle %1 pour le registre de l&apos;école %2 est incorrect.</translation>
     </message>
     <message>
         <source>Il registro della scuola %1 non c&apos;è: il server non ha il database %2. Chiedi al tecnico.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre de l&apos;école %1 n&apos;existe pas&#xa0;: le serveur n&apos;a pas de base de données %2. Demandez au technicien.</translation>
     </message>
     <message>
         <source>Il ruolo %1 non ha i permessi per il registro della scuola %2. Chiedi al tecnico. (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rôle %1 n&apos;a pas les droits sur le registre de l&apos;école %2. Demandez au technicien. (%3)</translation>
     </message>
     <message>
         <source>Il server del registro della scuola %1 non risponde: controlla la rete o chiedi al tecnico. (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur du registre de l&apos;école %1 ne répond pas&#xa0;: vérifiez le réseau ou demandez au technicien. (%2)</translation>
     </message>
     <message>
         <source>Il registro della scuola %1 non si può aprire: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre de l&apos;école %1 ne peut pas être ouvert&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>Anagrafe</name>
     <message>
         <source>la classe non è più nel registro della scuola.</source>
-        <translation type="unfinished"></translation>
+        <translation>la classe n&apos;est plus dans le registre de l&apos;école.</translation>
     </message>
 </context>
 <context>
@@ -105,27 +105,27 @@
     </message>
     <message>
         <source>Nessun server della scuola indicato: --prepara-registro vuole --registro postgresql://utente@host/database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun serveur de l&apos;école indiqué&#xa0;: --prepara-registro demande --registro postgresql://utilisateur@serveur/base.</translation>
     </message>
     <message>
         <source>Registro della scuola pronto: %1 (versione %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre de l&apos;école prêt&#xa0;: %1 (version %2).</translation>
     </message>
     <message>
         <source>Il registro su %1 è di una versione più recente di questo programma (%2): non è stato cambiato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre sur %1 vient d&apos;une version plus récente de ce programme (%2)&#xa0;: il n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>Il database %1 contiene già le tabelle di un altro programma: il registro non vi è stato preparato.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données %1 contient déjà les tables d&apos;un autre programme&#xa0;: le registre n&apos;y a pas été préparé.</translation>
     </message>
     <message>
         <source>Impossibile preparare il registro su %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de préparer le registre sur %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Prepara il registro sul server della scuola indicato con --registro ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prépare le registre sur le serveur de l&apos;école indiqué avec --registro, puis quitte.</translation>
     </message>
 </context>
 <context>
@@ -626,31 +626,31 @@
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Riprova</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réessayer</translation>
     </message>
     <message>
         <source>Registro della scuola: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre de l&apos;école&#xa0;: %1</translation>
     </message>
     <message>
         <source>Collegamento al server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au serveur...</translation>
     </message>
     <message>
         <source>Risposte di questo PC ancora da inviare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses de ce PC encore à envoyer&#xa0;: %1</translation>
     </message>
     <message>
         <source>I suoi alunni sono copiati dal registro della scuola in questo PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses élèves sont copiés du registre de l&apos;école sur ce PC.</translation>
     </message>
 </context>
 <context>

@@ -37,42 +37,42 @@
     </message>
     <message>
         <source>Il registro della scuola %1 è di una versione più nuova del programma: aggiorna Tarvello.</source>
-        <translation type="unfinished"></translation>
+        <translation>Šolski dnevnik %1 je iz novejše različice programa: posodobi Tarvello.</translation>
     </message>
     <message>
         <source>Il database %1 non è un registro di Tarvello: contiene le tabelle di un altro programma.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podatkovna zbirka %1 ni dnevnik programa Tarvello: vsebuje tabele drugega programa.</translation>
     </message>
     <message>
         <source>Scrivi la password del ruolo %1 per il registro della scuola %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vpiši geslo vloge %1 za šolski dnevnik %2.</translation>
     </message>
     <message>
         <source>La password del ruolo %1 per il registro della scuola %2 non è giusta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geslo vloge %1 za šolski dnevnik %2 ni pravilno.</translation>
     </message>
     <message>
         <source>Il registro della scuola %1 non c&apos;è: il server non ha il database %2. Chiedi al tecnico.</source>
-        <translation type="unfinished"></translation>
+        <translation>Šolskega dnevnika %1 ni: strežnik nima podatkovne zbirke %2. Vprašaj tehnika.</translation>
     </message>
     <message>
         <source>Il ruolo %1 non ha i permessi per il registro della scuola %2. Chiedi al tecnico. (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vloga %1 nima pravic za šolski dnevnik %2. Vprašaj tehnika. (%3)</translation>
     </message>
     <message>
         <source>Il server del registro della scuola %1 non risponde: controlla la rete o chiedi al tecnico. (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Strežnik šolskega dnevnika %1 se ne odziva: preveri omrežje ali vprašaj tehnika. (%2)</translation>
     </message>
     <message>
         <source>Il registro della scuola %1 non si può aprire: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Šolskega dnevnika %1 ni mogoče odpreti: %2</translation>
     </message>
 </context>
 <context>
     <name>Anagrafe</name>
     <message>
         <source>la classe non è più nel registro della scuola.</source>
-        <translation type="unfinished"></translation>
+        <translation>razreda ni več v šolskem dnevniku.</translation>
     </message>
 </context>
 <context>
@@ -107,27 +107,27 @@
     </message>
     <message>
         <source>Nessun server della scuola indicato: --prepara-registro vuole --registro postgresql://utente@host/database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Šolski strežnik ni naveden: --prepara-registro potrebuje --registro postgresql://uporabnik@gostitelj/baza.</translation>
     </message>
     <message>
         <source>Registro della scuola pronto: %1 (versione %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Šolski dnevnik je pripravljen: %1 (različica %2).</translation>
     </message>
     <message>
         <source>Il registro su %1 è di una versione più recente di questo programma (%2): non è stato cambiato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnik na %1 je iz novejše različice tega programa (%2): ni bil spremenjen.</translation>
     </message>
     <message>
         <source>Il database %1 contiene già le tabelle di un altro programma: il registro non vi è stato preparato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podatkovna zbirka %1 že vsebuje tabele drugega programa: dnevnik v njej ni bil pripravljen.</translation>
     </message>
     <message>
         <source>Impossibile preparare il registro su %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnevnika na %1 ni bilo mogoče pripraviti: %2</translation>
     </message>
     <message>
         <source>Prepara il registro sul server della scuola indicato con --registro ed esce.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pripravi dnevnik na šolskem strežniku, navedenem z --registro, in konča.</translation>
     </message>
 </context>
 <context>
@@ -628,31 +628,31 @@
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Geslo</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geslo:</translation>
     </message>
     <message>
         <source>&amp;Riprova</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Poskusi znova</translation>
     </message>
     <message>
         <source>Registro della scuola: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Šolski dnevnik: %1</translation>
     </message>
     <message>
         <source>Collegamento al server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Povezujem se s strežnikom...</translation>
     </message>
     <message>
         <source>Risposte di questo PC ancora da inviare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Še neposlani odgovori tega računalnika: %1</translation>
     </message>
     <message>
         <source>I suoi alunni sono copiati dal registro della scuola in questo PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Njegovi učenci se prekopirajo iz šolskega dnevnika v ta računalnik.</translation>
     </message>
 </context>
 <context>
