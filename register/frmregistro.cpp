@@ -153,6 +153,9 @@ FrmRegistro::FrmRegistro(const AccessoRegistro::Sede& sede)
 
     lblStato = new QLabel;
     lblStato->setObjectName(QStringLiteral("lblStato"));
+    // One line, whatever it is told: a long one is cut at the window's edge rather than
+    // widening the window; the whole of a fault is on its page or in its message.
+    lblStato->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(lblStato, 1);
     // A laptop of 1024 x 600 shows it whole, with the desktop's panel.
     setMinimumSize(760, 480);
@@ -413,7 +416,8 @@ void FrmRegistro::aggiornaStato()
 
 void FrmRegistro::guasto(const AccessoRegistro::Guasto& perche)
 {
-    lblStato->setText(perche.testo);
+    // The server's own words may run over several lines.
+    lblStato->setText(perche.testo.simplified());
     // A server that asks its password again, the window open, goes back to asking it.
     if (modo_ == ModoPin::Aperto && !perche.password) {
         MessageBox::show(perche.testo);
