@@ -1,6 +1,7 @@
 #include "registro/server.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QUrl>
@@ -194,12 +195,12 @@ std::optional<IndirizzoServer> Server::leggi(const QString& url, QString* errore
     };
     const QRegularExpressionMatch parti = forma.match(url.trimmed());
     if (!parti.hasMatch())
-        return rifiuta(QStringLiteral("not an address postgresql://user@host:port/dbname: %1").arg(url));
+        return rifiuta(QCoreApplication::translate("Server", "non è un indirizzo postgresql://utente@host:porta/database: %1").arg(url));
 
     IndirizzoServer indirizzo;
     const QString utente = parti.captured(1);
     if (utente.contains(u':'))
-        return rifiuta(QStringLiteral("the address holds a password: put it in ~/.pgpass instead"));
+        return rifiuta(QCoreApplication::translate("Server", "l'indirizzo contiene una password: va messa in ~/.pgpass"));
     indirizzo.utente = decodifica(utente);
     QString host = parti.captured(2);
     if (host.startsWith(u'['))
@@ -213,7 +214,7 @@ std::optional<IndirizzoServer> Server::leggi(const QString& url, QString* errore
         const QString chiave = coppia.section(u'=', 0, 0);
         const QString valore = decodifica(coppia.section(u'=', 1));
         if (chiave == QLatin1String("password"))
-            return rifiuta(QStringLiteral("the address holds a password: put it in ~/.pgpass instead"));
+            return rifiuta(QCoreApplication::translate("Server", "l'indirizzo contiene una password: va messa in ~/.pgpass"));
         if (chiave == QLatin1String("host"))
             indirizzo.host = valore;
         else if (chiave == QLatin1String("port"))
@@ -226,16 +227,16 @@ std::optional<IndirizzoServer> Server::leggi(const QString& url, QString* errore
         else if (parola.match(chiave).hasMatch() && parola.match(valore).hasMatch())
             indirizzo.opzioni << chiave + u'=' + valore;
         else
-            return rifiuta(QStringLiteral("an option of the address cannot be passed on: %1").arg(coppia));
+            return rifiuta(QCoreApplication::translate("Server", "un'opzione dell'indirizzo non si può passare al server: %1").arg(coppia));
     }
     if (!porta.isEmpty()) {
         bool numero = false;
         indirizzo.porta = porta.toInt(&numero);
         if (!numero || indirizzo.porta < 1 || indirizzo.porta > 65535)
-            return rifiuta(QStringLiteral("port out of range: %1").arg(porta));
+            return rifiuta(QCoreApplication::translate("Server", "porta fuori dai limiti (da 1 a 65535): %1").arg(porta));
     }
     if (indirizzo.database.isEmpty())
-        return rifiuta(QStringLiteral("the address names no database: %1").arg(url));
+        return rifiuta(QCoreApplication::translate("Server", "l'indirizzo non indica il database: %1").arg(url));
     return indirizzo;
 }
 

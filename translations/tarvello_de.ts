@@ -888,6 +888,29 @@ Möchtest du es ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>Server</name>
+    <message>
+        <source>non è un indirizzo postgresql://utente@host:porta/database: %1</source>
+        <translation>keine Adresse der Form postgresql://Benutzer@Host:Port/Datenbank: %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indirizzo contiene una password: va messa in ~/.pgpass</source>
+        <translation>die Adresse enthält ein Passwort: es gehört in ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>un&apos;opzione dell&apos;indirizzo non si può passare al server: %1</source>
+        <translation>eine Option der Adresse kann nicht an den Server weitergegeben werden: %1</translation>
+    </message>
+    <message>
+        <source>porta fuori dai limiti (da 1 a 65535): %1</source>
+        <translation>Port außerhalb des Bereichs (1 bis 65535): %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indirizzo non indica il database: %1</source>
+        <translation>die Adresse nennt keine Datenbank: %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAutore</name>
     <message>
         <source>Autore</source>

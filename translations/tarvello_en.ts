@@ -888,6 +888,29 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>Server</name>
+    <message>
+        <source>non è un indirizzo postgresql://utente@host:porta/database: %1</source>
+        <translation>not an address postgresql://user@host:port/database: %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indirizzo contiene una password: va messa in ~/.pgpass</source>
+        <translation>the address holds a password: it belongs in ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>un&apos;opzione dell&apos;indirizzo non si può passare al server: %1</source>
+        <translation>an option of the address cannot be passed on to the server: %1</translation>
+    </message>
+    <message>
+        <source>porta fuori dai limiti (da 1 a 65535): %1</source>
+        <translation>port out of range (1 to 65535): %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indirizzo non indica il database: %1</source>
+        <translation>the address names no database: %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAutore</name>
     <message>
         <source>Autore</source>

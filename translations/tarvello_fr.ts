@@ -888,6 +888,29 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>Server</name>
+    <message>
+        <source>non è un indirizzo postgresql://utente@host:porta/database: %1</source>
+        <translation>ce n&apos;est pas une adresse postgresql://utilisateur@hôte:port/base&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indirizzo contiene una password: va messa in ~/.pgpass</source>
+        <translation>l&apos;adresse contient un mot de passe&#xa0;: il doit aller dans ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>un&apos;opzione dell&apos;indirizzo non si può passare al server: %1</source>
+        <translation>une option de l&apos;adresse ne peut pas être transmise au serveur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>porta fuori dai limiti (da 1 a 65535): %1</source>
+        <translation>port hors limites (de 1 à 65535)&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indirizzo non indica il database: %1</source>
+        <translation>l&apos;adresse n&apos;indique pas de base de données&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAutore</name>
     <message>
         <source>Autore</source>

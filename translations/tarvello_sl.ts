@@ -890,6 +890,29 @@ Ga želiš zamenjati?</translation>
     </message>
 </context>
 <context>
+    <name>Server</name>
+    <message>
+        <source>non è un indirizzo postgresql://utente@host:porta/database: %1</source>
+        <translation>to ni naslov oblike postgresql://uporabnik@gostitelj:vrata/zbirka: %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indirizzo contiene una password: va messa in ~/.pgpass</source>
+        <translation>naslov vsebuje geslo: to sodi v ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>un&apos;opzione dell&apos;indirizzo non si può passare al server: %1</source>
+        <translation>možnosti iz naslova ni mogoče posredovati strežniku: %1</translation>
+    </message>
+    <message>
+        <source>porta fuori dai limiti (da 1 a 65535): %1</source>
+        <translation>vrata zunaj obsega (od 1 do 65535): %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indirizzo non indica il database: %1</source>
+        <translation>naslov ne navaja podatkovne zbirke: %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAutore</name>
     <message>
         <source>Autore</source>
