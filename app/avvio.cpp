@@ -1,8 +1,10 @@
 #include "app/avvio.h"
 
 #include "forms/form.h"
+#include "forms/messagebox.h"
 #include "forms/picture.h"
 #include "forms/stile.h"
+#include "register/frmregistro.h"
 #include "registro/esporta.h"
 #include "registro/luogo.h"
 #include "registro/server.h"
@@ -13,6 +15,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -175,6 +178,20 @@ int preparaServer()
 } // namespace
 
 bool registroInsegnante() { return apriRegistro(); }
+
+void apriRegistroInsegnante()
+{
+    QString errato;
+    const std::optional<IndirizzoServer> server = serverRegistro(&errato);
+    FrmRegistro::apri({luogoRegistro(), server});
+    if (!errato.isEmpty())
+        QTimer::singleShot(0, [errato] {
+            MessageBox::show(QCoreApplication::translate("Avvio", "Il server della scuola scritto nelle impostazioni "
+                                                                  "di questo PC non si può usare (%1): è aperto il "
+                                                                  "registro di questo PC. Chiedi al tecnico.")
+                                 .arg(errato));
+        });
+}
 
 bool preparaDaRigaDiComando(QApplication& app)
 {

@@ -29,3 +29,6 @@ bool preparaDaRigaDiComando(QApplication& app);
 // Whether the command line asked for the teacher's register (`--registro-insegnante`) instead
 // of the pupil's program.
 bool registroInsegnante();
+// Opens the teacher's register where this run's is; when the PC's settings name a server by an
+// address that cannot be read, the teacher is told that this PC's own register is open instead.
+void apriRegistroInsegnante();

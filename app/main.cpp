@@ -1,7 +1,6 @@
 #include "app/avvio.h"
 #include "app/finestre.h"
 #include "app/primafinestra.h"
-#include "register/frmregistro.h"
 #include "registro/luogo.h"
 #include "registro/registratore.h"
 
@@ -22,7 +21,7 @@ int main(int argc, char* argv[])
         return 1;
     // The teacher's register records nothing: it only reads and tidies the register.
     if (registroInsegnante()) {
-        FrmRegistro::apri({luogoRegistro(), serverRegistro()});
+        apriRegistroInsegnante();
         return QApplication::exec();
     }
     avviaRegistratore();

@@ -62,16 +62,19 @@ QString luogoRegistro()
     return impostato.isEmpty() || Server::eIndirizzo(impostato) ? Luogo::predefinito() : impostato;
 }
 
-std::optional<IndirizzoServer> serverRegistro()
+std::optional<IndirizzoServer> serverRegistro(QString* errore)
 {
     if (!daRiga().isEmpty() || serverDaRiga())
         return serverDaRiga();
     const QString impostato = Luogo::daImpostazioni();
     if (!Server::eIndirizzo(impostato))
         return std::nullopt;
-    QString errore;
-    std::optional<IndirizzoServer> server = Server::leggi(impostato, &errore);
-    if (!server)
-        qCWarning(logLuogo, "registro/file in the system settings: %s", qPrintable(errore));
+    QString perche;
+    std::optional<IndirizzoServer> server = Server::leggi(impostato, &perche);
+    if (!server) {
+        qCWarning(logLuogo, "registro/file in the system settings: %s", qPrintable(perche));
+        if (errore)
+            *errore = perche;
+    }
     return server;
 }

@@ -33,6 +33,6 @@ QString daImpostazioni();
 QString luogoRegistro();
 
 // The school's server the answers go to, from the command line or else the system-wide
-// settings; none when the register is a file only (or the settings' address cannot be read,
-// which is logged).
-std::optional<IndirizzoServer> serverRegistro();
+// settings; none when the register is a file only, or when the settings' address cannot be
+// read: that is logged, and its reason given in `errore`.
+std::optional<IndirizzoServer> serverRegistro(QString* errore = nullptr);

@@ -127,6 +127,10 @@
         <source>Prepara il registro sul server della scuola indicato con --registro ed esce.</source>
         <translation>Richtet das Register auf dem mit --registro angegebenen Server der Schule ein und beendet sich.</translation>
     </message>
+    <message>
+        <source>Il server della scuola scritto nelle impostazioni di questo PC non si può usare (%1): è aperto il registro di questo PC. Chiedi al tecnico.</source>
+        <translation>Der Schulserver in den Einstellungen dieses PCs ist nicht nutzbar (%1): Geöffnet ist das Register dieses PCs. Frag die IT-Betreuung.</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

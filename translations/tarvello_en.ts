@@ -127,6 +127,10 @@
         <source>Prepara il registro sul server della scuola indicato con --registro ed esce.</source>
         <translation>Prepares the register on the school&apos;s server given with --registro, and exits.</translation>
     </message>
+    <message>
+        <source>Il server della scuola scritto nelle impostazioni di questo PC non si può usare (%1): è aperto il registro di questo PC. Chiedi al tecnico.</source>
+        <translation>The school&apos;s server written in this PC&apos;s settings cannot be used (%1): this PC&apos;s own register is open. Ask the technician.</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

@@ -127,6 +127,10 @@
         <source>Prepara il registro sul server della scuola indicato con --registro ed esce.</source>
         <translation>Prépare le registre sur le serveur de l&apos;école indiqué avec --registro, puis quitte.</translation>
     </message>
+    <message>
+        <source>Il server della scuola scritto nelle impostazioni di questo PC non si può usare (%1): è aperto il registro di questo PC. Chiedi al tecnico.</source>
+        <translation>Le serveur de l&apos;école indiqué dans les réglages de ce PC est inutilisable (%1)&#xa0;: c&apos;est le registre de ce PC qui est ouvert. Demandez au technicien.</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

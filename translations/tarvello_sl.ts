@@ -129,6 +129,10 @@
         <source>Prepara il registro sul server della scuola indicato con --registro ed esce.</source>
         <translation>Pripravi dnevnik na šolskem strežniku, navedenem z --registro, in konča.</translation>
     </message>
+    <message>
+        <source>Il server della scuola scritto nelle impostazioni di questo PC non si può usare (%1): è aperto il registro di questo PC. Chiedi al tecnico.</source>
+        <translation>Šolskega strežnika, navedenega v nastavitvah tega računalnika, ni mogoče uporabiti (%1): odprt je dnevnik tega računalnika. Vprašaj tehnika.</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
