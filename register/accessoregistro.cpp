@@ -25,35 +25,53 @@ AccessoRegistro::Guasto guastoServer(Schema::Stato stato, const QString& detto, 
 {
     const QString registro = dove.descrizione();
     const QString ruolo = dove.utente;
-    const auto dice = [&detto](const char* parole) { return detto.contains(QLatin1String(parole), Qt::CaseInsensitive); };
+    const auto dice = [&detto](const char* parole) {
+        return detto.contains(QLatin1String(parole), Qt::CaseInsensitive);
+    };
     switch (stato) {
     case Schema::Stato::Pronto:
         return {};
     case Schema::Stato::Futuro:
-        return {QCoreApplication::translate("AccessoRegistro", "Il registro della scuola %1 è di una versione più nuova del programma: aggiorna Tarvello.")
+        return {QCoreApplication::translate(
+                    "AccessoRegistro",
+                    "Il registro della scuola %1 è di una versione più nuova del programma: aggiorna Tarvello.")
                     .arg(registro)};
     case Schema::Stato::Estraneo:
-        return {QCoreApplication::translate("AccessoRegistro", "Il database %1 non è un registro di Tarvello: contiene le tabelle di un altro programma.")
+        return {QCoreApplication::translate(
+                    "AccessoRegistro",
+                    "Il database %1 non è un registro di Tarvello: contiene le tabelle di un altro programma.")
                     .arg(registro)};
     case Schema::Stato::Errore:
         break;
     }
     if (dice("no password supplied"))
-        return {QCoreApplication::translate("AccessoRegistro", "Scrivi la password del ruolo %1 per il registro della scuola %2.").arg(ruolo, registro), true};
+        return {QCoreApplication::translate("AccessoRegistro",
+                                            "Scrivi la password del ruolo %1 per il registro della scuola %2.")
+                    .arg(ruolo, registro),
+                true};
     if (dice("password authentication failed"))
-        return {QCoreApplication::translate("AccessoRegistro", "La password del ruolo %1 per il registro della scuola %2 non è giusta.").arg(ruolo, registro),
+        return {QCoreApplication::translate("AccessoRegistro",
+                                            "La password del ruolo %1 per il registro della scuola %2 non è giusta.")
+                    .arg(ruolo, registro),
                 true};
     if (dice("database") && dice("does not exist"))
-        return {QCoreApplication::translate("AccessoRegistro", "Il registro della scuola %1 non c'è: il server non ha il database %2. Chiedi al tecnico.")
+        return {QCoreApplication::translate(
+                    "AccessoRegistro",
+                    "Il registro della scuola %1 non c'è: il server non ha il database %2. Chiedi al tecnico.")
                     .arg(registro, dove.database)};
     if (dice("permission denied") || dice("must be owner") || (dice("role") && dice("does not exist")))
-        return {QCoreApplication::translate("AccessoRegistro", "Il ruolo %1 non ha i permessi per il registro della scuola %2. Chiedi al tecnico. (%3)")
+        return {QCoreApplication::translate(
+                    "AccessoRegistro",
+                    "Il ruolo %1 non ha i permessi per il registro della scuola %2. Chiedi al tecnico. (%3)")
                     .arg(ruolo, registro, detto.trimmed())};
     if (dice("could not connect") || dice("connection refused") || dice("timeout") || dice("no such file") ||
         dice("could not translate") || dice("server closed") || dice("no connection") || detto.trimmed().isEmpty())
-        return {QCoreApplication::translate("AccessoRegistro", "Il server del registro della scuola %1 non risponde: controlla la rete o chiedi al tecnico. (%2)")
+        return {QCoreApplication::translate(
+                    "AccessoRegistro",
+                    "Il server del registro della scuola %1 non risponde: controlla la rete o chiedi al tecnico. (%2)")
                     .arg(registro, detto.trimmed())};
-    return {QCoreApplication::translate("AccessoRegistro", "Il registro della scuola %1 non si può aprire: %2").arg(registro, detto.trimmed())};
+    return {QCoreApplication::translate("AccessoRegistro", "Il registro della scuola %1 non si può aprire: %2")
+                .arg(registro, detto.trimmed())};
 }
 
 // The register's thread, and the connections it keeps: only that thread touches them.
@@ -137,14 +155,19 @@ private:
             case Schema::Stato::Pronto:
                 break;
             case Schema::Stato::Futuro:
-                guasto->testo = QCoreApplication::translate("AccessoRegistro", "Il registro %1 è di una versione più nuova del programma: aggiorna Tarvello.")
+                guasto->testo = QCoreApplication::translate(
+                                    "AccessoRegistro",
+                                    "Il registro %1 è di una versione più nuova del programma: aggiorna Tarvello.")
                                     .arg(QDir::toNativeSeparators(file));
                 break;
             case Schema::Stato::Estraneo:
-                guasto->testo = QCoreApplication::translate("AccessoRegistro", "Il file %1 non è un registro di Tarvello.").arg(QDir::toNativeSeparators(file));
+                guasto->testo =
+                    QCoreApplication::translate("AccessoRegistro", "Il file %1 non è un registro di Tarvello.")
+                        .arg(QDir::toNativeSeparators(file));
                 break;
             case Schema::Stato::Errore:
-                guasto->testo = QCoreApplication::translate("AccessoRegistro", "Il registro %1 non si può aprire: %2").arg(QDir::toNativeSeparators(file), messaggio_);
+                guasto->testo = QCoreApplication::translate("AccessoRegistro", "Il registro %1 non si può aprire: %2")
+                                    .arg(QDir::toNativeSeparators(file), messaggio_);
                 break;
             }
         }

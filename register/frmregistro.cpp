@@ -257,12 +257,17 @@ QWidget* FrmRegistro::paginaRegistro()
     lblAvviso->hide();
     cmdAvvisoLetto->hide();
     connect(cmdAvvisoLetto, &QPushButton::clicked, this, [this] {
-        chiedi<Esito>([](QSqlDatabase) { Esito e; e.ok = Anagrafe::imposta(AccessoRegistro::fileLocale(), AvvisoRegistro, QString(), &e.errore); return e; },
-                      [this](const Esito&) {
-                          lblAvviso->hide();
-                          cmdAvvisoLetto->hide();
-                          cboClasse->setFocus();
-                      });
+        chiedi<Esito>(
+            [](QSqlDatabase) {
+                Esito e;
+                e.ok = Anagrafe::imposta(AccessoRegistro::fileLocale(), AvvisoRegistro, QString(), &e.errore);
+                return e;
+            },
+            [this](const Esito&) {
+                lblAvviso->hide();
+                cmdAvvisoLetto->hide();
+                cboClasse->setFocus();
+            });
     });
     colonna->addLayout(avviso);
 
@@ -608,43 +613,43 @@ void FrmRegistro::leggiClassi(const QUuid& scelta)
             return Elenco{Anagrafe::classi(db), Anagrafe::classeDelPc(locale),
                           suServer(db) ? Invio::inAttesa(locale) : -1};
         },
-                   [this, scelta](const Elenco& e) {
-                       if (sede_.server)
-                           lblServer->setText(
-                               tr("Registro della scuola: %1").arg(sede_.server->descrizione()) +
-                               (e.inAttesa < 0 ? QString()
-                                               : QStringLiteral("    ") +
-                                                     tr("Risposte di questo PC ancora da inviare: %1").arg(e.inAttesa)));
-                       const QUuid prima = scelta.isNull() ? (classe().isNull() ? e.classeDelPc : classe()) : scelta;
-                       classi_ = e.classi;
-                       classeDelPc_ = e.classeDelPc;
-                       QString nomePc;
-                       {
-                           const QSignalBlocker blocco(cboClasse);
-                           cboClasse->clear();
-                           for (const Classe& c : e.classi) {
-                               cboClasse->addItem(c.nome, c.id);
-                               if (c.id == e.classeDelPc)
-                                   nomePc = c.nome;
-                           }
-                           const int i = cboClasse->findData(prima);
-                           cboClasse->setCurrentIndex(i >= 0 ? i : 0);
-                       }
-                       lblClasseDelPc->setText(nomePc.isEmpty() ? tr("Classe di questo PC: nessuna («Chi sei?» spento)")
-                                                                : tr("Classe di questo PC: %1").arg(nomePc));
-                       const bool conClassi = !e.classi.isEmpty();
-                       for (QWidget* w : {static_cast<QWidget*>(cboClasse), static_cast<QWidget*>(cmdAggiungiAlunni),
-                                          static_cast<QWidget*>(cmdEliminaAlunno), static_cast<QWidget*>(cmdStampa),
-                                          static_cast<QWidget*>(cmdSalvaPdf), static_cast<QWidget*>(cmdEsportaCsv)})
-                           w->setEnabled(conClassi);
-                       if (!conClassi) {
-                           modello->imposta({});
-                           lblStato->setText(tr("Il registro non ha classi: comincia con «Nuova classe...»."));
-                           cmdNuovaClasse->setFocus();
-                           return;
-                       }
-                       leggiRiepilogo();
-                   });
+        [this, scelta](const Elenco& e) {
+            if (sede_.server)
+                lblServer->setText(
+                    tr("Registro della scuola: %1").arg(sede_.server->descrizione()) +
+                    (e.inAttesa < 0
+                         ? QString()
+                         : QStringLiteral("    ") + tr("Risposte di questo PC ancora da inviare: %1").arg(e.inAttesa)));
+            const QUuid prima = scelta.isNull() ? (classe().isNull() ? e.classeDelPc : classe()) : scelta;
+            classi_ = e.classi;
+            classeDelPc_ = e.classeDelPc;
+            QString nomePc;
+            {
+                const QSignalBlocker blocco(cboClasse);
+                cboClasse->clear();
+                for (const Classe& c : e.classi) {
+                    cboClasse->addItem(c.nome, c.id);
+                    if (c.id == e.classeDelPc)
+                        nomePc = c.nome;
+                }
+                const int i = cboClasse->findData(prima);
+                cboClasse->setCurrentIndex(i >= 0 ? i : 0);
+            }
+            lblClasseDelPc->setText(nomePc.isEmpty() ? tr("Classe di questo PC: nessuna («Chi sei?» spento)")
+                                                     : tr("Classe di questo PC: %1").arg(nomePc));
+            const bool conClassi = !e.classi.isEmpty();
+            for (QWidget* w : {static_cast<QWidget*>(cboClasse), static_cast<QWidget*>(cmdAggiungiAlunni),
+                               static_cast<QWidget*>(cmdEliminaAlunno), static_cast<QWidget*>(cmdStampa),
+                               static_cast<QWidget*>(cmdSalvaPdf), static_cast<QWidget*>(cmdEsportaCsv)})
+                w->setEnabled(conClassi);
+            if (!conClassi) {
+                modello->imposta({});
+                lblStato->setText(tr("Il registro non ha classi: comincia con «Nuova classe...»."));
+                cmdNuovaClasse->setFocus();
+                return;
+            }
+            leggiRiepilogo();
+        });
 }
 
 QUuid FrmRegistro::classe() const { return cboClasse->currentData().toUuid(); }

@@ -89,8 +89,8 @@ bool segna(QSqlDatabase db, qint64 rowid, const QUuid& id, QString* errore)
                 return false;
             if (q.value(0).toLongLong() >= rowid)
                 return true;
-            const QString scriviValore = QStringLiteral(
-                "INSERT INTO impostazioni (chiave, valore) VALUES (?, ?) ON CONFLICT (chiave) DO UPDATE SET valore = excluded.valore");
+            const QString scriviValore = QStringLiteral("INSERT INTO impostazioni (chiave, valore) VALUES (?, ?)"
+                                                        " ON CONFLICT (chiave) DO UPDATE SET valore = excluded.valore");
             return esegui(q, scriviValore, {Invio::ChiaveInviate, rowid}, errore) &&
                    esegui(q, scriviValore, {Invio::ChiaveUltimaInviata, testoId(id)}, errore);
         },

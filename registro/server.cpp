@@ -195,12 +195,15 @@ std::optional<IndirizzoServer> Server::leggi(const QString& url, QString* errore
     };
     const QRegularExpressionMatch parti = forma.match(url.trimmed());
     if (!parti.hasMatch())
-        return rifiuta(QCoreApplication::translate("Server", "non è un indirizzo postgresql://utente@host:porta/database: %1").arg(url));
+        return rifiuta(
+            QCoreApplication::translate("Server", "non è un indirizzo postgresql://utente@host:porta/database: %1")
+                .arg(url));
 
     IndirizzoServer indirizzo;
     const QString utente = parti.captured(1);
     if (utente.contains(u':'))
-        return rifiuta(QCoreApplication::translate("Server", "l'indirizzo contiene una password: va messa in ~/.pgpass"));
+        return rifiuta(
+            QCoreApplication::translate("Server", "l'indirizzo contiene una password: va messa in ~/.pgpass"));
     indirizzo.utente = decodifica(utente);
     QString host = parti.captured(2);
     if (host.startsWith(u'['))
@@ -214,7 +217,8 @@ std::optional<IndirizzoServer> Server::leggi(const QString& url, QString* errore
         const QString chiave = coppia.section(u'=', 0, 0);
         const QString valore = decodifica(coppia.section(u'=', 1));
         if (chiave == QLatin1String("password"))
-            return rifiuta(QCoreApplication::translate("Server", "l'indirizzo contiene una password: va messa in ~/.pgpass"));
+            return rifiuta(
+                QCoreApplication::translate("Server", "l'indirizzo contiene una password: va messa in ~/.pgpass"));
         if (chiave == QLatin1String("host"))
             indirizzo.host = valore;
         else if (chiave == QLatin1String("port"))
@@ -227,13 +231,16 @@ std::optional<IndirizzoServer> Server::leggi(const QString& url, QString* errore
         else if (parola.match(chiave).hasMatch() && parola.match(valore).hasMatch())
             indirizzo.opzioni << chiave + u'=' + valore;
         else
-            return rifiuta(QCoreApplication::translate("Server", "un'opzione dell'indirizzo non si può passare al server: %1").arg(coppia));
+            return rifiuta(
+                QCoreApplication::translate("Server", "un'opzione dell'indirizzo non si può passare al server: %1")
+                    .arg(coppia));
     }
     if (!porta.isEmpty()) {
         bool numero = false;
         indirizzo.porta = porta.toInt(&numero);
         if (!numero || indirizzo.porta < 1 || indirizzo.porta > 65535)
-            return rifiuta(QCoreApplication::translate("Server", "porta fuori dai limiti (da 1 a 65535): %1").arg(porta));
+            return rifiuta(
+                QCoreApplication::translate("Server", "porta fuori dai limiti (da 1 a 65535): %1").arg(porta));
     }
     if (indirizzo.database.isEmpty())
         return rifiuta(QCoreApplication::translate("Server", "l'indirizzo non indica il database: %1").arg(url));
@@ -385,8 +392,7 @@ Server::EsitoInvio Server::inviaLotto(ConnessioneServer& connessione, const QLis
     int nuove = 0;
     const bool fatto = connessione.transazione([&](QSqlDatabase db, QString* errore) {
         nuove = 0; // a second try after a lost connection counts afresh
-        if (!esegui(db, QStringLiteral("SAVEPOINT lotto"), errore) ||
-            !inserisciSessioni(db, sessioni, errore))
+        if (!esegui(db, QStringLiteral("SAVEPOINT lotto"), errore) || !inserisciSessioni(db, sessioni, errore))
             return false;
         for (auto da = risposte.cbegin(); da != risposte.cend();) {
             const auto a = da + std::min<qsizetype>(RighePerIstruzione, risposte.cend() - da);
